@@ -1,0 +1,144 @@
+#include "EscritorDeArquivo.h"
+
+#include "Cp1252.h"
+#include "Objeto.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+constexpr uint16_t kNovaClasse = 0xFFFF;
+constexpr uint16_t kMarcaDeClasse = 0x8000;
+constexpr uint16_t kIndiceGrande = 0x7FFF;
+constexpr uint32_t kMarcaDeClasseGrande = 0x80000000u;
+constexpr size_t kTamanhoDoBuffer = 1 << 16;
+}
+
+CEscritorDeArquivo::CEscritorDeArquivo(std::ostream& saida)
+    : m_saida(saida), m_buffer(kTamanhoDoBuffer) {}
+
+void CEscritorDeArquivo::EscreverBytes(const void* dados, size_t tamanho)
+{
+    const char* p = static_cast<const char*>(dados);
+    while (tamanho > 0) {
+        if (m_usado == m_buffer.size())
+            Descarregar();
+        const size_t parte = std::min(tamanho, m_buffer.size() - m_usado);
+        std::memcpy(m_buffer.data() + m_usado, p, parte);
+        m_usado += parte;
+        p += parte;
+        tamanho -= parte;
+    }
+}
+
+void CEscritorDeArquivo::Descarregar()
+{
+    m_saida.write(m_buffer.data(), static_cast<std::streamsize>(m_usado));
+    m_usado = 0;
+}
+
+void CEscritorDeArquivo::Escrever16(uint16_t valor)
+{
+    const unsigned char b[2] = {static_cast<unsigned char>(valor), static_cast<unsigned char>(valor >> 8)};
+    EscreverBytes(b, 2);
+}
+
+void CEscritorDeArquivo::Escrever32(uint32_t valor)
+{
+    const unsigned char b[4] = {static_cast<unsigned char>(valor), static_cast<unsigned char>(valor >> 8),
+                                static_cast<unsigned char>(valor >> 16), static_cast<unsigned char>(valor >> 24)};
+    EscreverBytes(b, 4);
+}
+
+void CEscritorDeArquivo::EscreverDouble(double valor)
+{
+    uint64_t bits;
+    std::memcpy(&bits, &valor, sizeof bits);
+    Escrever32(static_cast<uint32_t>(bits));
+    Escrever32(static_cast<uint32_t>(bits >> 32));
+}
+
+void CEscritorDeArquivo::EscreverTexto(std::string_view utf8)
+{
+    const std::string bytes = Utf8ParaCp1252(utf8);
+    const size_t n = bytes.size();
+    if (n < 255) {
+        const unsigned char b = static_cast<unsigned char>(n);
+        EscreverBytes(&b, 1);
+    } else {
+        const unsigned char escape = 255;
+        EscreverBytes(&escape, 1);
+        if (n < 65534) {
+            Escrever16(static_cast<uint16_t>(n));
+        } else {
+            Escrever16(65535);
+            Escrever32(static_cast<uint32_t>(n));
+        }
+    }
+    EscreverBytes(bytes.data(), n);
+}
+
+void CEscritorDeArquivo::EscreverContagem(uint32_t quantidade)
+{
+    if (quantidade < 0xFFFF) {
+        Escrever16(static_cast<uint16_t>(quantidade));
+    } else {
+        Escrever16(0xFFFF);
+        Escrever32(quantidade);
+    }
+}
+
+void CEscritorDeArquivo::EscreverIndice(uint32_t indice)
+{
+    if (indice < kIndiceGrande) {
+        Escrever16(static_cast<uint16_t>(indice));
+    } else {
+        Escrever16(kIndiceGrande);
+        Escrever32(indice);
+    }
+}
+
+void CEscritorDeArquivo::EscreverClasse(const char* nome)
+{
+    const auto achada = m_classes.find(nome);
+    if (achada != m_classes.end()) {
+        const uint32_t indice = achada->second;
+        if (indice < kIndiceGrande) {
+            Escrever16(static_cast<uint16_t>(kMarcaDeClasse | indice));
+        } else {
+            Escrever16(kIndiceGrande);
+            Escrever32(kMarcaDeClasseGrande | indice);
+        }
+        return;
+    }
+    const size_t tamanho = std::strlen(nome);
+    Escrever16(kNovaClasse);
+    Escrever16(0); // esquema
+    Escrever16(static_cast<uint16_t>(tamanho));
+    EscreverBytes(nome, tamanho);
+    m_classes.emplace(nome, m_proximo_indice++);
+}
+
+void CEscritorDeArquivo::EscreverObjeto(const CObjeto* objeto)
+{
+    if (objeto == nullptr) {
+        Escrever16(0);
+        return;
+    }
+    const auto achado = m_objetos.find(objeto);
+    if (achado != m_objetos.end()) {
+        EscreverIndice(achado->second);
+        return;
+    }
+    EscreverClasse(objeto->NomeDaClasse());
+    m_objetos.emplace(objeto, m_proximo_indice++);
+    objeto->Serialize(*this);
+}
+
+void CEscritorDeArquivo::Finalizar()
+{
+    Descarregar();
+    m_saida.flush();
+    if (!m_saida)
+        throw std::runtime_error("falha ao gravar o arquivo");
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ErroDeFormato.h"
+#include "Objeto.h"
+
+#include <cstdint>
+#include <functional>
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Lê o formato de arquivamento gravado por CEscritorDeArquivo. Cada erro de forma
+// lança CErroDeFormato. Nada é alocado a partir de uma contagem que o arquivo ainda
+// não tenha mostrado ter bytes para sustentar; o leitor é dono de cada objeto que
+// cria até que alguém os tome (TomarObjetos / Liberar).
+class CLeitorDeArquivo {
+public:
+    CLeitorDeArquivo(std::istream& entrada, uint64_t tamanho);
+    CLeitorDeArquivo(const CLeitorDeArquivo&) = delete;
+    CLeitorDeArquivo& operator=(const CLeitorDeArquivo&) = delete;
+
+    uint16_t Ler16();
+    uint32_t Ler32();
+    int16_t LerInt16() { return static_cast<int16_t>(Ler16()); }
+    int32_t LerInt32() { return static_cast<int32_t>(Ler32()); }
+    double LerDouble();
+    std::string LerTexto();
+    uint32_t LerContagem();
+
+    struct Regras {
+        bool aceitar_nulo = true;
+        bool aceitar_referencia = true;
+    };
+
+    // Lê um objeto da classe T (T::kNome): nulo, referência a um já lido ou novo.
+    template <class T>
+    T* LerObjeto(Regras regras = {})
+    {
+        return static_cast<T*>(LerObjetoDaClasse(T::kNome, [] { return std::make_unique<T>(); }, regras));
+    }
+
+    uint64_t BytesRestantes() const { return m_tamanho - m_consumidos; }
+    // Lança FimInesperado se restam menos de n bytes.
+    void ExigirBytes(uint64_t n) const;
+
+    // Entrega todos os objetos criados (os liberados já não estão entre eles).
+    std::vector<std::unique_ptr<CObjeto>> TomarObjetos();
+    // Entrega um único objeto criado; nulo se não é do leitor (ou já foi entregue).
+    std::unique_ptr<CObjeto> Liberar(const CObjeto* objeto);
+
+private:
+    using Fabrica = std::function<std::unique_ptr<CObjeto>()>;
+    CObjeto* LerObjetoDaClasse(const char* nome, const Fabrica& criar, Regras regras);
+    void LerBytes(void* destino, size_t tamanho);
+    void Recarregar();
+
+    struct Entrada {
+        bool classe = false;
+        std::string nome;             // classe
+        CObjeto* objeto = nullptr;    // objeto
+        uint32_t indice_da_classe = 0;
+    };
+
+    std::istream& m_entrada;
+    uint64_t m_tamanho;
+    uint64_t m_consumidos = 0;
+    std::vector<char> m_buffer;
+    size_t m_posicao = 0;
+    size_t m_disponivel = 0;
+    std::vector<Entrada> m_indices;
+    std::vector<std::unique_ptr<CObjeto>> m_criados;
+    int m_profundidade = 0;
+};
