@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Configuracoes.h"
+
+#include <QSettings>
+
+// Armazém de configurações do usuário: QSettings("Orvane Technologies", "Quinaro 1.0")
+// no formato nativo (registro no Windows, INI em XDG_CONFIG_HOME no Linux).
+class CConfiguracoesQt : public IConfiguracoes {
+public:
+    CConfiguracoesQt();
+
+    int LerInteiro(const std::string& secao, const std::string& nome, int padrao) const override;
+    void GravarInteiro(const std::string& secao, const std::string& nome, int valor) override;
+    std::string LerTexto(const std::string& secao, const std::string& nome, const std::string& padrao) const override;
+    void GravarTexto(const std::string& secao, const std::string& nome, const std::string& valor) override;
+
+    QSettings& Armazem() { return m_armazem; }
+
+private:
+    mutable QSettings m_armazem;
+};
+
+inline constexpr const char* kEmpresa = "Orvane Technologies";
+inline constexpr const char* kAplicacao = "Quinaro 1.0";

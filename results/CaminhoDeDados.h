@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+class IPastas;
+
+// Caminho completo, na pasta de dados ("Quinaro Professional" nos documentos do
+// usuário), de um caminho relativo escrito com "\" ("resultados\Varenta.dat"). Cria as
+// pastas que faltam e copia o arquivo de mesmo caminho da pasta de instalação quando o
+// do usuário ainda não existe (nunca sobrescreve).
+std::filesystem::path CaminhoDeDados(const IPastas& pastas, const std::string& relativo);
+
+inline constexpr const char* kArquivoDeResultados = "resultados\\Varenta.dat";
