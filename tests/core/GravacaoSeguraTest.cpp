@@ -1,0 +1,77 @@
+#include "GravacaoSegura.h"
+
+#include "PastaTemporaria.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <stdexcept>
+#include <string>
+
+#include <sys/resource.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class GravacaoSegura : public testing::Test {
+protected:
+    void SetUp() override { GravarBytes(arquivo, "antigo"); }
+
+    // Só o arquivo (ou pasta) do teste: nenhum temporário sobrou.
+    long ItensNaPasta() const { return std::distance(fs::directory_iterator(pasta.Caminho()), {}); }
+
+    CPastaTemporaria pasta;
+    const fs::path arquivo = pasta / "dados.bin";
+};
+
+TEST_F(GravacaoSegura, SubstituiInteiroEMantemAsPermissoes)
+{
+    fs::permissions(arquivo, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_TRUE(GravarComSeguranca(arquivo, [](std::ostream& saida) { saida << "novo"; }));
+    EXPECT_EQ(LerBytes(arquivo), "novo");
+    EXPECT_EQ(fs::status(arquivo).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_TRUE(GravarComSeguranca(pasta / "outro.bin", [](std::ostream& saida) { saida << "x"; }));
+    EXPECT_EQ(LerBytes(pasta / "outro.bin"), "x");
+    EXPECT_EQ(ItensNaPasta(), 2);
+}
+
+TEST_F(GravacaoSegura, FalhaNoMeioDaGravacaoDeixaOAntigo)
+{
+    EXPECT_FALSE(GravarComSeguranca(arquivo, [](std::ostream& saida) {
+        saida << "metade";
+        throw std::runtime_error("falhou");
+    }));
+    EXPECT_EQ(LerBytes(arquivo), "antigo");
+    EXPECT_EQ(ItensNaPasta(), 1);
+}
+
+TEST_F(GravacaoSegura, DestinoOcupadoPorPastaOuPastaInexistente)
+{
+    fs::remove(arquivo);
+    fs::create_directory(arquivo);
+    EXPECT_FALSE(GravarComSeguranca(arquivo, [](std::ostream& saida) { saida << "novo"; }));
+    EXPECT_TRUE(fs::is_directory(arquivo));
+    EXPECT_EQ(ItensNaPasta(), 1);
+    EXPECT_FALSE(GravarComSeguranca(pasta / "nao" / "existe.bin", [](std::ostream& saida) { saida << "x"; }));
+}
+
+// Disco cheio simulado pelo limite de tamanho de arquivo do processo (vale também como root).
+TEST_F(GravacaoSegura, DiscoCheioDeixaOAntigo)
+{
+    rlimit antes{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
+    const auto sinal_antes = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit pequeno = antes;
+    pequeno.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
+    const bool gravou = GravarComSeguranca(arquivo, [](std::ostream& saida) { saida << std::string(1 << 20, 'x'); });
+    setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, sinal_antes);
+    EXPECT_FALSE(gravou);
+    EXPECT_EQ(LerBytes(arquivo), "antigo");
+    EXPECT_EQ(ItensNaPasta(), 1);
+}
+
+} // namespace
