@@ -1,5 +1,8 @@
 #include "BancoDeDados.h"
 
+#include "ArquivoDeResultados.h"
+
+#include <algorithm>
 #include <utility>
 
 void CBancoDeDados::OrdenarPorConcurso(CListaDeResultados& lista)
@@ -31,4 +34,26 @@ void CBancoDeDados::RemoverDuplicados(CListaDeResultados& lista)
         mantidos.push_back(std::move(registro));
     }
     lista = std::move(mantidos);
+}
+
+bool CBancoDeDados::InserirResultado(const std::filesystem::path& caminho, std::unique_ptr<CResultadoVarenta> novo)
+{
+    // O novo vem antes dos gravados; a ordenação estável o mantém à frente do gravado
+    // de mesmo número, que RemoverDuplicados então descarta.
+    CListaDeResultados lista;
+    lista.push_back(std::move(novo));
+    LerArquivoDeResultados(caminho, lista);
+    OrdenarPorConcurso(lista);
+    RemoverDuplicados(lista);
+    return GravarArquivoDeResultados(caminho, lista);
+}
+
+std::optional<int> CBancoDeDados::RemoverResultado(int32_t concurso, const std::filesystem::path& caminho)
+{
+    CListaDeResultados lista;
+    LerArquivoDeResultados(caminho, lista);
+    const auto removidos = std::erase_if(lista, [&](const auto& registro) { return registro->m_concurso == concurso; });
+    if (!GravarArquivoDeResultados(caminho, lista))
+        return std::nullopt;
+    return int(removidos);
 }

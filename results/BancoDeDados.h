@@ -2,6 +2,10 @@
 
 #include "ResultadoVarenta.h"
 
+#include <filesystem>
+#include <memory>
+#include <optional>
+
 // Comandos que regravam o arquivo de resultados e as operações de lista que os deixam
 // ordenados e sem concursos repetidos.
 class CBancoDeDados {
@@ -11,4 +15,14 @@ public:
     // Apaga cada registro que repete o número do anterior mantido e os de número
     // negativo. Depois de OrdenarPorConcurso fica o primeiro de cada número.
     static void RemoverDuplicados(CListaDeResultados& lista);
+
+    // Junta o novo registro aos do arquivo (arquivo que não abre conta como vazio),
+    // ordena, tira repetidos e negativos e grava: o novo substitui o gravado de mesmo
+    // número. Falso se não gravou (o arquivo fica como estava). Arquivo danificado:
+    // CErroDoUsuario, nada gravado.
+    static bool InserirResultado(const std::filesystem::path& caminho, std::unique_ptr<CResultadoVarenta> novo);
+    // Tira todo registro de número concurso e regrava a lista na mesma ordem, mesmo sem
+    // ter tirado nenhum. Quantos saíram; vazio se não gravou. Arquivo danificado:
+    // CErroDoUsuario, nada gravado.
+    static std::optional<int> RemoverResultado(int32_t concurso, const std::filesystem::path& caminho);
 };
