@@ -1,0 +1,188 @@
+#include "ComandoResultados.h"
+
+#include "Argumentos.h"
+#include "BancoDeDados.h"
+#include "CaminhoDeDados.h"
+#include "DataDoResultado.h"
+#include "ErroDoUsuario.h"
+#include "PastasDoSistema.h"
+#include "PlacaresEmTexto.h"
+#include "ResultadosDoUsuario.h"
+#include "ValoresDoResultado.h"
+
+#include <charconv>
+#include <cmath>
+#include <ctime>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kUso =
+    "Uso: quinaro-cli resultados listar\n"
+    "     quinaro-cli resultados inserir --concurso N --placares \"1x0 2x2 +x1 0x0 3x+\" [--data dd/mm/aaaa]\n"
+    "                [--ganhadores3 N] [--ganhadores4 N] [--ganhadores5 N]\n"
+    "                [--rateio3 V] [--rateio4 V] [--rateio5 V] [--acumulado V]\n"
+    "     quinaro-cli resultados remover N\n"
+    "\n"
+    "listar: uma linha por concurso, campos separados por \";\":\n"
+    "  concurso;data;placares;ganhadores 3;ganhadores 4;ganhadores 5;rateio 3;rateio 4;rateio 5;acumulado\n"
+    "inserir: substitui o resultado gravado do mesmo concurso; sem --data, agora.\n"
+    "Valores (V) em reais: 1234.50 ou 1234,50, sem separador de milhar.\n";
+
+const char* const kRateios[3] = {"--rateio3", "--rateio4", "--rateio5"};
+const char* const kGanhadores[3] = {"--ganhadores3", "--ganhadores4", "--ganhadores5"};
+
+fs::path ArquivoDeResultados()
+{
+    return CaminhoDeDados(CPastasDoSistema(), kArquivoDeResultados);
+}
+
+std::string Reais(double valor)
+{
+    char texto[64];
+    const auto fim = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, 2).ptr;
+    return std::string(texto, fim);
+}
+
+std::string LinhaDoResultado(const CResultadoVarenta& resultado)
+{
+    std::string placares;
+    for (const auto& placar : resultado.m_scores)
+        placares += (placares.empty() ? "" : " ") + MarcasDaEntrada(*placar);
+    std::string linha = std::to_string(resultado.m_concurso) + ';' + TextoDaData(resultado.m_data) + ';' + placares;
+    for (int acertos = 3; acertos <= 5; ++acertos)
+        linha += ';' + std::to_string(resultado.m_ganhadores[acertos]);
+    for (int acertos = 3; acertos <= 5; ++acertos)
+        linha += ';' + Reais(resultado.m_rateio[acertos]);
+    return linha + ';' + Reais(resultado.m_valorAcumulado);
+}
+
+int Listar(const CArgumentos& argumentos, std::ostream& saida)
+{
+    argumentos.ExigirPosicionais(0);
+    for (const auto& resultado : LerResultadosDoUsuario(CPastasDoSistema()))
+        saida << LinhaDoResultado(*resultado) << '\n';
+    return 0;
+}
+
+// Valor em reais não negativo: "1234.50" ou "1234,50".
+double LerReais(const std::string& original, const std::string& campo)
+{
+    std::string texto = original;
+    if (const auto virgula = texto.find(','); virgula != std::string::npos && texto.find('.') == std::string::npos)
+        texto[virgula] = '.';
+    double valor = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [ptr, erro] = std::from_chars(texto.data(), fim, valor, std::chars_format::fixed);
+    if (texto.empty() || erro != std::errc() || ptr != fim || !std::isfinite(valor) || valor < 0)
+        throw CErroDoUsuario("Valor inválido para " + campo + ": \"" + original +
+                             "\" (esperado um valor em reais não negativo, como 1234.50).");
+    return valor;
+}
+
+int LerNaoNegativo(const std::string& texto, const std::string& campo)
+{
+    const int valor = LerInteiro(texto, campo);
+    if (valor < 0)
+        throw CErroDoUsuario("Valor inválido para " + campo + ": " + texto + " (não pode ser negativo).");
+    return valor;
+}
+
+SData Agora()
+{
+    const std::time_t agora = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&agora, &local);
+    return DataDoCalendario(
+        {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
+}
+
+std::string Exigir(const CArgumentos& argumentos, const std::string& nome)
+{
+    const auto valor = argumentos.Valor(nome);
+    if (!valor)
+        throw CErroDeUso("falta a opção " + nome);
+    return *valor;
+}
+
+SValoresDoResultado LerValores(const CArgumentos& argumentos)
+{
+    SValoresDoResultado valores;
+    valores.concurso = LerNaoNegativo(Exigir(argumentos, "--concurso"), "--concurso");
+    valores.colunas = LerPlacares(Exigir(argumentos, "--placares"));
+    const auto data = argumentos.Valor("--data");
+    valores.data = data ? DataDoCalendario(LerDia(*data)) : Agora();
+    for (int faixa = 0; faixa < 3; ++faixa) {
+        if (const auto ganhadores = argumentos.Valor(kGanhadores[faixa]))
+            valores.ganhadores[faixa] = LerNaoNegativo(*ganhadores, kGanhadores[faixa]);
+        if (const auto rateio = argumentos.Valor(kRateios[faixa]))
+            valores.rateios[faixa] = LerReais(*rateio, kRateios[faixa]);
+    }
+    if (const auto acumulado = argumentos.Valor("--acumulado"))
+        valores.valor_acumulado = LerReais(*acumulado, "--acumulado");
+    return valores;
+}
+
+int Inserir(const CArgumentos& argumentos, std::ostream& saida)
+{
+    argumentos.ExigirPosicionais(0);
+    const SValoresDoResultado valores = LerValores(argumentos);
+    const fs::path caminho = ArquivoDeResultados();
+    if (!CBancoDeDados::InserirResultado(caminho, NovoResultado(valores)))
+        throw CErroDoUsuario("Erro ao Salvar Arquivo: " + caminho.string());
+    saida << "Concurso " << valores.concurso << " gravado em " << caminho.string() << '\n';
+    return 0;
+}
+
+int Remover(const CArgumentos& argumentos, std::ostream& saida)
+{
+    argumentos.ExigirPosicionais(1);
+    const int concurso = LerNaoNegativo(argumentos.Posicionais()[0], "o concurso");
+    const fs::path caminho = ArquivoDeResultados();
+    // Sem arquivo não há o que remover; não se cria um arquivo vazio por engano.
+    if (!fs::exists(caminho))
+        throw CErroDoUsuario("Erro ao Abrir Arquivo: " + caminho.string());
+    const auto removidos = CBancoDeDados::RemoverResultado(concurso, caminho);
+    if (!removidos)
+        throw CErroDoUsuario("Erro ao Salvar Arquivo: " + caminho.string());
+    if (*removidos == 0)
+        throw CErroDoUsuario("O concurso " + std::to_string(concurso) + " não está no arquivo de resultados.");
+    saida << "Concurso " << concurso << " removido de " << caminho.string() << '\n';
+    return 0;
+}
+
+int Executar(const std::vector<std::string>& argumentos, std::ostream& saida)
+{
+    if (argumentos.empty())
+        throw CErroDeUso("falta o subcomando (listar, inserir ou remover)");
+    const std::string& subcomando = argumentos[0];
+    const std::vector<std::string> resto(argumentos.begin() + 1, argumentos.end());
+    if (subcomando == "listar")
+        return Listar(CArgumentos(resto, {}), saida);
+    if (subcomando == "inserir") {
+        std::vector<std::string> opcoes = {"--concurso", "--data", "--placares", "--acumulado"};
+        opcoes.insert(opcoes.end(), std::begin(kGanhadores), std::end(kGanhadores));
+        opcoes.insert(opcoes.end(), std::begin(kRateios), std::end(kRateios));
+        return Inserir(CArgumentos(resto, opcoes), saida);
+    }
+    if (subcomando == "remover")
+        return Remover(CArgumentos(resto, {}), saida);
+    throw CErroDeUso("subcomando desconhecido: " + subcomando);
+}
+
+} // namespace
+
+int ComandoResultados(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros)
+{
+    try {
+        return Executar(argumentos, saida);
+    } catch (const CErroDeUso& erro) {
+        erros << "quinaro-cli resultados: " << erro.what() << "\n\n" << kUso;
+        return 2;
+    } catch (const CErroDoUsuario& erro) {
+        erros << erro.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// "quinaro-cli resultados": lista, insere ou remove resultados do arquivo de resultados
+// da pasta de dados do usuário. argumentos: o que vem depois de "resultados".
+// Devolve o código de saída: 0 sucesso, 1 falha (mensagem em erros), 2 uso errado.
+//
+// "listar" escreve uma linha por concurso, na ordem do arquivo, com dez campos
+// separados por ";":
+//   concurso;data;placares;ganhadores 3;ganhadores 4;ganhadores 5;rateio 3;rateio 4;rateio 5;acumulado
+// data em dd/mm/aaaa ("-" se inválida), placares como "1x0 2x2 +x1 0x0 3x+" e valores
+// em reais com ponto decimal e duas casas (1234.50). Exemplo:
+//   1234;15/03/2004;1x0 2x2 +x1 0x0 3x+;152;9;0;25.40;2100.00;0.00;350000.00
+int ComandoResultados(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);

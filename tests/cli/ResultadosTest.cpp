@@ -1,0 +1,205 @@
+// "quinaro-cli resultados", chamado direto, com HOME isolado pelo main dos testes.
+#include "ArquivoDeResultados.h"
+#include "CaminhoDeDados.h"
+#include "ComandoResultados.h"
+#include "DataDoResultado.h"
+#include "PastaTemporaria.h"
+#include "PastasDoSistema.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using testing::HasSubstr;
+
+struct SSaida {
+    int codigo = -1;
+    std::string saida;
+    std::string erros;
+};
+
+class ComandoResultadosTest : public testing::Test {
+protected:
+    // O caminho só depois que o main dos testes isolou HOME.
+    void SetUp() override
+    {
+        m_arquivo = CaminhoDeDados(CPastasDoSistema(), kArquivoDeResultados);
+        ASSERT_THAT(m_arquivo.string(), HasSubstr(std::getenv("HOME")));
+        fs::remove(m_arquivo);
+    }
+
+    static SSaida Rodar(const std::vector<std::string>& argumentos)
+    {
+        std::ostringstream saida;
+        std::ostringstream erros;
+        const int codigo = ComandoResultados(argumentos, saida, erros);
+        return {codigo, saida.str(), erros.str()};
+    }
+
+    static void Inserir(int concurso, const std::string& placares = "1x0 2x2 +x1 0x0 3x+")
+    {
+        const auto execucao = Rodar({"inserir", "--concurso", std::to_string(concurso), "--data", "01/02/2010",
+                                     "--placares", placares});
+        ASSERT_EQ(execucao.codigo, 0) << execucao.erros;
+    }
+
+    CListaDeResultados Gravados() const
+    {
+        CListaDeResultados lista;
+        EXPECT_TRUE(LerArquivoDeResultados(m_arquivo, lista));
+        return lista;
+    }
+
+    fs::path m_arquivo;
+};
+
+TEST_F(ComandoResultadosTest, InserirComTodosOsValoresEListar)
+{
+    const auto insercao =
+        Rodar({"inserir", "--concurso", "1234", "--data", "15/03/2004", "--placares", "1x0 2x2 +x1 0x0 3x+",
+               "--ganhadores3", "152", "--ganhadores4", "9", "--rateio3", "25,40", "--rateio4", "2100",
+               "--acumulado", "350000.00"});
+    ASSERT_EQ(insercao.codigo, 0) << insercao.erros;
+    EXPECT_THAT(insercao.saida, HasSubstr("1234"));
+
+    const auto gravados = Gravados();
+    ASSERT_EQ(gravados.size(), 1u);
+    EXPECT_EQ(gravados[0]->m_data.valor, 38061.0);  // o dia às 00:00
+    EXPECT_EQ(gravados[0]->m_acumulado, 1);
+    EXPECT_EQ(gravados[0]->m_rateio[3], 25.4);
+
+    const auto listagem = Rodar({"listar"});
+    EXPECT_EQ(listagem.codigo, 0);
+    EXPECT_EQ(listagem.saida, "1234;15/03/2004;1x0 2x2 +x1 0x0 3x+;152;9;0;25.40;2100.00;0.00;350000.00\n");
+    EXPECT_EQ(listagem.erros, "");
+}
+
+TEST_F(ComandoResultadosTest, InserirSubstituiEOrdenaERemoverTiraOConcurso)
+{
+    Inserir(30);
+    Inserir(10);
+    Inserir(20);
+    Inserir(20, "0x0 0x0 0x0 0x0 0x0");
+    const auto listagem = Rodar({"listar"}).saida;
+    EXPECT_EQ(listagem, "10;01/02/2010;1x0 2x2 +x1 0x0 3x+;0;0;0;0.00;0.00;0.00;0.00\n"
+                        "20;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0.00;0.00;0.00;0.00\n"
+                        "30;01/02/2010;1x0 2x2 +x1 0x0 3x+;0;0;0;0.00;0.00;0.00;0.00\n");
+
+    EXPECT_EQ(Rodar({"remover", "20"}).codigo, 0);
+    const auto gravados = Gravados();
+    ASSERT_EQ(gravados.size(), 2u);
+    EXPECT_EQ(gravados[0]->m_concurso, 10);
+    EXPECT_EQ(gravados[1]->m_concurso, 30);
+}
+
+TEST_F(ComandoResultadosTest, SemDataGravaOMomentoAtual)
+{
+    const std::time_t agora = std::time(nullptr);
+    ASSERT_EQ(Rodar({"inserir", "--concurso", "5", "--placares", "0x0 0x0 0x0 0x0 0x0"}).codigo, 0);
+    std::tm local{};
+    localtime_r(&agora, &local);
+    const double inicio = DataDoCalendario({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                                            local.tm_min, local.tm_sec})
+                              .valor;
+    const double gravada = Gravados()[0]->m_data.valor;
+    EXPECT_GE(gravada, inicio);
+    EXPECT_LT(gravada, inicio + 60.0 / 86400);
+}
+
+TEST_F(ComandoResultadosTest, ValoresRuinsNaoMexemNoArquivo)
+{
+    Inserir(7);
+    const std::string antes = LerBytes(m_arquivo);
+    const std::vector<std::vector<std::string>> casos = {
+        {"--concurso", "abc"},         {"--concurso", "-3"},           {"--concurso", "99999999999"},
+        {"--placares", "1x0 2x2"},     {"--placares", "1x0 2x2 4x1 0x0 3x+"},
+        {"--data", "31/02/2004"},      {"--data", "2004-03-15"},       {"--ganhadores3", "x"},
+        {"--ganhadores5", "-1"},       {"--rateio3", "-1"},            {"--rateio4", "1.2.3"},
+        {"--rateio5", "1e3"},          {"--acumulado", "nan"},         {"--acumulado", ""},
+    };
+    for (const auto& caso : casos) {
+        std::vector<std::string> argumentos = {"inserir", "--concurso", "8", "--placares", "0x0 0x0 0x0 0x0 0x0"};
+        // A opção do caso substitui a padrão ou se junta às demais.
+        const auto repetida = std::find(argumentos.begin(), argumentos.end(), caso[0]);
+        if (repetida != argumentos.end())
+            *(repetida + 1) = caso[1];
+        else
+            argumentos.insert(argumentos.end(), caso.begin(), caso.end());
+        const auto execucao = Rodar(argumentos);
+        EXPECT_EQ(execucao.codigo, 1) << caso[0] << " " << caso[1];
+        EXPECT_NE(execucao.erros, "") << caso[0] << " " << caso[1];
+        EXPECT_EQ(execucao.saida, "");
+    }
+    EXPECT_EQ(LerBytes(m_arquivo), antes);
+}
+
+TEST_F(ComandoResultadosTest, UsoErrado)
+{
+    Inserir(7);
+    const std::string antes = LerBytes(m_arquivo);
+    const std::vector<std::vector<std::string>> casos = {
+        {},
+        {"apagar"},
+        {"listar", "mais"},
+        {"inserir", "--placares", "0x0 0x0 0x0 0x0 0x0"},
+        {"inserir", "--concurso", "8"},
+        {"inserir", "--concurso", "8", "--placares", "0x0 0x0 0x0 0x0 0x0", "--cor", "azul"},
+        {"inserir", "--concurso", "8", "--concurso", "9", "--placares", "0x0 0x0 0x0 0x0 0x0"},
+        {"inserir", "--concurso"},
+        {"remover"},
+        {"remover", "7", "8"},
+    };
+    for (const auto& caso : casos) {
+        const auto execucao = Rodar(caso);
+        EXPECT_EQ(execucao.codigo, 2) << testing::PrintToString(caso);
+        EXPECT_THAT(execucao.erros, HasSubstr("Uso: quinaro-cli resultados")) << testing::PrintToString(caso);
+    }
+    EXPECT_EQ(LerBytes(m_arquivo), antes);
+}
+
+TEST_F(ComandoResultadosTest, RemoverConcursoAusenteOuSemArquivo)
+{
+    const auto sem_arquivo = Rodar({"remover", "3"});
+    EXPECT_EQ(sem_arquivo.codigo, 1);
+    EXPECT_THAT(sem_arquivo.erros, HasSubstr("Erro ao Abrir Arquivo"));
+    EXPECT_FALSE(fs::exists(m_arquivo));  // nenhum arquivo vazio criado por engano
+
+    Inserir(7);
+    const std::string antes = LerBytes(m_arquivo);
+    const auto ausente = Rodar({"remover", "3"});
+    EXPECT_EQ(ausente.codigo, 1);
+    EXPECT_THAT(ausente.erros, HasSubstr("3"));
+    EXPECT_EQ(Rodar({"remover", "-7"}).codigo, 1);
+    EXPECT_EQ(Rodar({"remover", "sete"}).codigo, 1);
+    EXPECT_EQ(LerBytes(m_arquivo), antes);
+}
+
+TEST_F(ComandoResultadosTest, ListarSemArquivoOuComArquivoDanificado)
+{
+    const auto sem_arquivo = Rodar({"listar"});
+    EXPECT_EQ(sem_arquivo.codigo, 1);
+    EXPECT_THAT(sem_arquivo.erros, HasSubstr("Erro ao Abrir Arquivo"));
+
+    Inserir(7);
+    const std::string inteiro = LerBytes(m_arquivo);
+    GravarBytes(m_arquivo, inteiro.substr(0, 100));
+    for (const std::vector<std::string>& argumentos :
+         {std::vector<std::string>{"listar"}, {"remover", "7"},
+          {"inserir", "--concurso", "8", "--placares", "0x0 0x0 0x0 0x0 0x0"}}) {
+        const auto execucao = Rodar(argumentos);
+        EXPECT_EQ(execucao.codigo, 1) << argumentos[0];
+        EXPECT_THAT(execucao.erros, HasSubstr("past its end")) << argumentos[0];
+    }
+    EXPECT_EQ(LerBytes(m_arquivo), inteiro.substr(0, 100));
+}
+
+} // namespace
