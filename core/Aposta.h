@@ -2,13 +2,13 @@
 
 #include "Filtro.h"
 #include "ListaDeVolantes.h"
+#include "Volante.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 class CChave;
-class CScore;
 class CScoreGrupo;
 class IProgressoGeracao;
 
@@ -32,16 +32,29 @@ public:
 
     // Esvazia as listas de trabalho e os aprovados (antes de preparar uma execução).
     void Limpar();
+    // A execução inteira. Um quadro com mais de 5 grupos (um por jogo) é recusado com
+    // CErroDoUsuario antes de começar.
     void GerarCartoes();
     void EscolherCompletas(size_t posicao);
     void EnumerarIncompletas();
+    // Um grupo por jogo (completas, seleções das incompletas, jogos sem chave) e o produto.
     void Montar();
+    // Grupo nulo ou vazio (jogo sem alternativas) não dá cartão nesse ramo.
     void Expandir(const std::vector<const CScoreGrupo*>& grupos, size_t grupo);
 
-    bool PararSolicitado() const;
-
 private:
+    bool CombinacaoAdmissivel() const;
+    void OrdenarOsGrupos(const std::vector<const CScoreGrupo*>& grupos);
+    void ProduzirCartao();
+    size_t QtdeDeGrupos() const;
+
     IProgressoGeracao& m_progresso;
+    // Cópia do pedido de parada: ele só muda enquanto as mensagens são tratadas, e
+    // perguntar a cada cartão custaria uma chamada virtual por cartão.
+    bool m_parar = false;
     size_t m_lugar = 0;  // lugar das completas sendo preenchido
-    const CScore* m_escolhidos[5] = {};
+    // O cartão sendo montado: a escolha de cada grupo já no lugar em que ele cai.
+    CVolante m_cartao;
+    size_t m_lugar_no_cartao[5] = {};
+    bool m_ordenar_cada_cartao = false;
 };

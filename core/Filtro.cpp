@@ -3,13 +3,111 @@
 #include "Configuracoes.h"
 #include "ListaDeVolantes.h"
 #include "Progresso.h"
+#include "ResumoDoVolante.h"
 #include "Volante.h"
 
-#include <stdexcept>
+#include <string>
 
-// Provisório: implementação completa a seguir.
+const std::array<SDefinicaoDeFiltro, kQtdeDeFiltros> kFiltros{{
+    {"quantidade_de_resultados_favoraveis_ao_time1", "Quantidade de resultados favoráveis ao TIME 1",
+     "Quantidade de resultados favoráveis ao time 1", 5},
+    {"quantidade_de_resultados_empatados", "Quantidade de resultados EMPATADOS ",
+     "Quantidade de resultados empatados", 5},
+    {"quantidade_de_resultados_favoraveis_ao_time2", "Quantidade de resultados favoráveis ao TIME 2",
+     "Quantidade de resultados favoráveis ao time 2", 5},
+    {"quantidade_de_resultados_iguais", "Quantidade de resultados iguais", "Quantidade de resultados iguais", 5},
+    {"quantidade_de_resultados_iguais_em_sequencia", "Quantidade de resultados iguais em sequencia",
+     "Quantidade de resultados iguais em sequencia", 5},
+    {"quantidade_de_resultados_iguais_favoraveis_ao_time1", "Quantidade de resultados iguais favoráveis ao TIME 1",
+     "Quantidade de resultados iguais favoráveis ao time 1", 5},
+    {"quantidade_de_resultados_iguais_favoraveis_ao_time2", "Quantidade de resultados iguais favoráveis ao TIME 2",
+     "Quantidade de resultados iguais favoráveis ao time 2", 5},
+    {"quantidade_de_resultados_iguais_empatados", "Quantidade de resultados iguais  EMPATADOS ",
+     "Quantidade de resultados iguais empatados", 5},
+    {"quantidade_de_gols", "Quantidade de Gols", "Quantidade de Gols", 40},
+    {"quantidade_de_gols_para_o_time1", "Quantidade de Gols para o TIME 1", "Quantidade de gols para o time 1", 20},
+    {"quantidade_de_gols_para_o_time2", "Quantidade de Gols para o TIME 2", "Quantidade de gols para o time 2", 20},
+    {"quantidade_de_0", "Quantidade de \"0\"", "Quantidade de 0", 10},
+    {"quantidade_de_1", "Quantidade de \"1\"", "Quantidade de 1", 10},
+    {"quantidade_de_2", "Quantidade de \"2\"", "Quantidade de 2", 10},
+    {"quantidade_de_3", "Quantidade de \"3\"", "Quantidade de 3", 10},
+    {"quantidade_de_4", "Quantidade de \"+\"", "Quantidade de 4", 10},
+    {"quantidade_de_0_para_o_time1", "Quantidade de \"0\" para o TIME 1", "Quantidade de \"0\" para o time 1", 5},
+    {"quantidade_de_1_para_o_time1", "Quantidade de \"1\" para o TIME 1", "Quantidade de \"1\" para o time 1", 5},
+    {"quantidade_de_2_para_o_time1", "Quantidade de \"2\" para o TIME 1", "Quantidade de \"2\" para o time 1", 5},
+    {"quantidade_de_3_para_o_time1", "Quantidade de \"3\" para o TIME 1", "Quantidade de \"3\" para o time 1", 5},
+    {"quantidade_de_4_para_o_time1", "Quantidade de \"+\" para o TIME 1", "Quantidade de \"+\" para o time 1", 5},
+    {"quantidade_de_0_para_o_time2", "Quantidade de \"0\" para o TIME 2", "Quantidade de \"0\" para o time 2", 5},
+    {"quantidade_de_1_para_o_time2", "Quantidade de \"1\" para o TIME 2", "Quantidade de \"1\" para o time 2", 5},
+    {"quantidade_de_2_para_o_time2", "Quantidade de \"2\" para o TIME 2", "Quantidade de \"2\" para o time 2", 5},
+    {"quantidade_de_3_para_o_time2", "Quantidade de \"3\" para o TIME 2", "Quantidade de \"3\" para o time 2", 5},
+    {"quantidade_de_4_para_o_time2", "Quantidade de \"+\" para o TIME 2", "Quantidade de \"+\" para o time 2", 5},
+}};
+
+namespace {
+
+// Os critérios que mais reprovam primeiro; a ordem não muda o resultado, só o tempo.
+constexpr int kOrdemDeAvaliacao[kQtdeDeFiltros] = {
+    0, 2, 1, 3, 7, 5, 6, 4, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
+};
+
+constexpr int kMensagensACada = 10;
+
+// Comparação sem sinal: um mínimo negativo reprova tudo, um máximo negativo não reprova nada.
+bool Dentro(uint32_t valor, const CFiltro::SCriterio& criterio)
+{
+    return static_cast<uint32_t>(criterio.minimo) <= valor && valor <= static_cast<uint32_t>(criterio.maximo);
+}
+
+} // namespace
+
 CFiltro::CFiltro(IConfiguracoes& configuracoes) : m_configuracoes(configuracoes) {}
-void CFiltro::CarregarFiltros() { throw std::logic_error("não implementado"); }
-bool CFiltro::AprovarVolante(const CVolante&) const { throw std::logic_error("não implementado"); }
-void CFiltro::FiltrarVolantes(CListaDeVolantes&, int32_t&, IProgressoFiltragem&) { throw std::logic_error("não implementado"); }
-const std::array<SDefinicaoDeFiltro, kQtdeDeFiltros> kFiltros{};
+
+void CFiltro::CarregarFiltros()
+{
+    for (size_t i = 0; i < kFiltros.size(); ++i) {
+        const std::string nome = kFiltros[i].nome;
+        SCriterio& criterio = m_criterios[i];
+        criterio.ligado = m_configuracoes.LerInteiro(kSecaoFiltros, "m_bool_" + nome, 0);
+        criterio.minimo = m_configuracoes.LerInteiro(kSecaoFiltros, "m_min_" + nome, 0);
+        criterio.maximo = m_configuracoes.LerInteiro(kSecaoFiltros, "m_max_" + nome, kFiltros[i].maximo);
+    }
+}
+
+bool CFiltro::AprovarVolante(const CVolante& volante) const
+{
+    const CResumoDoVolante resumo(volante);
+    for (int indice : kOrdemDeAvaliacao) {
+        const SCriterio& criterio = m_criterios[static_cast<size_t>(indice)];
+        if (criterio.ligado != 0 && !Dentro(resumo.Estatistica(indice), criterio))
+            return false;
+    }
+    return true;
+}
+
+void CFiltro::FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas, IProgressoFiltragem& progresso)
+{
+    progresso.Iniciar(qtde_apostas);
+    int verificadas = 0;
+    int reprovadas = 0;
+    CVolante* volante = volantes.m_primeiro;
+    while (volante != nullptr) {
+        CVolante* const proximo = volante->m_proximo;
+        if (!AprovarVolante(*volante)) {
+            // Um cartão lido de arquivo pode valer várias apostas.
+            qtde_apostas -= volante->QtdeDeApostas();
+            volantes.Remover(volante);
+            ++reprovadas;
+        }
+        ++verificadas;
+        if (verificadas % kMensagensACada == 0) {
+            progresso.BombearMensagens();
+            progresso.Atualizar(verificadas, reprovadas);
+        }
+        if (progresso.PararSolicitado())
+            break;
+        volante = proximo;
+    }
+    progresso.Atualizar(verificadas, reprovadas);
+    progresso.Concluir();
+}

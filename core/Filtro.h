@@ -40,6 +40,7 @@ public:
     // QtdeDeApostas do cartão. Os filtros devem ter sido carregados antes.
     void FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas, IProgressoFiltragem& progresso);
 
+    // Na ordem de kFiltros.
     std::array<SCriterio, kQtdeDeFiltros> m_criterios{};
 
 private:

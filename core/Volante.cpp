@@ -4,10 +4,15 @@
 #include "LeitorDeArquivo.h"
 #include "Score.h"
 
+#include <cstdlib>
 #include <memory>
 #include <new>
 #include <utility>
 #include <vector>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 int CVolante::ContarAcertos(const CVolante& cartao) const
 {
@@ -83,7 +88,7 @@ public:
             return p;
         }
         if (m_usados_no_bloco == kPorBloco) {
-            m_blocos.push_back(std::make_unique<Vaga[]>(kPorBloco));
+            m_blocos.push_back(Bloco(NovoBloco()));
             m_usados_no_bloco = 0;
         }
         return &m_blocos.back()[m_usados_no_bloco++];
@@ -110,8 +115,31 @@ private:
         Livre livre;
     };
     static constexpr size_t kPorBloco = 1 << 16;
+    static constexpr size_t kTamanhoDoBloco = kPorBloco * sizeof(Vaga);
+    static constexpr size_t kPaginaGrande = 2 << 20;
+    static_assert(kTamanhoDoBloco % kPaginaGrande == 0);
 
-    std::vector<std::unique_ptr<Vaga[]>> m_blocos;
+    struct SLiberarBloco {
+        void operator()(Vaga* bloco) const noexcept { std::free(bloco); }
+    };
+
+    // Com milhões de cartões o custo dominante é a primeira escrita em cada página de
+    // 4 KiB; blocos alinhados e marcados para páginas grandes (onde houver) o cortam.
+    // Sem zerar: cada vaga é escrita antes de ser usada.
+    static Vaga* NovoBloco()
+    {
+        void* bloco = std::aligned_alloc(kPaginaGrande, kTamanhoDoBloco);
+        if (bloco == nullptr)
+            throw std::bad_alloc();
+#if defined(__linux__)
+        madvise(bloco, kTamanhoDoBloco, MADV_HUGEPAGE);  // só um conselho; recusado, nada muda
+#endif
+        return static_cast<Vaga*>(bloco);
+    }
+
+    using Bloco = std::unique_ptr<Vaga[], SLiberarBloco>;
+
+    std::vector<Bloco> m_blocos;
     Livre* m_livres = nullptr;
     size_t m_usados_no_bloco = kPorBloco;
     size_t m_vivos = 0;
