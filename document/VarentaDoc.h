@@ -28,7 +28,7 @@ public:
     std::string m_resumo;
     int32_t m_valor_da_aposta = 0;
     int32_t m_max_completas = 0;
-    std::vector<const CScore*> m_tabela_lida;  // as 125 células lidas do arquivo
+    std::vector<const CScore*> m_tabela_lida;  // as 125 células lidas do arquivo (do documento)
     int32_t m_qtde_apostas = 0;
     std::vector<std::shared_ptr<CChave>> m_chaves;  // compartilhadas com a tela de apostas
     std::array<std::string, 5> m_chave_do_jogo;
@@ -39,7 +39,9 @@ public:
     std::array<std::array<uint16_t, 25>, 5> m_celulas{};
 
     void Serialize(CEscritorDeArquivo& ar) const;
-    // Lê sobre um documento novo; lança CErroDeFormato.
+    // Lê sobre um documento novo; lança CErroDeFormato (um estado de célula acima de 2
+    // também é erro de formato). Ao terminar, o documento é dono de tudo o que o arquivo
+    // trouxe: células e grupos aqui, chaves em m_chaves.
     void Serialize(CLeitorDeArquivo& ar);
 
     bool OnNewDocument();
@@ -51,6 +53,8 @@ public:
                           std::vector<SLinhaColorida>& premios) const;
 
 private:
+    void TomarObjetosDoArquivo(CLeitorDeArquivo& ar);
+
     // Objetos trazidos pelo arquivo (células, grupos); o documento é dono deles.
     std::vector<std::unique_ptr<CObjeto>> m_objetos_do_arquivo;
 };

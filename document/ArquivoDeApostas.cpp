@@ -1,0 +1,41 @@
+#include "ArquivoDeApostas.h"
+
+#include "ErroDeFormato.h"
+#include "ErroDoUsuario.h"
+#include "EscritorDeArquivo.h"
+#include "GravacaoSegura.h"
+#include "LeitorDeArquivo.h"
+#include "VarentaDoc.h"
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+std::unique_ptr<CVarentaDoc> LerArquivoDeApostas(const fs::path& caminho)
+{
+    std::ifstream entrada(caminho, std::ios::binary);
+    std::error_code falha;
+    const uintmax_t tamanho = fs::file_size(caminho, falha);
+    if (!entrada || falha)
+        throw CErroDoUsuario("Failed to open document.");
+    CLeitorDeArquivo ar(entrada, tamanho);
+    auto documento = std::make_unique<CVarentaDoc>();
+    try {
+        documento->Serialize(ar);
+    } catch (const CErroDeFormato&) {
+        throw CErroDoUsuario("Unexpected file format.");
+    }
+    documento->AposAbrir();
+    return documento;
+}
+
+void GravarArquivoDeApostas(const CVarentaDoc& documento, const fs::path& caminho)
+{
+    const bool gravou = GravarComSeguranca(caminho, [&](std::ostream& saida) {
+        CEscritorDeArquivo ar(saida);
+        documento.Serialize(ar);
+        ar.Finalizar();
+    });
+    if (!gravou)
+        throw CErroDoUsuario("Failed to save document.");
+}
