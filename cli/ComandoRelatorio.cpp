@@ -1,0 +1,64 @@
+// relatorio: os mesmos relatórios HTML dos menus do programa de mesa.
+#include "Argumentos.h"
+#include "Comandos.h"
+
+#include "ArquivoDeApostas.h"
+#include "Comprovantes.h"
+#include "ErroDoUsuario.h"
+#include "Graficos.h"
+#include "ListagemDeApostas.h"
+#include "ListagemDeResultados.h"
+#include "NavegadorDoSistema.h"
+#include "PastasDoSistema.h"
+#include "VarentaDoc.h"
+
+namespace {
+
+std::filesystem::path EscreverRelatorio(const CArgumentos& args, const IPastas& pastas)
+{
+    const auto& posicionais = args.Posicionais();
+    if (posicionais.empty())
+        throw CErroDeUso("falta o tipo de relatório");
+    const std::string& tipo = posicionais[0];
+    const bool comprovantes = tipo == "comprovantes";
+    if (args.Valor("--concurso").has_value() != comprovantes)
+        throw CErroDeUso(comprovantes ? "comprovantes pedem --concurso N" : "--concurso é só para comprovantes");
+
+    if (tipo == "resultados") {
+        args.ExigirPosicionais(1);
+        return EscreverListagemDeResultados(pastas);
+    }
+    if (tipo == "grafico") {
+        args.ExigirPosicionais(2);
+        const auto grafico = GraficoDoComando(LerInteiro(posicionais[1], "o gráfico"));
+        if (!grafico)
+            throw CErroDoUsuario("Gráfico desconhecido: " + posicionais[1] +
+                                 " (use 32773, 32778, 32781, 32795, 32785 ou 32787).");
+        return EscreverGrafico(pastas, *grafico);
+    }
+    if (tipo == "apostas" || comprovantes) {
+        args.ExigirPosicionais(2);
+        const auto documento = LerArquivoDeApostas(posicionais[1]);
+        if (!comprovantes)
+            return EscreverListagemDeApostas(pastas, documento->m_volantes);
+        const int concurso = *args.Inteiro("--concurso");
+        if (concurso < 0)
+            throw CErroDoUsuario("Enter a positive integer.");
+        return EscreverComprovantes(pastas, static_cast<uint32_t>(concurso), documento->m_celulas,
+                                    documento->m_chave_do_jogo, documento->m_resumo);
+    }
+    throw CErroDeUso("relatório desconhecido: " + tipo);
+}
+
+} // namespace
+
+int ComandoRelatorio(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream&)
+{
+    const CArgumentos args(argumentos, {"--concurso"}, {"--abrir"});
+    const CPastasDoSistema pastas;
+    const std::filesystem::path relatorio = EscreverRelatorio(args, pastas);
+    saida << relatorio.string() << '\n';
+    if (args.Tem("--abrir"))
+        CNavegadorDoSistema().Abrir(relatorio);
+    return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Progresso.h"
+
+#include <chrono>
+#include <ostream>
+
+// Linha de progresso no stderr, só quando ele é um terminal.
+class CProgressoNoTerminal : public IProgressoGeracao, public IProgressoFiltragem {
+public:
+    explicit CProgressoNoTerminal(std::ostream& saida);
+
+    void Iniciar(const std::string& rotulo, bool habilitar_parar) override;
+    void Atualizar(double geradas, double aprovadas) override;
+    void Concluir(double geradas, double aprovadas) override;
+    void Iniciar(int total) override;
+    void Atualizar(int verificadas, int reprovadas) override;
+    void Concluir() override;
+    void BombearMensagens() override {}
+    bool PararSolicitado() const override { return false; }
+
+private:
+    void Escrever(const std::string& linha, bool final);
+
+    std::ostream& m_saida;
+    bool m_ativo;
+    int m_total = 0;
+    int m_verificadas = 0;
+    int m_reprovadas = 0;
+    std::chrono::steady_clock::time_point m_ultima;
+};

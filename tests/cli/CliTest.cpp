@@ -1,0 +1,233 @@
+// quinaro-cli de ponta a ponta: o executável de verdade, com HOME isolado.
+#include "ExecucaoDoCli.h"
+#include "PastaTemporaria.h"
+
+#include "ArquivoDeApostas.h"
+#include "ArquivoDeResultados.h"
+#include "CaminhoDeDados.h"
+#include "CartaoCheio.h"
+#include "ConfiguracoesQt.h"
+#include "PastasDoSistema.h"
+#include "VarentaDoc.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using testing::HasSubstr;
+using testing::StartsWith;
+
+constexpr int k1x0 = 9;
+constexpr int k0x0 = 14;
+
+std::vector<std::string> Linhas(const std::string& texto)
+{
+    std::vector<std::string> linhas;
+    std::istringstream entrada(texto);
+    for (std::string linha; std::getline(entrada, linha);)
+        linhas.push_back(linha);
+    return linhas;
+}
+
+class Cli : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Favoritos 1x0 e 0x0 em todo jogo, sem chaves: 32 cartões.
+        CVarentaDoc documento;
+        documento.OnNewDocument();
+        for (auto& jogo : documento.m_celulas) {
+            jogo[k1x0] = kFavorito;
+            jogo[k0x0] = kFavorito;
+        }
+        GravarArquivoDeApostas(documento, m_quadro);
+        ZerarFiltros();
+        std::filesystem::remove(CaminhoDeDados(CPastasDoSistema(), kArquivoDeResultados));
+    }
+
+    static void ZerarFiltros()
+    {
+        CConfiguracoesQt configuracoes;
+        configuracoes.Armazem().remove("filtros");
+        configuracoes.Armazem().sync();
+    }
+
+    static void LigarFiltroDeEmpates(int maximo)
+    {
+        CConfiguracoesQt configuracoes;
+        configuracoes.GravarInteiro("filtros", "m_bool_quantidade_de_resultados_empatados", 1);
+        configuracoes.GravarInteiro("filtros", "m_min_quantidade_de_resultados_empatados", 0);
+        configuracoes.GravarInteiro("filtros", "m_max_quantidade_de_resultados_empatados", maximo);
+    }
+
+    static void GravarResultado(int concurso, int k_por_jogo)
+    {
+        CListaDeResultados lista;
+        auto resultado = std::make_unique<CResultadoVarenta>();
+        resultado->m_concurso = concurso;
+        for (int m = 0; m < 5; ++m) {
+            auto score = std::make_unique<CScore>(*CCartaoCheio::Instancia().Celula(m, k_por_jogo));
+            resultado->m_scores.push_back(std::move(score));
+        }
+        lista.push_back(std::move(resultado));
+        ASSERT_TRUE(GravarArquivoDeResultados(CaminhoDeDados(CPastasDoSistema(), kArquivoDeResultados), lista));
+    }
+
+    CPastaTemporaria m_pasta;
+    std::filesystem::path m_quadro = m_pasta / "quadro.vrt";
+    std::filesystem::path m_gerado = m_pasta / "gerado.vrt";
+};
+
+TEST_F(Cli, GerarEListar)
+{
+    const SExecucao gerar = ExecutarCli({"gerar", m_quadro, m_gerado});
+    ASSERT_EQ(gerar.codigo, 0) << gerar.erros;
+    EXPECT_EQ(gerar.saida, "");
+
+    const auto documento = LerArquivoDeApostas(m_gerado);
+    EXPECT_EQ(documento->m_volantes.m_qtde, 32);
+    EXPECT_EQ(documento->m_qtde_apostas, 32);
+    EXPECT_EQ(documento->m_resumo, "");
+
+    const SExecucao listar = ExecutarCli({"listar", m_gerado});
+    ASSERT_EQ(listar.codigo, 0) << listar.erros;
+    const auto linhas = Linhas(listar.saida);
+    ASSERT_EQ(linhas.size(), 32u);
+    EXPECT_EQ(linhas.front(), "1x0 1x0 1x0 1x0 1x0");
+    EXPECT_EQ(linhas[1], "1x0 1x0 1x0 1x0 0x0");
+    EXPECT_EQ(linhas.back(), "0x0 0x0 0x0 0x0 0x0");
+}
+
+TEST_F(Cli, GerarComFiltroEFiltrar)
+{
+    LigarFiltroDeEmpates(2);
+    const SExecucao gerar = ExecutarCli({"gerar", m_quadro, m_gerado, "--filtrar"});
+    ASSERT_EQ(gerar.codigo, 0) << gerar.erros;
+    const auto filtrado = LerArquivoDeApostas(m_gerado);
+    // Até dois empates (0x0) entre cinco jogos: 1 + 5 + 10.
+    EXPECT_EQ(filtrado->m_volantes.m_qtde, 16);
+    EXPECT_EQ(filtrado->m_qtde_apostas, 16);
+    EXPECT_EQ(filtrado->m_resumo,
+              "Para acertar os 5 pontos será necessario que você acerte: <br>Os 5 jogos sem chave."
+              "<br>Quantidade de resultados empatados Min:0 Max:2.");
+
+    // Sem filtro na geração, depois "filtrar" com o máximo de um empate.
+    ASSERT_EQ(ExecutarCli({"gerar", m_quadro, m_gerado}).codigo, 0);
+    LigarFiltroDeEmpates(1);
+    const auto saida = m_pasta / "filtrado.vrt";
+    const SExecucao filtrar = ExecutarCli({"filtrar", m_gerado, saida});
+    ASSERT_EQ(filtrar.codigo, 0) << filtrar.erros;
+    const auto depois = LerArquivoDeApostas(saida);
+    EXPECT_EQ(depois->m_volantes.m_qtde, 6);
+    EXPECT_EQ(depois->m_qtde_apostas, 6);
+    EXPECT_THAT(depois->m_resumo, HasSubstr("Max:1."));
+}
+
+TEST_F(Cli, ConferirComPlacaresDados)
+{
+    ASSERT_EQ(ExecutarCli({"gerar", m_quadro, m_gerado}).codigo, 0);
+    const SExecucao conferir = ExecutarCli({"conferir", m_gerado, "1x0 1x0 1x0 1x0 1x0"});
+    ASSERT_EQ(conferir.codigo, 0) << conferir.erros;
+    const auto linhas = Linhas(conferir.saida);
+    ASSERT_EQ(linhas.size(), 6u + 16u + 1u);
+    EXPECT_EQ(linhas[0], "Foi encontrado 1 cartão com nenhum acerto");
+    EXPECT_EQ(linhas[1], "Foram encontrados 5 cartões com 1 acerto");
+    EXPECT_EQ(linhas[2], "Foram encontrados 10 cartões com 2 acertos.");
+    EXPECT_EQ(linhas[4], "Foram encontrados 5 cartões com 4 acertos.");
+    EXPECT_EQ(linhas[5], "Foi encontrado 1 cartão com 5 acertos.");
+    EXPECT_EQ(linhas[6], "O volante 1 tem 5 pontos !!!");
+    EXPECT_EQ(linhas[7], "O volante 2 tem 4 pontos !!!");
+    EXPECT_EQ(linhas.back(), "Parabéns. Você acertou os 5 resultados !!!!");
+}
+
+TEST_F(Cli, ConferirEAnalisarComOArquivoDeResultados)
+{
+    ASSERT_EQ(ExecutarCli({"gerar", m_quadro, m_gerado}).codigo, 0);
+    GravarResultado(1234, k0x0);
+
+    const SExecucao conferir = ExecutarCli({"conferir", m_gerado, "--concurso", "1234"});
+    ASSERT_EQ(conferir.codigo, 0) << conferir.erros;
+    EXPECT_THAT(conferir.saida, HasSubstr("O volante 32 tem 5 pontos !!!\n"));
+
+    const SExecucao analisar = ExecutarCli({"analisar", m_gerado});
+    ASSERT_EQ(analisar.codigo, 0) << analisar.erros;
+    EXPECT_EQ(analisar.saida,
+              "Concursos;Sem Acerto;1 Acerto;2 acertos;3 acertos;4 acertos;5 acertos\n"
+              "1234;1;5;10;10;5;1\n"
+              "Total:;1;5;10;10;5;1\n");
+
+    const SExecucao ausente = ExecutarCli({"conferir", m_gerado, "--concurso", "99"});
+    EXPECT_EQ(ausente.codigo, 1);
+    EXPECT_THAT(ausente.erros, HasSubstr("99"));
+}
+
+TEST_F(Cli, Relatorios)
+{
+    ASSERT_EQ(ExecutarCli({"gerar", m_quadro, m_gerado}).codigo, 0);
+    GravarResultado(7, k1x0);
+    struct Caso {
+        std::vector<std::string> argumentos;
+        std::string arquivo;
+        std::string trecho;
+    };
+    const Caso casos[] = {
+        {{"relatorio", "resultados"}, "Varenta.htm", "<td>7</td>"},
+        {{"relatorio", "grafico", "32773"}, "VarentaFrequencia.htm", "Time 1 vence"},
+        {{"relatorio", "apostas", m_gerado}, "Varenta.htm", "Listagem das Apostas"},
+        {{"relatorio", "comprovantes", m_gerado, "--concurso", "7"}, "Varenta.htm", "Concurso : 7</font>"},
+    };
+    for (const Caso& caso : casos) {
+        const SExecucao execucao = ExecutarCli(caso.argumentos);
+        ASSERT_EQ(execucao.codigo, 0) << execucao.erros;
+        const std::filesystem::path caminho = execucao.saida.substr(0, execucao.saida.size() - 1);
+        EXPECT_EQ(caminho.filename(), caso.arquivo);
+        EXPECT_EQ(caminho.parent_path().filename(), "relatorios");
+        EXPECT_THAT(LerBytes(caminho), HasSubstr(caso.trecho)) << caso.arquivo;
+    }
+
+    EXPECT_EQ(ExecutarCli({"relatorio", "grafico", "1"}).codigo, 1);
+    EXPECT_EQ(ExecutarCli({"relatorio", "comprovantes", m_gerado}).codigo, 2);
+    EXPECT_EQ(ExecutarCli({"relatorio", "resultados", "--concurso", "3"}).codigo, 2);
+    EXPECT_EQ(ExecutarCli({"relatorio", "tabela"}).codigo, 2);
+}
+
+TEST_F(Cli, ErrosDeUsoEDeEntrada)
+{
+    struct Caso {
+        std::vector<std::string> argumentos;
+        int codigo;
+        std::string mensagem;
+    };
+    GravarBytes(m_pasta / "lixo.vrt", "isto não é um arquivo de apostas");
+    CVarentaDoc semFavorito;
+    semFavorito.OnNewDocument();
+    for (auto& jogo : semFavorito.m_celulas)
+        jogo[0] = kFavorito;
+    semFavorito.m_celulas[2][0] = kAlternativa;
+    GravarArquivoDeApostas(semFavorito, m_pasta / "sem-favorito.vrt");
+
+    const Caso casos[] = {
+        {{}, 2, "Uso:"},
+        {{"sortear"}, 2, "comando desconhecido"},
+        {{"gerar", m_quadro}, 2, "número errado de argumentos"},
+        {{"gerar", m_quadro, m_gerado, "--rapido"}, 2, "opção desconhecida"},
+        {{"gerar", m_pasta / "nao-existe.vrt", m_gerado}, 1, "Failed to open document."},
+        {{"listar", m_pasta / "lixo.vrt"}, 1, "Unexpected file format."},
+        {{"gerar", m_pasta / "sem-favorito.vrt", m_gerado}, 1, "Marque ao menos um favorito no jogo 3"},
+        {{"conferir", m_quadro, "1x0 9x9 1x0 1x0 1x0"}, 1, "Placares inválidos"},
+        {{"conferir", m_quadro}, 2, "informe os placares"},
+        {{"conferir", m_quadro, "--concurso", "doze"}, 1, "inteiro"},
+        {{"analisar", m_quadro}, 1, "Erro ao Abrir Arquivo"},
+    };
+    for (const Caso& caso : casos) {
+        const SExecucao execucao = ExecutarCli(caso.argumentos);
+        EXPECT_EQ(execucao.codigo, caso.codigo) << caso.mensagem;
+        EXPECT_THAT(execucao.erros, HasSubstr(caso.mensagem));
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_gerado));
+}
+
+} // namespace
