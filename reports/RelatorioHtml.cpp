@@ -1,0 +1,31 @@
+#include "RelatorioHtml.h"
+
+#include "CaminhoDeDados.h"
+#include "Cp1252.h"
+#include "ErroDoUsuario.h"
+#include "GravacaoSegura.h"
+
+void CRelatorioHtml::Escrever(std::string_view peca)
+{
+    const std::string bytes = Utf8ParaCp1252(peca);
+    size_t inicio = 0;
+    for (size_t quebra = bytes.find('\n'); quebra != std::string::npos; quebra = bytes.find('\n', inicio)) {
+        m_saida.write(bytes.data() + inicio, static_cast<std::streamsize>(quebra - inicio));
+        m_saida.write("\r\n", 2);
+        inicio = quebra + 1;
+    }
+    m_saida.write(bytes.data() + inicio, static_cast<std::streamsize>(bytes.size() - inicio));
+}
+
+std::filesystem::path GravarRelatorio(const IPastas& pastas, const std::string& relativo,
+                                      const std::function<void(CRelatorioHtml& relatorio)>& escrever)
+{
+    const std::filesystem::path caminho = CaminhoDeDados(pastas, relativo);
+    const bool gravou = GravarComSeguranca(caminho, [&](std::ostream& saida) {
+        CRelatorioHtml relatorio(saida);
+        escrever(relatorio);
+    });
+    if (!gravou)
+        throw CErroDoUsuario("Erro ao Abrir Arquivo");
+    return caminho;
+}

@@ -1,0 +1,46 @@
+#include "Montagem.h"
+
+#include "CartaoCheio.h"
+#include "ListaDeVolantes.h"
+#include "PlacaresEmTexto.h"
+#include "Volante.h"
+
+#include <stdexcept>
+
+namespace {
+
+int CelulaDasColunas(int coluna1, int coluna2)
+{
+    for (int k = 0; k < 25; ++k)
+        if (kColunasDaCelula[k][0] == coluna1 && kColunasDaCelula[k][1] == coluna2)
+            return k;
+    throw std::logic_error("célula inexistente");
+}
+
+} // namespace
+
+void AdicionarCartao(CListaDeVolantes& lista, const std::string& placares)
+{
+    const std::array<int, 10> colunas = LerPlacares(placares);
+    auto* volante = new CVolante;
+    volante->m_qtde = 5;
+    for (int jogo = 0; jogo < 5; ++jogo)
+        volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(
+            jogo, CelulaDasColunas(colunas[size_t(2 * jogo)], colunas[size_t(2 * jogo + 1)]));
+    lista.Adicionar(volante);
+}
+
+std::unique_ptr<CResultadoVarenta> ResultadoDosPlacares(int32_t concurso, const std::string& placares)
+{
+    const std::array<int, 10> colunas = LerPlacares(placares);
+    auto resultado = std::make_unique<CResultadoVarenta>();
+    resultado->m_concurso = concurso;
+    for (int jogo = 0; jogo < 5; ++jogo) {
+        auto placar = std::make_unique<CScore>();
+        placar->m_jogo = static_cast<int16_t>(jogo);
+        placar->m_time1[colunas[size_t(2 * jogo)]] = 1;
+        placar->m_time2[colunas[size_t(2 * jogo + 1)]] = 1;
+        resultado->m_scores.push_back(std::move(placar));
+    }
+    return resultado;
+}

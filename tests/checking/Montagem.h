@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ResultadoVarenta.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CListaDeVolantes;
+
+// Acrescenta à lista um cartão da tabela cheia com os placares "1x0 2x2 +x1 0x0 3x+".
+void AdicionarCartao(CListaDeVolantes& lista, const std::string& placares);
+
+// Resultado do concurso com os cinco placares dados do mesmo jeito.
+std::unique_ptr<CResultadoVarenta> ResultadoDosPlacares(int32_t concurso, const std::string& placares);

@@ -1,0 +1,128 @@
+#include "CartaoCheio.h"
+#include "Comprovantes.h"
+#include "ListaDeVolantes.h"
+#include "ListagemDeApostas.h"
+#include "Montagem.h"
+#include "PastasDeTeste.h"
+#include "Volante.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kResumo =
+    "Para acertar os 5 pontos será necessario que você acerte: <br>No mínimo 1 jogo na chave A.<br>Os 3 jogos sem chave.";
+
+// O quadro dos comprovantes esperados: jogos 1 e 2 na chave A, os outros sem chave.
+CelulasDoQuadro QuadroDeExemplo()
+{
+    CelulasDoQuadro celulas{};
+    celulas[0][0] = celulas[0][14] = kFavorito;
+    celulas[0][24] = kRemovido;
+    celulas[1][10] = kFavorito;
+    celulas[1][3] = kRemovido;
+    for (size_t jogo : {2u, 3u, 4u})
+        celulas[jogo][jogo] = kFavorito;
+    celulas[3][20] = kRemovido;
+    return celulas;
+}
+
+size_t Ocorrencias(const std::string& texto, const std::string& parte)
+{
+    size_t total = 0;
+    for (size_t pos = texto.find(parte); pos != std::string::npos; pos = texto.find(parte, pos + 1))
+        ++total;
+    return total;
+}
+
+class RelatoriosDasApostas : public testing::Test {
+protected:
+    CPastasDeTeste m_pastas;
+};
+
+TEST_F(RelatoriosDasApostas, ListagemComUmaLinhaPorCartao)
+{
+    CListaDeVolantes volantes;
+    for (const char* cartao : {"1x0 2x2 +x1 0x0 3x+", "0x0 0x0 0x0 0x0 0x0", "+x+ 3x3 2x1 1x2 0x+"})
+        AdicionarCartao(volantes, cartao);
+
+    const fs::path caminho = EscreverListagemDeApostas(m_pastas.Pastas(), volantes);
+
+    EXPECT_EQ(caminho, m_pastas.Dados() / "relatorios" / "Varenta.htm");
+    EXPECT_EQ(LerBytes(caminho), LerBytes(Fixture("reports/fixtures/listagem_de_apostas.htm")));
+}
+
+TEST_F(RelatoriosDasApostas, ListagemSemCartoesSoOsCabecalhos)
+{
+    const CListaDeVolantes volantes;
+
+    const std::string pagina = LerBytes(EscreverListagemDeApostas(m_pastas.Pastas(), volantes));
+
+    EXPECT_EQ(Ocorrencias(pagina, "<tr"), 2u);
+    EXPECT_NE(pagina.find("Time 2</font></div> </td> </tr></table> </tr></table></body> </tr></table>"),
+              std::string::npos);
+}
+
+TEST_F(RelatoriosDasApostas, TimeSemColunaMarcadaNaoEscreveCelula)
+{
+    CListaDeVolantes volantes;
+    CScore sem_marca;
+    sem_marca.m_jogo = 2;
+    sem_marca.m_time2[4] = 1;
+    AdicionarCartao(volantes, "1x0 2x2 +x1 0x0 3x+");
+    volantes.m_primeiro->m_scores[2] = &sem_marca;
+
+    const std::string pagina = LerBytes(EscreverListagemDeApostas(m_pastas.Pastas(), volantes));
+
+    EXPECT_NE(pagina.find("<tr><td>1</td><td>0</td><td>2</td><td>2</td><td>+</td><td>0</td><td>0</td>"),
+              std::string::npos);
+}
+
+TEST_F(RelatoriosDasApostas, ComprovantesPecaPorPeca)
+{
+    const std::array<std::string, 5> chaves{"A", "A", "", "", ""};
+
+    const fs::path caminho = EscreverComprovantes(m_pastas.Pastas(), 321, QuadroDeExemplo(), chaves, kResumo);
+
+    EXPECT_EQ(caminho, m_pastas.Dados() / "relatorios" / "Varenta.htm");
+    EXPECT_EQ(LerBytes(caminho), LerBytes(Fixture("reports/fixtures/comprovantes.htm")));
+}
+
+TEST_F(RelatoriosDasApostas, ComprovantesSemChaveSoTemCaixasNosFavoritos)
+{
+    CelulasDoQuadro celulas{};
+    celulas[4][7] = kFavorito;
+    const std::array<std::string, 5> sem_chaves{};
+
+    const std::string pagina =
+        LerBytes(EscreverComprovantes(m_pastas.Pastas(), 0, celulas, sem_chaves, "Para acertar"));
+
+    EXPECT_EQ(Ocorrencias(pagina, "<input"), 1u);
+    EXPECT_NE(pagina.find("Concurso : 0</font>"), std::string::npos);
+}
+
+TEST_F(RelatoriosDasApostas, TextoDoArquivoDeApostasNaoViraMarcacao)
+{
+    const std::array<std::string, 5> chaves{"<script>alert(1)</script>", "&", "", "", ""};
+    const std::string resumo = "Para acertar: <br>No mínimo 1 jogo na chave <img src=x onerror=alert(1)>.";
+
+    const std::string pagina = LerBytes(EscreverComprovantes(m_pastas.Pastas(), 5, {}, chaves, resumo));
+
+    EXPECT_EQ(pagina.find("<script>alert"), std::string::npos);
+    EXPECT_EQ(pagina.find("<img"), std::string::npos);
+    EXPECT_NE(pagina.find("sans-serif\">&lt;script&gt;alert(1)&lt;/script&gt;</font></div>"), std::string::npos);
+    EXPECT_NE(pagina.find("sans-serif\">&amp;</font></div>"), std::string::npos);
+    EXPECT_NE(pagina.find("Para acertar: <br>No m\xednimo 1 jogo na chave &lt;img src=x onerror=alert(1)&gt;."),
+              std::string::npos);
+}
+
+TEST_F(RelatoriosDasApostas, ConcursoGrandeSaiComoFoiDigitado)
+{
+    const std::string pagina = LerBytes(EscreverComprovantes(m_pastas.Pastas(), 4000000000u, {}, {}, ""));
+
+    EXPECT_NE(pagina.find("Concurso : 4000000000</font>"), std::string::npos);
+}
+
+} // namespace
