@@ -242,6 +242,15 @@ TEST_F(Geracao, OrdemDosPadroesDeUmaChave)
     EXPECT_EQ(m_chaves[0]->m_visitados, 8);
 }
 
+// Máximo de acertos abaixo de n - 1: padrões incompletos com favoritos demais também saem.
+TEST_F(Geracao, MaximoDeAcertosDaChave)
+{
+    MarcarUmFavoritoEUmaAlternativa();
+    NovaChave("A", {0, 1, 2}, 0, 1);
+    Gerar(0, 0);
+    EXPECT_EQ(Cartoes(), Padroes({"FAAFF", "AFAFF", "AAFFF", "AAAFF"}));
+}
+
 // k decrescente; combinações de completas em ordem; incompletas aninhadas, a
 // primeira por fora.
 TEST_F(Geracao, DuasChavesAninhadas)
