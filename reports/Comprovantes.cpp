@@ -45,7 +45,8 @@ void EscreverAbertura(CRelatorioHtml& relatorio, uint32_t concurso)
 
 void EscreverCabecalhoDosPlacares(CRelatorioHtml& relatorio)
 {
-    relatorio << "<table width=\"98%\" border=\"1\" cellspacing=\"0\" cellpadding=\"0\" height=\"133\" align=\"center\">"
+    relatorio << "<table width=\"98%\" border=\"1\" cellspacing=\"0\" cellpadding=\"0\" height=\"133\" "
+                 "align=\"center\">"
               << " <tr bordercolor=\"#666666\"> " << "  <td width=\"20\"> " << "    <div align=\"center\"></div>"
               << "  </td>";
     for (int k = 0; k < 25; ++k)
@@ -58,7 +59,8 @@ void EscreverCabecalhoDosPlacares(CRelatorioHtml& relatorio)
 const char* MarcaDaCelula(uint16_t estado, bool jogo_com_chave)
 {
     if (estado == kFavorito)
-        return "          <input type=\"checkbox\" name=\"checkbox\" value=\"checkbox\" checked onclick=\"Fixar(this,1)\" >";
+        return "          <input type=\"checkbox\" name=\"checkbox\" value=\"checkbox\" checked "
+               "onclick=\"Fixar(this,1)\" >";
     if (estado == kAlternativa && jogo_com_chave)
         return "          <input type=\"checkbox\" name=\"checkbox\" value=\"checkbox\" onclick=\"Fixar(this,0)\">";
     return "&nbsp;";
@@ -82,7 +84,8 @@ void EscreverLinhaComprovante(int jogo, const std::array<uint16_t, 25>& celulas,
         relatorio << "      <td > " << "        <div align=\"center\"> " + std::string(kFonte) + " "
                   << MarcaDaCelula(estado, !chave.empty()) << "          </font></div>" << "      </td>";
     relatorio << "      <td > " << "        <div align=\"center\"> " + std::string(kFonte) + " "
-              << "       <div align=\"center\">" + std::string(kFonte) << (chave.empty() ? "&nbsp;" : EscaparHtml(chave))
+              << "       <div align=\"center\">" + std::string(kFonte)
+              << (chave.empty() ? "&nbsp;" : EscaparHtml(chave))
               << "</font></div>" << "     </td>" << "   </tr>";
 }
 

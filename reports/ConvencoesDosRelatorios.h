@@ -15,7 +15,8 @@ inline constexpr const char* kRelatorioFrequencia = "relatorios\\VarentaFrequenc
 // Peças comuns da listagem de resultados e dos gráficos.
 inline constexpr const char* kAberturaDaTabela = "<table border=\"0\" cellspacing=\"1\" cellpadding=\"0\" >";
 inline constexpr const char* kRodapeDaEmpresa =
-    "<p align=\"center\"><font face=\"Arial\" size=\"1\">Quinaro Professional - Orvane Technologies</font></p>";
+    "<p align=\"center\"><font face=\"Arial\" size=\"1\">"
+    "Quinaro Professional - Orvane Technologies - www.orvane.example</font></p>";
 // Página do produto, escrita no fim dos comprovantes.
 inline constexpr const char* kEnderecoDoFabricante = "http://www.orvane.example/quinaro";
 
