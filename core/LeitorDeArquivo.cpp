@@ -58,6 +58,14 @@ void CLeitorDeArquivo::LerBytes(void* destino, size_t tamanho)
 
 uint16_t CLeitorDeArquivo::Ler16()
 {
+    // Direto do buffer: cada entrada de cartão é uma referência de 2 bytes, milhões por
+    // arquivo, e a cópia por LerBytes custava mais que todo o resto da leitura.
+    if (m_disponivel - m_posicao >= 2 && BytesRestantes() >= 2) {
+        const auto* b = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_posicao);
+        m_posicao += 2;
+        m_consumidos += 2;
+        return static_cast<uint16_t>(b[0] | (b[1] << 8));
+    }
     unsigned char b[2];
     LerBytes(b, 2);
     return static_cast<uint16_t>(b[0] | (b[1] << 8));
@@ -102,6 +110,13 @@ uint32_t CLeitorDeArquivo::LerContagem()
     return curta != 0xFFFF ? curta : Ler32();
 }
 
+bool CLeitorDeArquivo::MesmaClasse(uint32_t indice_da_classe, const char* nome) const
+{
+    // Milhões de referências por arquivo: o ponteiro do nome pedido decide antes do texto.
+    const Entrada& classe = m_indices[indice_da_classe];
+    return classe.nome_pedido == nome || classe.nome == nome;
+}
+
 CObjeto* CLeitorDeArquivo::LerObjetoDaClasse(const char* nome, const Fabrica& criar, Regras regras)
 {
     const uint16_t etiqueta = Ler16();
@@ -123,7 +138,7 @@ CObjeto* CLeitorDeArquivo::LerObjetoDaClasse(const char* nome, const Fabrica& cr
         if (marca >= m_indices.size() || m_indices[marca].classe)
             Falhar(CErroDeFormato::Tipo::FormatoInvalido, "referência a objeto inexistente");
         const Entrada& entrada = m_indices[marca];
-        if (m_indices[entrada.indice_da_classe].nome != nome)
+        if (!MesmaClasse(entrada.indice_da_classe, nome))
             Falhar(CErroDeFormato::Tipo::ObjetoInesperado, "objeto de outra classe");
         return entrada.objeto;
     }
@@ -142,13 +157,14 @@ CObjeto* CLeitorDeArquivo::LerObjetoDaClasse(const char* nome, const Fabrica& cr
         Entrada classe;
         classe.classe = true;
         classe.nome = std::move(nome_lido);
+        classe.nome_pedido = nome;
         m_indices.push_back(std::move(classe));
         indice_da_classe = static_cast<uint32_t>(m_indices.size() - 1);
     } else {
         indice_da_classe = marca & ~kMarcaDeClasseGrande;
         if (indice_da_classe == 0 || indice_da_classe >= m_indices.size() || !m_indices[indice_da_classe].classe)
             Falhar(CErroDeFormato::Tipo::FormatoInvalido, "referência a classe não descrita");
-        if (m_indices[indice_da_classe].nome != nome)
+        if (!MesmaClasse(indice_da_classe, nome))
             Falhar(CErroDeFormato::Tipo::ObjetoInesperado, "objeto de outra classe");
     }
 

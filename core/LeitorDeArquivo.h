@@ -52,12 +52,14 @@ public:
 private:
     using Fabrica = std::function<std::unique_ptr<CObjeto>()>;
     CObjeto* LerObjetoDaClasse(const char* nome, const Fabrica& criar, Regras regras);
+    bool MesmaClasse(uint32_t indice_da_classe, const char* nome) const;
     void LerBytes(void* destino, size_t tamanho);
     void Recarregar();
 
     struct Entrada {
         bool classe = false;
         std::string nome;             // classe
+        const char* nome_pedido = nullptr; // classe: o nome com que foi pedida (atalho da comparação)
         CObjeto* objeto = nullptr;    // objeto
         uint32_t indice_da_classe = 0;
     };
