@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Compila e roda todas as medidas: os programas Google Benchmark e execuções inteiras do
+# quinaro-cli (tempo de relógio e pico de memória), com HOME e configurações temporários.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target bench_core bench_documento bench_conferencia medir_execucao criar_quadro_cheio quinaro-cli
+
+for programa in bench_core bench_documento bench_conferencia; do
+  echo "== $programa"
+  build/bin/$programa
+done
+
+pasta=$(mktemp -d)
+trap 'rm -rf "$pasta"' EXIT
+export HOME="$pasta" XDG_CONFIG_HOME="$pasta/config"
+mkdir -p "$XDG_CONFIG_HOME/Orvane Technologies"
+medir=build/bin/medir_execucao
+cli=$(pwd)/build/bin/quinaro-cli
+
+echo "== quinaro-cli (9.765.625 cartões)"
+build/bin/criar_quadro_cheio "$pasta/cheio.vrt"
+$medir "gerar" "$cli" gerar "$pasta/cheio.vrt" "$pasta/todos.vrt"
+$medir "listar (saída descartada)" sh -c "exec '$cli' listar '$pasta/todos.vrt' >/dev/null"
+printf '[filtros]\nm_bool_quantidade_de_gols=1\nm_max_quantidade_de_gols=0\n' \
+  > "$XDG_CONFIG_HOME/Orvane Technologies/Quinaro 1.0.conf"
+$medir "gerar --filtrar (quase tudo reprovado)" "$cli" gerar "$pasta/cheio.vrt" "$pasta/um.vrt" --filtrar
+$medir "filtrar (quase tudo reprovado)" "$cli" filtrar "$pasta/todos.vrt" "$pasta/filtrado.vrt"
