@@ -1,0 +1,75 @@
+#include "ScoreButton.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace {
+constexpr int kLadoDaCaixa = 13;
+constexpr int kEspacoAteOTexto = 4;
+
+void DesenharVisto(QPainter& pintor, const QRect& caixa, const QColor& cor)
+{
+    QPainterPath visto;
+    visto.moveTo(caixa.left() + 3, caixa.top() + 6);
+    visto.lineTo(caixa.left() + 5, caixa.top() + 9);
+    visto.lineTo(caixa.left() + 10, caixa.top() + 3);
+    pintor.setPen(QPen(cor, 2));
+    pintor.drawPath(visto);
+}
+}  // namespace
+
+CScoreButton::CScoreButton(QWidget* pai) : QAbstractButton(pai)
+{
+    connect(this, &QAbstractButton::clicked, this, &CScoreButton::estadoMudou);
+}
+
+void CScoreButton::DefinirEstado(int estado)
+{
+    m_estado = estado;
+    update();
+}
+
+QSize CScoreButton::sizeHint() const
+{
+    if (text().isEmpty())
+        return {kLadoDaCaixa, kLadoDaCaixa};
+    const int largura = kLadoDaCaixa + kEspacoAteOTexto + fontMetrics().horizontalAdvance(text());
+    return {largura, std::max(kLadoDaCaixa, fontMetrics().height())};
+}
+
+// Vazia -> marcada -> acinzentada -> vazia; o sinal clicked vem em seguida.
+void CScoreButton::nextCheckState()
+{
+    DefinirEstado((m_estado + 1) % 3);
+}
+
+bool CScoreButton::hitButton(const QPoint& ponto) const
+{
+    return rect().contains(ponto);
+}
+
+void CScoreButton::paintEvent(QPaintEvent*)
+{
+    QPainter pintor(this);
+    const QRect caixa(0, (height() - kLadoDaCaixa) / 2, kLadoDaCaixa, kLadoDaCaixa);
+    const bool acinzentada = m_estado == 2;
+    pintor.fillRect(caixa, acinzentada ? QColor(192, 192, 192) : (isDown() ? QColor(220, 220, 220) : Qt::white));
+    pintor.setPen(QColor(64, 64, 64));
+    pintor.drawRect(caixa.adjusted(0, 0, -1, -1));
+    if (m_estado != 0) {
+        pintor.setRenderHint(QPainter::Antialiasing);
+        DesenharVisto(pintor, caixa, acinzentada ? QColor(128, 128, 128) : Qt::black);
+        pintor.setRenderHint(QPainter::Antialiasing, false);
+    }
+    if (!text().isEmpty()) {
+        pintor.setPen(palette().color(QPalette::WindowText));
+        const QRect area = rect().adjusted(kLadoDaCaixa + kEspacoAteOTexto, 0, 0, 0);
+        pintor.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, text());
+    }
+    if (hasFocus()) {
+        pintor.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        pintor.drawRect(caixa.adjusted(1, 1, -2, -2));
+    }
+}

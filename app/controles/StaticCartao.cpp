@@ -1,0 +1,6 @@
+#include "StaticCartao.h"
+
+int CStaticCartao::Navegar(int, bool)
+{
+    return 0;
+}
