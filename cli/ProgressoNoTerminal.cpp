@@ -19,50 +19,63 @@ std::string Inteiro(double valor)
 CProgressoNoTerminal::CProgressoNoTerminal(std::ostream& saida)
     : m_saida(saida), m_ativo(isatty(STDERR_FILENO) != 0) {}
 
-void CProgressoNoTerminal::Escrever(const std::string& linha, bool final)
+bool CProgressoNoTerminal::HoraDeMostrar()
 {
     if (!m_ativo)
-        return;
+        return false;
     const auto agora = std::chrono::steady_clock::now();
-    if (!final && agora - m_ultima < kIntervalo)
-        return;
+    if (agora - m_ultima < kIntervalo)
+        return false;
     m_ultima = agora;
-    m_saida << "\r\033[K" << linha << (final ? "\n" : "") << std::flush;
+    return true;
+}
+
+void CProgressoNoTerminal::Escrever(const std::string& linha)
+{
+    m_saida << "\r\033[K" << linha << std::flush;
+}
+
+void CProgressoNoTerminal::Terminar(const std::string& linha)
+{
+    if (m_ativo)
+        m_saida << "\r\033[K" << linha << '\n' << std::flush;
 }
 
 void CProgressoNoTerminal::Iniciar(const std::string& rotulo, bool)
 {
-    Escrever(rotulo, false);
+    if (HoraDeMostrar())
+        Escrever(rotulo);
 }
 
 void CProgressoNoTerminal::Atualizar(double geradas, double aprovadas)
 {
-    Escrever("Geradas: " + Inteiro(geradas) + "  aprovadas: " + Inteiro(aprovadas), false);
+    if (HoraDeMostrar())
+        Escrever("Geradas: " + Inteiro(geradas) + "  aprovadas: " + Inteiro(aprovadas));
 }
 
 void CProgressoNoTerminal::Concluir(double geradas, double aprovadas)
 {
-    Escrever("Geradas: " + Inteiro(geradas) + "  aprovadas: " + Inteiro(aprovadas) + "  (concluído)", true);
+    Terminar("Geradas: " + Inteiro(geradas) + "  aprovadas: " + Inteiro(aprovadas) + "  (concluído)");
 }
 
 void CProgressoNoTerminal::Iniciar(int total)
 {
     m_total = total;
-    Escrever("Desmembrando e filtrando cartões ...", false);
+    if (HoraDeMostrar())
+        Escrever("Desmembrando e filtrando cartões ...");
 }
 
 void CProgressoNoTerminal::Atualizar(int verificadas, int reprovadas)
 {
     m_verificadas = verificadas;
     m_reprovadas = reprovadas;
-    Escrever("Verificadas: " + std::to_string(verificadas) + " de " + std::to_string(m_total) +
-                 "  reprovadas: " + std::to_string(reprovadas),
-             false);
+    if (HoraDeMostrar())
+        Escrever("Verificadas: " + std::to_string(verificadas) + " de " + std::to_string(m_total) +
+                 "  reprovadas: " + std::to_string(reprovadas));
 }
 
 void CProgressoNoTerminal::Concluir()
 {
-    Escrever("Verificadas: " + std::to_string(m_verificadas) + "  reprovadas: " + std::to_string(m_reprovadas) +
-                 "  (concluído)",
-             true);
+    Terminar("Verificadas: " + std::to_string(m_verificadas) + "  reprovadas: " + std::to_string(m_reprovadas) +
+             "  (concluído)");
 }

@@ -20,7 +20,10 @@ public:
     bool PararSolicitado() const override { return false; }
 
 private:
-    void Escrever(const std::string& linha, bool final);
+    // Só vale a pena montar a linha quando ela vai ser mostrada.
+    bool HoraDeMostrar();
+    void Escrever(const std::string& linha);
+    void Terminar(const std::string& linha);
 
     std::ostream& m_saida;
     bool m_ativo;
