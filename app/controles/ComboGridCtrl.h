@@ -16,7 +16,6 @@ public:
     int Limite(int linha) const { return m_limites.value(linha, 0); }
     // As escolhas que a edição da célula oferece.
     QStringList Escolhas(int linha, int coluna) const;
-    bool EhFixa(int linha, int coluna) const { return linha == 0 || coluna == 0; }
 
     // Texto da célula, com o item criado quando ainda não existe (centralizado).
     void DefinirTexto(int linha, int coluna, const QString& texto);
@@ -31,6 +30,8 @@ protected:
 
 private:
     class CDelegado;
+
+    static bool EhFixa(int linha, int coluna) { return linha == 0 || coluna == 0; }
 
     QMap<int, int> m_limites;
     QString m_tecla_inicial;  // caractere que abriu a edição, se foi uma tecla

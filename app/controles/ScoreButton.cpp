@@ -3,12 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <algorithm>
-
 namespace {
-constexpr int kLadoDaCaixa = 13;
-constexpr int kEspacoAteOTexto = 4;
-
 void DesenharVisto(QPainter& pintor, const QRect& caixa, const QColor& cor)
 {
     QPainterPath visto;
@@ -31,14 +26,6 @@ void CScoreButton::DefinirEstado(int estado)
     update();
 }
 
-QSize CScoreButton::sizeHint() const
-{
-    if (text().isEmpty())
-        return {kLadoDaCaixa, kLadoDaCaixa};
-    const int largura = kLadoDaCaixa + kEspacoAteOTexto + fontMetrics().horizontalAdvance(text());
-    return {largura, std::max(kLadoDaCaixa, fontMetrics().height())};
-}
-
 // Vazia -> marcada -> acinzentada -> vazia; o sinal clicked vem em seguida.
 void CScoreButton::nextCheckState()
 {
@@ -53,7 +40,7 @@ bool CScoreButton::hitButton(const QPoint& ponto) const
 void CScoreButton::paintEvent(QPaintEvent*)
 {
     QPainter pintor(this);
-    const QRect caixa(0, (height() - kLadoDaCaixa) / 2, kLadoDaCaixa, kLadoDaCaixa);
+    const QRect caixa(0, (height() - kLado) / 2, kLado, kLado);
     const bool acinzentada = m_estado == 2;
     pintor.fillRect(caixa, acinzentada ? QColor(192, 192, 192) : (isDown() ? QColor(220, 220, 220) : Qt::white));
     pintor.setPen(QColor(64, 64, 64));
@@ -62,11 +49,6 @@ void CScoreButton::paintEvent(QPaintEvent*)
         pintor.setRenderHint(QPainter::Antialiasing);
         DesenharVisto(pintor, caixa, acinzentada ? QColor(128, 128, 128) : Qt::black);
         pintor.setRenderHint(QPainter::Antialiasing, false);
-    }
-    if (!text().isEmpty()) {
-        pintor.setPen(palette().color(QPalette::WindowText));
-        const QRect area = rect().adjusted(kLadoDaCaixa + kEspacoAteOTexto, 0, 0, 0);
-        pintor.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, text());
     }
     if (hasFocus()) {
         pintor.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));

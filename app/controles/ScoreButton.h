@@ -7,13 +7,15 @@
 class CScoreButton : public QAbstractButton {
     Q_OBJECT
 public:
+    static constexpr int kLado = 13;
+
     explicit CScoreButton(QWidget* pai = nullptr);
 
     int Estado() const { return m_estado; }
     // Só muda o que se vê; não avisa ninguém.
     void DefinirEstado(int estado);
 
-    QSize sizeHint() const override;
+    QSize sizeHint() const override { return {kLado, kLado}; }
 
 signals:
     // Depois de um clique, com o novo estado já mostrado.

@@ -31,7 +31,6 @@ public:
 
     int Posicao() const { return m_posicao; }
     CVolante* Atual() const { return m_atual; }
-    CVolante* Exibido() const { return m_exibido; }
 
     // Caixa que a marca da coluna (0..4) do time (1 ou 2) ocupa no jogo (0..4); o fim é
     // exclusivo, como nos retângulos da plataforma original.

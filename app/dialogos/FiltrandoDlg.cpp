@@ -80,7 +80,6 @@ void CFiltrandoDlg::Iniciar(int total)
 void CFiltrandoDlg::Iniciar()
 {
     m_inicio = m_relogio();
-    m_decorrido = 0;
     m_parar = 0;
     MostrarBotaoParar();
     m_decorrido_texto->setText(Texto(FormatarDuracao(0)));
@@ -94,13 +93,13 @@ void CFiltrandoDlg::Iniciar()
 void CFiltrandoDlg::Atualizar(int verificadas, int reprovadas)
 {
     m_barra->setValue(PosicaoDaFiltragem(verificadas, m_total));
-    m_decorrido = m_relogio() - m_inicio;
-    m_decorrido_texto->setText(Texto(FormatarDuracao(static_cast<double>(m_decorrido))));
+    const int64_t decorrido = m_relogio() - m_inicio;
+    m_decorrido_texto->setText(Texto(FormatarDuracao(static_cast<double>(decorrido))));
     m_verificadas->setText(QString::number(verificadas));
     m_aprovadas->setText(QString::number(verificadas - reprovadas));
     m_reprovadas->setText(QString::number(reprovadas));
     if (MostraEstimativa(verificadas))
-        m_estimado->setText(Texto(FormatarDuracao(SegundosParaTerminar(m_decorrido, verificadas, m_total))));
+        m_estimado->setText(Texto(FormatarDuracao(SegundosParaTerminar(decorrido, verificadas, m_total))));
     m_porcentagem->setText(Texto(FormatarPorcentagem(verificadas, m_total)));
 }
 

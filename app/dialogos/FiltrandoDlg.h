@@ -23,7 +23,6 @@ public:
 
     int32_t m_total = 0;
     int64_t m_inicio = 0;
-    int64_t m_decorrido = 0;
 
     // Mostra e centra o diálogo com o total de apostas a verificar, e então o reinicia.
     void Iniciar(int total) override;
