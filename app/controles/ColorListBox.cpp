@@ -35,3 +35,9 @@ void CColorListBox::AdicionarLinha(const QString& texto, uint32_t cor)
     auto* item = new QListWidgetItem(texto, this);
     item->setData(kPapelDaCor, cor);
 }
+
+uint32_t CColorListBox::CorDaLinha(int linha) const
+{
+    const QListWidgetItem* linha_da_lista = item(linha);
+    return linha_da_lista ? linha_da_lista->data(kPapelDaCor).toUInt() : 0;
+}

@@ -15,4 +15,5 @@ public:
 
     // cor no formato Rgb(r, g, b); 0 desenha com a cor padrão do texto.
     void AdicionarLinha(const QString& texto, uint32_t cor);
+    uint32_t CorDaLinha(int linha) const;
 };

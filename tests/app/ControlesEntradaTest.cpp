@@ -129,8 +129,8 @@ TEST(ListaColorida, LinhaSelecionadaGuardaASuaCorELinhaSemCorEhComum)
     lista.AdicionarLinha(QStringLiteral("MMMM premiado MMMM"), Rgb(255, 0, 0));
     lista.show();
     lista.setCurrentRow(1);
-    EXPECT_EQ(lista.item(0)->data(CColorListBox::kPapelDaCor).toUInt(), 0u);
-    EXPECT_EQ(lista.item(1)->data(CColorListBox::kPapelDaCor).toUInt(), Rgb(255, 0, 0));
+    EXPECT_EQ(lista.CorDaLinha(0), 0u);
+    EXPECT_EQ(lista.CorDaLinha(1), Rgb(255, 0, 0));
 
     const QImage imagem = lista.viewport()->grab().toImage();
     const QRect comum = lista.visualItemRect(lista.item(0));
