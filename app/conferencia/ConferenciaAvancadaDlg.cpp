@@ -1,0 +1,142 @@
+#include "ConferenciaAvancadaDlg.h"
+
+#include "ArquivoDeResultados.h"
+#include "CaminhoDeDados.h"
+#include "resultados/TextoDoConcurso.h"
+#include "shell/CursorDeEspera.h"
+#include "shell/Mensagens.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+int PosicaoDoItem(const QComboBox* seletor)
+{
+    return seletor->currentIndex() < 0 ? -1 : seletor->currentData().toInt();
+}
+
+} // namespace
+
+CConferenciaAvancadaDlg::CConferenciaAvancadaDlg(const IPastas& pastas, QWidget* pai)
+    : QDialog(pai), m_pastas(pastas)
+{
+    setWindowTitle(QStringLiteral("Conferência"));
+    m_inicial = new QComboBox(this);
+    m_final = new QComboBox(this);
+    m_grade = new QTableWidget(this);
+    m_grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grade->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grade->horizontalHeader()->hide();
+    m_grade->verticalHeader()->hide();
+    m_grade->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    m_botao_analisar = new QPushButton(QStringLiteral("Analisar"), this);
+    m_botao_parar = new QPushButton(QStringLiteral("Parar"), this);
+    m_botao_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_botao_ok->setDefault(true);
+
+    auto* seletores = new QGridLayout;
+    seletores->addWidget(new QLabel(QStringLiteral("Concurso Inicial:"), this), 0, 0);
+    seletores->addWidget(m_inicial, 1, 0);
+    seletores->addWidget(new QLabel(QStringLiteral("Concurso Final:"), this), 0, 1);
+    seletores->addWidget(m_final, 1, 1);
+    seletores->setColumnStretch(2, 1);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    for (QPushButton* botao : {m_botao_analisar, m_botao_parar, m_botao_ok})
+        botoes->addWidget(botao);
+    auto* tudo = new QVBoxLayout(this);
+    tudo->addLayout(seletores);
+    tudo->addWidget(m_grade, 1);
+    tudo->addLayout(botoes);
+    resize(560, 420);
+
+    connect(m_botao_analisar, &QPushButton::clicked, this, &CConferenciaAvancadaDlg::Analisar);
+    connect(m_botao_parar, &QPushButton::clicked, this, &CConferenciaAvancadaDlg::OnParar);
+    connect(m_botao_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+CConferenciaAvancadaDlg::~CConferenciaAvancadaDlg() = default;
+
+int CConferenciaAvancadaDlg::AbrirAnalise(const CListaDeVolantes& volantes)
+{
+    m_volantes = &volantes;
+    PrepararGrade();
+    return exec();
+}
+
+void CConferenciaAvancadaDlg::PrepararGrade()
+{
+    m_grade->setRowCount(1);
+    m_grade->setColumnCount(1);
+}
+
+void CConferenciaAvancadaDlg::Analisar() {}
+
+void CConferenciaAvancadaDlg::OnParar()
+{
+    m_parar = true;
+}
+
+int CConferenciaAvancadaDlg::PosicaoInicial() const
+{
+    return PosicaoDoItem(m_inicial);
+}
+
+int CConferenciaAvancadaDlg::PosicaoFinal() const
+{
+    return PosicaoDoItem(m_final);
+}
+
+void CConferenciaAvancadaDlg::reject()
+{
+    if (!m_analisando)
+        QDialog::reject();
+}
+
+void CConferenciaAvancadaDlg::MarcarAnalise(bool analisando)
+{
+    m_analisando = analisando;
+    m_botao_ok->setEnabled(!analisando);
+    m_botao_analisar->setEnabled(!analisando);
+}
+
+void CConferenciaAvancadaDlg::CarregarResultados()
+{
+    // Arquivo danificado: a mensagem do erro e os seletores vazios, como sem arquivo.
+    Proteger(this, [this] {
+        const auto caminho = CaminhoDeDados(m_pastas, kArquivoDeResultados);
+        CListaDeResultados lidos;
+        bool lido = false;
+        {
+            CCursorDeEspera espera;
+            lido = LerArquivoDeResultados(caminho, lidos);
+        }
+        if (!lido) {
+            MostrarAviso(this, QStringLiteral("Erro ao Abrir Arquivo"));
+            return;
+        }
+        m_resultados = std::move(lidos);
+        PreencherSeletores();
+    });
+}
+
+void CConferenciaAvancadaDlg::PreencherSeletores()
+{
+    // Cada item leva a posição do seu concurso na lista: a ordem alfabética dos itens
+    // não precisa coincidir com a do arquivo para a faixa ser a escolhida.
+    for (QComboBox* seletor : {m_inicial, m_final}) {
+        seletor->clear();
+        for (size_t posicao = 0; posicao < m_resultados.size(); ++posicao)
+            seletor->addItem(ConcursoComCincoAlgarismos(m_resultados[posicao]->m_concurso), int(posicao));
+        seletor->model()->sort(0);
+    }
+    m_inicial->setCurrentIndex(0);
+    m_final->setCurrentIndex(m_final->count() - 1);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ResultadoVarenta.h"
+
+#include <QDialog>
+
+class CListaDeVolantes;
+class IPastas;
+class QComboBox;
+class QPushButton;
+class QTableWidget;
+
+// "Conferência": os cartões do documento conferidos com cada concurso de uma faixa do
+// arquivo de resultados. A parte geral: a grade, os dois seletores de concurso, a lista
+// de resultados do diálogo, o pedido de parada e os cartões emprestados.
+class CConferenciaAvancadaDlg : public QDialog {
+    Q_OBJECT
+public:
+    CConferenciaAvancadaDlg(const IPastas& pastas, QWidget* pai = nullptr);
+    ~CConferenciaAvancadaDlg() override;
+
+    // Guarda os cartões, prepara a grade e mostra o diálogo (modal).
+    virtual int AbrirAnalise(const CListaDeVolantes& volantes);
+    virtual void PrepararGrade();
+    virtual void Analisar();
+    void OnParar();
+
+    // Posição na lista de resultados do item escolhido em cada seletor (-1 sem item).
+    int PosicaoInicial() const;
+    int PosicaoFinal() const;
+    bool Analisando() const { return m_analisando; }
+
+    QComboBox* m_inicial = nullptr;
+    QComboBox* m_final = nullptr;
+    QTableWidget* m_grade = nullptr;
+    QPushButton* m_botao_analisar = nullptr;
+    QPushButton* m_botao_parar = nullptr;
+    QPushButton* m_botao_ok = nullptr;
+
+public slots:
+    // Fechar no meio de uma análise não vale: "OK" está desabilitado enquanto ela roda.
+    void reject() override;
+
+protected:
+    // Lê o arquivo de resultados e preenche os seletores (ordem alfabética; o inicial
+    // no primeiro item, o final no último).
+    void CarregarResultados();
+    // Liga ou desliga "OK" e "Analisar" durante uma análise.
+    void MarcarAnalise(bool analisando);
+
+    const IPastas& m_pastas;
+    CListaDeResultados m_resultados;
+    const CListaDeVolantes* m_volantes = nullptr;
+    bool m_parar = false;
+
+private:
+    void PreencherSeletores();
+    bool m_analisando = false;
+};

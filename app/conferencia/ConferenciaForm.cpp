@@ -1,0 +1,187 @@
+#include "ConferenciaForm.h"
+
+#include "ArquivoDeResultados.h"
+#include "CaminhoDeDados.h"
+#include "ConferenciaAvancadaVarentaDlg.h"
+#include "Conferencia.h"
+#include "VarentaDoc.h"
+#include "controles/ColorListBox.h"
+#include "resultados/GradeDoResultado.h"
+#include "resultados/TextoDoConcurso.h"
+#include "shell/ChildFrame.h"
+#include "shell/CursorDeEspera.h"
+#include "shell/Mensagens.h"
+#include "shell/Servicos.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kLarguraDaMoldura = 550;
+constexpr int kAlturaDaMoldura = 480;
+
+} // namespace
+
+CConferenciaForm::CConferenciaForm(CDocumento& documento, QWidget* pai) : CVista(documento, pai)
+{
+    setObjectName(QStringLiteral("CConferenciaForm"));
+    CriarControles();
+    Conectar();
+}
+
+CConferenciaForm::~CConferenciaForm() = default;
+
+void CConferenciaForm::CriarControles()
+{
+    auto* cabecalho = new QGroupBox(QStringLiteral("Conferência de Resultados"), this);
+    auto* escolha = new QVBoxLayout;
+    escolha->addWidget(new QLabel(QStringLiteral("Concurso:"), cabecalho));
+    m_concurso = new QComboBox(cabecalho);
+    m_concurso->setMinimumWidth(90);
+    m_concurso->setMaxVisibleItems(15);
+    escolha->addWidget(m_concurso);
+    m_botao_conferir = new QPushButton(QStringLiteral("Conferir"), cabecalho);
+    m_botao_limpar = new QPushButton(QStringLiteral("LimparTudo"), cabecalho);
+    m_botao_avancado = new QPushButton(QStringLiteral("Avançado"), cabecalho);
+    auto* linha_de_cima = new QHBoxLayout(cabecalho);
+    linha_de_cima->addLayout(escolha);
+    linha_de_cima->addStretch();
+    for (QPushButton* botao : {m_botao_conferir, m_botao_limpar, m_botao_avancado})
+        linha_de_cima->addWidget(botao, 0, Qt::AlignBottom);
+
+    m_grade = new CGradeDoResultado(this);
+    m_analise = new QListWidget(this);
+    m_analise->setSelectionMode(QAbstractItemView::NoSelection);
+    m_premiados = new CColorListBox(this);
+    m_premiados->setSelectionMode(QAbstractItemView::NoSelection);
+    auto* listas = new QVBoxLayout;
+    listas->addWidget(new QLabel(QStringLiteral("Análise das Apostas:"), this));
+    listas->addWidget(m_analise);
+    listas->addWidget(new QLabel(QStringLiteral("Cartões Premiados:"), this));
+    listas->addWidget(m_premiados);
+
+    auto* corpo = new QHBoxLayout;
+    corpo->addWidget(m_grade, 0, Qt::AlignTop);
+    corpo->addLayout(listas, 1);
+    auto* tela = new QVBoxLayout(this);
+    tela->addWidget(cabecalho);
+    tela->addLayout(corpo, 1);
+}
+
+void CConferenciaForm::Conectar()
+{
+    connect(m_botao_conferir, &QPushButton::clicked, this, &CConferenciaForm::OnConferir);
+    connect(m_botao_limpar, &QPushButton::clicked, this, &CConferenciaForm::OnLimparTudo);
+    connect(m_botao_avancado, &QPushButton::clicked, this, &CConferenciaForm::OnAvancado);
+    connect(m_concurso, &QComboBox::currentIndexChanged, this, &CConferenciaForm::OnSelchangeConcurso);
+}
+
+void CConferenciaForm::OnInitialUpdate()
+{
+    CVista::OnInitialUpdate();
+    m_grade->DefinirColunas(m_colunas);
+    if (CChildFrame* frame = Frame()) {
+        frame->setGeometry(0, 0, kLarguraDaMoldura, kAlturaDaMoldura);
+        if (const QWidget* area = frame->parentWidget())
+            frame->move(std::max(0, (area->width() - kLarguraDaMoldura) / 2),
+                        std::max(0, (area->height() - kAlturaDaMoldura) / 2));
+    }
+    m_botao_conferir->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    m_botao_limpar->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+    m_botao_avancado->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    CarregarResultados();
+}
+
+void CConferenciaForm::CarregarResultados()
+{
+    bool lido = false;
+    // Arquivo danificado: a mensagem do erro; a tela fica sem concursos, mas marcar um
+    // resultado à mão e conferir continuam valendo.
+    Proteger(this, [&] {
+        const auto caminho = CaminhoDeDados(Servicos().pastas, kArquivoDeResultados);
+        CListaDeResultados lidos;
+        {
+            CCursorDeEspera espera;
+            lido = LerArquivoDeResultados(caminho, lidos);
+        }
+        if (!lido)
+            MostrarAviso(this, QStringLiteral("Erro ao Abrir Arquivo"));
+        m_resultados = std::move(lidos);
+    });
+    if (lido)
+        PreencherConcursos();
+}
+
+void CConferenciaForm::PreencherConcursos()
+{
+    const QSignalBlocker sem_avisos(m_concurso);
+    m_concurso->clear();
+    m_concurso->addItem(QStringLiteral("Nenhum"));
+    for (const auto& resultado : m_resultados)
+        m_concurso->addItem(ConcursoComCincoAlgarismos(resultado->m_concurso));
+    m_concurso->setCurrentIndex(0);
+}
+
+void CConferenciaForm::EsvaziarListas()
+{
+    m_analise->clear();
+    m_premiados->clear();
+}
+
+void CConferenciaForm::OnSelchangeConcurso()
+{
+    EsvaziarListas();
+    m_colunas.fill(0);
+    const int item = m_concurso->currentIndex();
+    if (item > 0) {
+        const CResultadoVarenta& resultado = *m_resultados[static_cast<size_t>(item - 1)];
+        for (size_t jogo = 0; jogo < resultado.m_scores.size() && jogo < 5; ++jogo) {
+            m_colunas[2 * jogo] = resultado.m_scores[jogo]->ColunaDoTime1();
+            m_colunas[2 * jogo + 1] = resultado.m_scores[jogo]->ColunaDoTime2();
+        }
+    }
+    m_grade->DefinirColunas(m_colunas);
+}
+
+void CConferenciaForm::OnConferir()
+{
+    bool cinco_acertos = false;
+    {
+        CCursorDeEspera espera;
+        m_colunas = m_grade->Colunas();
+        const CCartaoResultado resultado(m_colunas);
+        std::vector<std::string> resumo;
+        std::vector<SLinhaColorida> premios;
+        cinco_acertos = Doc().ConferirVolantes(resultado.Volante(), resumo, premios);
+        EsvaziarListas();
+        for (const std::string& linha : resumo)
+            m_analise->addItem(QString::fromStdString(linha));
+        for (const SLinhaColorida& linha : premios)
+            m_premiados->AdicionarLinha(QString::fromStdString(linha.texto), linha.cor);
+    }
+    if (cinco_acertos)
+        MostrarAviso(this, QStringLiteral("Parabéns. Você acertou os 5 resultados !!!!"));
+}
+
+void CConferenciaForm::OnLimparTudo()
+{
+    m_colunas.fill(0);
+    EsvaziarListas();
+    m_grade->DefinirColunas(m_colunas);
+}
+
+void CConferenciaForm::OnAvancado()
+{
+    // Sem dono explícito: a janela principal é a dona do diálogo.
+    CConferenciaAvancadaVarentaDlg dialogo(Servicos().pastas, window());
+    dialogo.AbrirAnalise(Doc().m_volantes);
+}

@@ -1,0 +1,44 @@
+#include "ComandosDeResultados.h"
+
+#include "BancoDeDados.h"
+#include "CaminhoDeDados.h"
+#include "EscolhaConcursoDlg.h"
+#include "ResultadoVarentaDlg.h"
+#include "shell/Mensagens.h"
+
+namespace {
+
+const QString kErroAoSalvar = QStringLiteral("Erro ao Salvar Arquivo");
+
+} // namespace
+
+CComandosDeResultados::CComandosDeResultados(const IPastas& pastas, QWidget* janela)
+    : m_pastas(pastas), m_janela(janela)
+{
+}
+
+void CComandosDeResultados::OnInserirResultado()
+{
+    // Arquivo danificado: o erro acaba o comando, sem gravar nada, e é mostrado por Proteger.
+    Proteger(m_janela, [this] {
+        const auto caminho = CaminhoDeDados(m_pastas, kArquivoDeResultados);
+        CResultadoVarentaDlg dialogo(m_janela);
+        if (dialogo.exec() != QDialog::Accepted)
+            return;
+        if (!CBancoDeDados::InserirResultado(caminho, NovoResultado(dialogo.Valores())))
+            MostrarAviso(m_janela, kErroAoSalvar);
+    });
+}
+
+void CComandosDeResultados::OnRemoverResultado()
+{
+    Proteger(m_janela, [this] {
+        const auto caminho = CaminhoDeDados(m_pastas, kArquivoDeResultados);
+        CEscolhaConcursoDlg dialogo(m_janela);
+        const int concurso = dialogo.Escolher(caminho);
+        if (concurso == -1)
+            return;
+        if (!CBancoDeDados::RemoverResultado(concurso, caminho))
+            MostrarAviso(m_janela, kErroAoSalvar);
+    });
+}

@@ -1,0 +1,236 @@
+// Análise de vários concursos: a grade, os totais, as cores e a parada no meio.
+#include "Interacao.h"
+#include "ProgramaEmTeste.h"
+#include "ResultadosDeTeste.h"
+
+#include "CaminhoDeDados.h"
+#include "VarentaDoc.h"
+#include "conferencia/ConferenciaAvancadaVarentaDlg.h"
+#include "conferencia/ConferenciaForm.h"
+#include "shell/Documento.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Dez concursos 101..110; no 10x de número par, a primeira partida é 1x0, nos ímpares 0x1.
+std::vector<std::pair<int, std::string>> DezConcursos()
+{
+    std::vector<std::pair<int, std::string>> concursos;
+    for (int i = 0; i < 10; ++i)
+        concursos.emplace_back(101 + i, (i % 2 == 0 ? "0x1" : "1x0") + std::string(" 2x2 +x1 0x0 3x+"));
+    return concursos;
+}
+
+// O que a grade mostrava ao fim de uma análise.
+struct SGrade {
+    int linhas = 0;
+    std::vector<QStringList> textos;
+    std::vector<std::vector<QColor>> cores;
+
+    QString Texto(int linha, int coluna) const { return textos[size_t(linha)][coluna]; }
+    QColor Cor(int linha, int coluna) const { return cores[size_t(linha)][size_t(coluna)]; }
+};
+
+SGrade LerGrade(const QTableWidget& grade)
+{
+    SGrade lida;
+    lida.linhas = grade.rowCount();
+    for (int linha = 0; linha < grade.rowCount(); ++linha) {
+        QStringList textos;
+        std::vector<QColor> cores;
+        for (int coluna = 0; coluna < grade.columnCount(); ++coluna) {
+            const QTableWidgetItem* item = grade.item(linha, coluna);
+            textos.append(item ? item->text() : QString());
+            cores.push_back(item && item->background().style() != Qt::NoBrush ? item->background().color() : QColor());
+        }
+        lida.textos.push_back(textos);
+        lida.cores.push_back(cores);
+    }
+    return lida;
+}
+
+const QColor kAzul(15, 150, 240);
+const QColor kVerde(150, 240, 150);
+const QColor kRosa(240, 150, 150);
+const QColor kAmarelo(240, 240, 150);
+
+class ConferenciaAvancada : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_programa.Iniciar()); }
+    void TearDown() override { m_tela.reset(); }
+
+    std::filesystem::path ArquivoDeResultados() const
+    {
+        return CaminhoDeDados(m_programa.m_pastas, kArquivoDeResultados);
+    }
+    CVarentaDoc& Doc() const { return m_programa.Documento()->Doc(); }
+
+    // Abre a análise pela tela ("Avançado") e entrega o diálogo a `usar` antes de fechá-lo com OK.
+    void UsarAnalise(const std::function<void(CConferenciaAvancadaVarentaDlg&)>& usar)
+    {
+        m_tela = std::make_unique<CConferenciaForm>(*m_programa.Documento());
+        m_tela->OnInitialUpdate();
+        bool usado = false;
+        m_respostas.Responder([&](QWidget* modal) {
+            if (auto* dialogo = qobject_cast<CConferenciaAvancadaVarentaDlg*>(modal)) {
+                usar(*dialogo);
+                usado = true;
+                Clicar(dialogo->m_botao_ok);
+            } else {
+                modal->close();
+            }
+        });
+        Clicar(m_tela->m_botao_avancado);
+        EXPECT_TRUE(usado);
+    }
+
+    CProgramaEmTeste m_programa;
+    std::unique_ptr<CConferenciaForm> m_tela;
+    CRespostasModais m_respostas;
+};
+
+TEST_F(ConferenciaAvancada, UmaLinhaPorConcursoETotalColorido)
+{
+    GravarResultados(ArquivoDeResultados(), DezConcursos());
+    // Contra os pares (101, 103, ...): 5, 4, 3 e 3 acertos; contra os ímpares: 4, 5, 2 e 2.
+    for (const char* placares : {"0x1 2x2 +x1 0x0 3x+", "1x0 2x2 +x1 0x0 3x+", "0x1 2x2 +x1 1x1 1x1",
+                                 "0x1 2x2 +x1 2x2 2x2"})
+        AdicionarCartaoDeTeste(Doc().m_volantes, placares);
+    SGrade grade;
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        EXPECT_EQ(dialogo.windowTitle(), "Conferência");
+        EXPECT_EQ(dialogo.m_inicial->currentText(), "00101");
+        EXPECT_EQ(dialogo.m_final->currentText(), "00110");
+        Clicar(dialogo.m_botao_analisar);
+        grade = LerGrade(*dialogo.m_grade);
+        SalvarCaptura(&dialogo, QStringLiteral("conferencia_avancada.png"));
+    });
+    ASSERT_EQ(grade.linhas, 12);
+    EXPECT_EQ(grade.textos[0], (QStringList{"Concursos", "Sem Acerto", "1 Acerto", "2 acertos", "3 acertos",
+                                            "4 acertos", "5 acertos"}));
+    EXPECT_EQ(grade.textos[1], (QStringList{"101", "0", "0", "0", "2", "1", "1"}));
+    EXPECT_EQ(grade.textos[2], (QStringList{"102", "0", "0", "2", "0", "1", "1"}));
+    EXPECT_EQ(grade.textos[11], (QStringList{"Total:", "0", "0", "10", "10", "10", "10"}));
+    EXPECT_EQ(grade.Cor(1, 4), kAzul);
+    EXPECT_EQ(grade.Cor(1, 5), kVerde);
+    EXPECT_EQ(grade.Cor(1, 6), kRosa);
+    EXPECT_FALSE(grade.Cor(2, 4).isValid());  // 0 com 3 acertos: sem cor
+    EXPECT_FALSE(grade.Cor(1, 3).isValid());
+    for (int coluna = 1; coluna <= 6; ++coluna)
+        EXPECT_EQ(grade.Cor(11, coluna), kAmarelo) << coluna;
+}
+
+TEST_F(ConferenciaAvancada, FaixaDeUmConcursoEFaixaInvertida)
+{
+    GravarResultados(ArquivoDeResultados(), DezConcursos());
+    AdicionarCartaoDeTeste(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
+    SGrade um;
+    SGrade invertida;
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        dialogo.m_inicial->setCurrentIndex(4);
+        dialogo.m_final->setCurrentIndex(4);
+        Clicar(dialogo.m_botao_analisar);
+        um = LerGrade(*dialogo.m_grade);
+        dialogo.m_inicial->setCurrentIndex(6);
+        dialogo.m_final->setCurrentIndex(2);
+        Clicar(dialogo.m_botao_analisar);
+        invertida = LerGrade(*dialogo.m_grade);
+    });
+    ASSERT_EQ(um.linhas, 3);
+    EXPECT_EQ(um.textos[1], (QStringList{"105", "0", "0", "0", "0", "0", "1"}));
+    EXPECT_EQ(um.textos[2], (QStringList{"Total:", "0", "0", "0", "0", "0", "1"}));
+    // A análise nova limpa a anterior; sem concurso, o total de zeros na linha 1.
+    ASSERT_EQ(invertida.linhas, 2);
+    EXPECT_EQ(invertida.textos[1], (QStringList{"Total:", "0", "0", "0", "0", "0", "0"}));
+}
+
+TEST_F(ConferenciaAvancada, SemCartoesTudoZeroESoOTotalColorido)
+{
+    GravarResultados(ArquivoDeResultados(), {{1, "0x0 0x0 0x0 0x0 0x0"}, {25, "1x1 1x1 1x1 1x1 1x1"}});
+    SGrade grade;
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        Clicar(dialogo.m_botao_analisar);
+        grade = LerGrade(*dialogo.m_grade);
+    });
+    ASSERT_EQ(grade.linhas, 4);
+    EXPECT_EQ(grade.textos[2], (QStringList{"25", "0", "0", "0", "0", "0", "0"}));
+    for (int coluna = 1; coluna <= 6; ++coluna) {
+        EXPECT_FALSE(grade.Cor(1, coluna).isValid());
+        EXPECT_EQ(grade.Cor(3, coluna), kAmarelo);
+    }
+}
+
+TEST_F(ConferenciaAvancada, PararNoTerceiroConcursoTerminaEleETotalizaTres)
+{
+    GravarResultados(ArquivoDeResultados(), DezConcursos());
+    // Mais de mil cartões: a interface tem a vez mais de uma vez por concurso.
+    for (int i = 0; i < 1500; ++i)
+        AdicionarCartaoDeTeste(Doc().m_volantes, i % 2 ? "0x1 2x2 +x1 0x0 3x+" : "1x0 2x2 +x1 0x0 3x+");
+    SGrade grade;
+    bool ok_durante = true;
+    bool analisar_durante = true;
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        // Quando a linha do 2º concurso aparece, "Parar" é clicado na próxima vez da interface,
+        // já dentro do 3º concurso.
+        auto conexao = std::make_shared<QMetaObject::Connection>();
+        *conexao = QObject::connect(dialogo.m_grade->model(), &QAbstractItemModel::dataChanged, [&, conexao] {
+            if (dialogo.m_grade->item(2, 0) == nullptr)
+                return;
+            QObject::disconnect(*conexao);
+            QMetaObject::invokeMethod(
+                &dialogo,
+                [&] {
+                    ok_durante = dialogo.m_botao_ok->isEnabled();
+                    analisar_durante = dialogo.m_botao_analisar->isEnabled();
+                    Clicar(dialogo.m_botao_parar);
+                },
+                Qt::QueuedConnection);
+        });
+        Clicar(dialogo.m_botao_analisar);
+        grade = LerGrade(*dialogo.m_grade);
+        EXPECT_TRUE(dialogo.m_botao_ok->isEnabled());
+        EXPECT_TRUE(dialogo.m_botao_analisar->isEnabled());
+    });
+    EXPECT_FALSE(ok_durante);
+    EXPECT_FALSE(analisar_durante);
+    ASSERT_EQ(grade.linhas, 12);
+    EXPECT_EQ(grade.textos[3], (QStringList{"103", "0", "0", "0", "0", "750", "750"}));
+    EXPECT_EQ(grade.textos[4], (QStringList{"Total:", "0", "0", "0", "0", "2250", "2250"}));
+    for (int linha = 5; linha < 12; ++linha)
+        EXPECT_EQ(grade.textos[size_t(linha)].join(QString()), QString()) << linha;
+}
+
+TEST_F(ConferenciaAvancada, SemArquivoSeletoresVaziosETotalDeZeros)
+{
+    AdicionarCartaoDeTeste(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
+    SGrade grade;
+    QStringList mensagens;
+    m_tela = std::make_unique<CConferenciaForm>(*m_programa.Documento());
+    m_respostas.AceitarMensagem();
+    m_tela->OnInitialUpdate();
+    m_respostas.AceitarMensagem();  // o aviso do diálogo, antes de ele aparecer
+    m_respostas.Responder([&](QWidget* modal) {
+        auto* dialogo = qobject_cast<CConferenciaAvancadaVarentaDlg*>(modal);
+        ASSERT_NE(dialogo, nullptr);
+        EXPECT_EQ(dialogo->m_inicial->count(), 0);
+        EXPECT_EQ(dialogo->m_final->count(), 0);
+        Clicar(dialogo->m_botao_analisar);
+        grade = LerGrade(*dialogo->m_grade);
+        Clicar(dialogo->m_botao_ok);
+    });
+    Clicar(m_tela->m_botao_avancado);
+    EXPECT_EQ(m_respostas.Textos(), (QStringList{"Erro ao Abrir Arquivo", "Erro ao Abrir Arquivo"}));
+    ASSERT_EQ(grade.linhas, 3);
+    EXPECT_EQ(grade.textos[1], (QStringList{"Total:", "0", "0", "0", "0", "0", "0"}));
+}
+
+} // namespace

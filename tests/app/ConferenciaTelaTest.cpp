@@ -1,0 +1,207 @@
+// Tela de conferência: escolha do concurso, marcação à mão, conferência e limpeza.
+#include "Interacao.h"
+#include "ProgramaEmTeste.h"
+#include "ResultadosDeTeste.h"
+
+#include "CaminhoDeDados.h"
+#include "Conferencia.h"
+#include "VarentaDoc.h"
+#include "conferencia/ConferenciaForm.h"
+#include "controles/ColorListBox.h"
+#include "resultados/GradeDoResultado.h"
+#include "shell/Documento.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const std::string kResultado123 = "1x0 2x2 +x1 0x0 3x+";
+const std::array<int, 10> kColunas123 = {1, 0, 2, 2, 4, 1, 0, 0, 3, 4};
+const std::array<int, 10> kZeros{};
+
+class ConferenciaTela : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_programa.Iniciar()); }
+    void TearDown() override { m_tela.reset(); }
+
+    std::filesystem::path ArquivoDeResultados() const
+    {
+        return CaminhoDeDados(m_programa.m_pastas, kArquivoDeResultados);
+    }
+
+    void GravarTresConcursos()
+    {
+        GravarResultados(ArquivoDeResultados(),
+                         {{7, "0x0 0x0 0x0 0x0 0x0"}, {123, kResultado123}, {123456, "+x+ 3x3 2x2 1x1 0x0"}});
+    }
+
+    CVarentaDoc& Doc() const { return m_programa.Documento()->Doc(); }
+
+    CConferenciaForm& AbrirTela()
+    {
+        m_tela = std::make_unique<CConferenciaForm>(*m_programa.Documento());
+        m_tela->OnInitialUpdate();
+        m_tela->resize(550, 480);
+        m_tela->show();
+        QApplication::processEvents();
+        return *m_tela;
+    }
+
+    static QStringList Itens(const QComboBox* seletor)
+    {
+        QStringList itens;
+        for (int i = 0; i < seletor->count(); ++i)
+            itens.append(seletor->itemText(i));
+        return itens;
+    }
+
+    static QStringList Linhas(const QListWidget* lista)
+    {
+        QStringList linhas;
+        for (int i = 0; i < lista->count(); ++i)
+            linhas.append(lista->item(i)->text());
+        return linhas;
+    }
+
+    // Clica, linha a linha, o botão da coluna pedida.
+    static void Marcar(CGradeDoResultado& grade, const std::array<int, 10>& colunas)
+    {
+        for (int linha = 0; linha < 10; ++linha)
+            Clicar(grade.Botao(linha, colunas[linha]));
+    }
+
+    CProgramaEmTeste m_programa;
+    std::unique_ptr<CConferenciaForm> m_tela;
+};
+
+TEST_F(ConferenciaTela, SeletorTemNenhumEOsConcursosComCincoAlgarismos)
+{
+    GravarTresConcursos();
+    CConferenciaForm& tela = AbrirTela();
+    EXPECT_EQ(Itens(tela.m_concurso), (QStringList{"Nenhum", "00007", "00123", "123456"}));
+    EXPECT_EQ(tela.m_concurso->currentIndex(), 0);
+    EXPECT_EQ(tela.m_grade->Colunas(), kZeros);
+}
+
+TEST_F(ConferenciaTela, EscolherConcursoMarcaOResultadoENenhumVoltaAoZero)
+{
+    GravarTresConcursos();
+    CConferenciaForm& tela = AbrirTela();
+    tela.m_concurso->setFocus();
+    QTest::keyClick(tela.m_concurso, Qt::Key_Down);
+    QTest::keyClick(tela.m_concurso, Qt::Key_Down);
+    ASSERT_EQ(tela.m_concurso->currentText(), "00123");
+    EXPECT_EQ(tela.m_grade->Colunas(), kColunas123);
+    EXPECT_TRUE(tela.m_grade->Botao(4, 4)->isChecked());  // jogo 3, time 1: "+"
+
+    Clicar(tela.m_botao_conferir);
+    EXPECT_EQ(tela.m_analise->count(), 6);
+    QTest::keyClick(tela.m_concurso, Qt::Key_Home);
+    EXPECT_EQ(tela.m_concurso->currentText(), "Nenhum");
+    EXPECT_EQ(tela.m_grade->Colunas(), kZeros);
+    EXPECT_EQ(tela.m_analise->count(), 0);
+    EXPECT_EQ(tela.m_premiados->count(), 0);
+}
+
+TEST_F(ConferenciaTela, LimparTudoZeraOResultadoEMantemOConcursoEscolhido)
+{
+    GravarTresConcursos();
+    AdicionarCartaoDeTeste(Doc().m_volantes, "0x0 0x0 2x2 1x1 0x0");  // 3 acertos no 123456
+    CConferenciaForm& tela = AbrirTela();
+    tela.m_concurso->setCurrentIndex(3);
+    Clicar(tela.m_botao_conferir);
+    ASSERT_EQ(tela.m_premiados->count(), 1);
+    Clicar(tela.m_botao_limpar);
+    EXPECT_EQ(tela.m_concurso->currentText(), "123456");
+    EXPECT_EQ(tela.m_grade->Colunas(), kZeros);
+    EXPECT_EQ(tela.m_analise->count(), 0);
+    EXPECT_EQ(tela.m_premiados->count(), 0);
+}
+
+TEST_F(ConferenciaTela, ConferirMostraOResumoEOsPremiadosComSuasCores)
+{
+    GravarTresConcursos();
+    // Posições: 1 e 3 com 5 acertos, 2 com 4, 4 com 3, 5 sem acerto.
+    for (const char* placares : {"1x0 2x2 +x1 0x0 3x+", "1x0 2x2 +x1 0x0 3x3", "1x0 2x2 +x1 0x0 3x+",
+                                 "1x0 2x2 +x1 1x1 3x3", "0x0 0x0 0x0 1x1 0x0"})
+        AdicionarCartaoDeTeste(Doc().m_volantes, placares);
+    CConferenciaForm& tela = AbrirTela();
+    Marcar(*tela.m_grade, kColunas123);
+
+    CRespostasModais respostas;
+    respostas.AceitarMensagem();
+    Clicar(tela.m_botao_conferir);
+    QTest::qWait(50);
+    // Dois cartões com os 5 acertos, uma só mensagem.
+    ASSERT_EQ(respostas.Mensagens().size(), 1);
+    EXPECT_EQ(respostas.Mensagens()[0].texto, "Parabéns. Você acertou os 5 resultados !!!!");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    EXPECT_EQ(Linhas(tela.m_analise), (QStringList{"Foi encontrado 1 cartão com nenhum acerto",
+                                                   "Não foi encontrado nenhum cartão com apenas 1 acerto.",
+                                                   "Não foi encontrado nenhum cartão com 2 acertos.",
+                                                   "Foi encontrado 1 cartão com 3 acertos.",
+                                                   "Foi encontrado 1 cartão com 4 acertos.",
+                                                   "Foram encontrados 2 cartões com 5 acertos."}));
+    EXPECT_EQ(Linhas(tela.m_premiados),
+              (QStringList{"O volante 1 tem 5 pontos !!!", "O volante 2 tem 4 pontos !!!",
+                           "O volante 3 tem 5 pontos !!!", "O volante 4 tem 3 pontos !!!"}));
+    EXPECT_EQ(tela.m_premiados->CorDaLinha(0), Rgb(255, 0, 0));
+    EXPECT_EQ(tela.m_premiados->CorDaLinha(1), Rgb(0, 0, 255));
+    EXPECT_EQ(tela.m_premiados->CorDaLinha(3), Rgb(30, 150, 50));
+    SalvarCaptura(&tela, QStringLiteral("conferencia_tela.png"));
+}
+
+TEST_F(ConferenciaTela, SemArquivoDeResultadosOSeletorFicaVazioEAConferenciaFunciona)
+{
+    AdicionarCartaoDeTeste(Doc().m_volantes, "0x0 0x0 0x0 0x0 0x0");
+    CRespostasModais respostas;
+    respostas.AceitarMensagem();
+    respostas.AceitarMensagem();
+    CConferenciaForm& tela = AbrirTela();
+    ASSERT_EQ(respostas.Mensagens().size(), 1);
+    EXPECT_EQ(respostas.Mensagens()[0].texto, "Erro ao Abrir Arquivo");
+    EXPECT_EQ(respostas.Mensagens()[0].icone, QMessageBox::Warning);
+    EXPECT_EQ(tela.m_concurso->count(), 0);
+
+    Clicar(tela.m_botao_conferir);
+    QTest::qWait(50);
+    EXPECT_EQ(respostas.Textos().last(), "Parabéns. Você acertou os 5 resultados !!!!");
+    EXPECT_EQ(Linhas(tela.m_premiados), QStringList{"O volante 1 tem 5 pontos !!!"});
+}
+
+TEST_F(ConferenciaTela, ArquivoDanificadoMostraOErroComIconeDeParada)
+{
+    GravarTresConcursos();
+    const std::string bytes = LerBytes(ArquivoDeResultados());
+    GravarBytes(ArquivoDeResultados(), bytes.substr(0, bytes.size() - 3));
+    CRespostasModais respostas;
+    respostas.AceitarMensagem();
+    CConferenciaForm& tela = AbrirTela();
+    ASSERT_EQ(respostas.Mensagens().size(), 1);
+    EXPECT_EQ(respostas.Mensagens()[0].icone, QMessageBox::Critical);
+    EXPECT_EQ(respostas.Mensagens()[0].texto,
+              QString::fromStdString("Attempted to access " + ArquivoDeResultados().string() + " past its end."));
+    EXPECT_EQ(tela.m_concurso->count(), 0);
+}
+
+TEST_F(ConferenciaTela, ResultadosLidosUmaVezSo)
+{
+    GravarTresConcursos();
+    CConferenciaForm& tela = AbrirTela();
+    GravarResultados(ArquivoDeResultados(), {{1, kResultado123}});
+    tela.m_concurso->setCurrentIndex(2);
+    EXPECT_EQ(tela.m_grade->Colunas(), kColunas123);
+    EXPECT_EQ(tela.m_concurso->count(), 4);
+}
+
+} // namespace
