@@ -11,17 +11,18 @@
 CEscolhaConcursoDlg::CEscolhaConcursoDlg(QWidget* pai) : QDialog(pai)
 {
     setWindowTitle(QStringLiteral("Selecione o concurso:"));
-    setFixedSize(RetanguloEmUnidades(0, 0, 126, 95).size());
+    const CUnidadesDeDialogo dlu(*this);
+    setFixedSize(dlu.Retangulo(0, 0, 126, 95).size());
     m_combo = new QComboBox(this);
-    m_combo->setGeometry(RetanguloEmUnidades(35, 32, 52, 14));
+    m_combo->setGeometry(dlu.Retangulo(35, 32, 52, 14));
     m_combo->setMaxVisibleItems(12);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(RetanguloEmUnidades(7, 74, 50, 14));
+    ok->setGeometry(dlu.Retangulo(7, 74, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    cancelar->setGeometry(RetanguloEmUnidades(69, 74, 50, 14));
+    cancelar->setGeometry(dlu.Retangulo(69, 74, 50, 14));
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 }
 

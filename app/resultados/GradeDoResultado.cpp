@@ -18,19 +18,20 @@ constexpr int kRotulosX = 10;
 
 CGradeDoResultado::CGradeDoResultado(QWidget* pai) : QGroupBox(QStringLiteral("Resultado"), pai)
 {
-    setFixedSize(RetanguloEmUnidades(0, 0, 116, 191).size());
+    const CUnidadesDeDialogo dlu(*this);
+    setFixedSize(dlu.Retangulo(0, 0, 116, 191).size());
     for (int jogo = 0; jogo < 5; ++jogo) {
         auto* rotulo = new QLabel(QStringLiteral("%1").arg(jogo + 1, 2, 10, QLatin1Char('0')), this);
         rotulo->setFrameShape(QFrame::Box);
         rotulo->setAlignment(Qt::AlignCenter);
-        rotulo->setGeometry(RetanguloEmUnidades(kRotulosX, kRotulosY[jogo], 12, 9));
+        rotulo->setGeometry(dlu.Retangulo(kRotulosX, kRotulosY[jogo], 12, 9));
     }
     for (int linha = 0; linha < 10; ++linha) {
         m_linhas[linha] = new QButtonGroup(this);
         for (int coluna = 0; coluna < 5; ++coluna) {
             auto* botao = new QRadioButton(this);
             // Um pouco maior que o desenho (9 x 8) para caber o indicador do estilo.
-            botao->setGeometry(RetanguloEmUnidades(kColunasX[coluna] - 1, kLinhasY[linha] - 1, 11, 10));
+            botao->setGeometry(dlu.Retangulo(kColunasX[coluna] - 1, kLinhasY[linha] - 1, 11, 10));
             m_linhas[linha]->addButton(botao, coluna);
             m_botoes[linha][coluna] = botao;
         }

@@ -3,7 +3,6 @@
 #include "DataDoResultado.h"
 #include "GradeDoResultado.h"
 #include "TrocaDeDados.h"
-#include "UnidadesDeDialogo.h"
 #include "controles/DinheiroEdit.h"
 
 #include <QDateEdit>
@@ -18,6 +17,16 @@ namespace {
 const QString kInteiro = QStringLiteral("Enter an integer.");
 const QString kNumero = QStringLiteral("Enter a number.");
 
+// Data curta do usuário, mas sempre com o ano inteiro: com dois algarismos o campo
+// escolheria o século sozinho.
+QString FormatoDaDataCurta()
+{
+    QString formato = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!formato.contains(QStringLiteral("yyyy")))
+        formato.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return formato;
+}
+
 SData DataDoMomento(const QDate& dia, const QTime& hora)
 {
     return DataDoCalendario({dia.year(), dia.month(), dia.day(), hora.hour(), hora.minute(), hora.second()});
@@ -26,20 +35,20 @@ SData DataDoMomento(const QDate& dia, const QTime& hora)
 } // namespace
 
 CResultadoVarentaDlg::CResultadoVarentaDlg(QWidget* pai)
-    : QDialog(pai), m_hora_de_abertura(QTime::currentTime())
+    : QDialog(pai), m_unidades(*this), m_hora_de_abertura(QTime::currentTime())
 {
     setWindowTitle(QStringLiteral("Cadastro de resultados"));
-    setFixedSize(RetanguloEmUnidades(0, 0, 294, 221).size());
+    setFixedSize(m_unidades.Retangulo(0, 0, 294, 221).size());
     CriarCampos();
     m_grade = new CGradeDoResultado(this);
-    m_grade->move(RetanguloEmUnidades(7, 0, 0, 0).topLeft());
+    m_grade->move(m_unidades.Ponto(7, 0));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(RetanguloEmUnidades(237, 174, 50, 14));
+    ok->setGeometry(m_unidades.Retangulo(237, 174, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancelar = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelar->setGeometry(RetanguloEmUnidades(237, 194, 50, 14));
+    cancelar->setGeometry(m_unidades.Retangulo(237, 194, 50, 14));
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     m_edit_concurso->setFocus();
 }
@@ -47,9 +56,9 @@ CResultadoVarentaDlg::CResultadoVarentaDlg(QWidget* pai)
 QLineEdit* CResultadoVarentaDlg::NovoCampo(const char* rotulo, int x_do_rotulo, int y, int largura)
 {
     auto* texto = new QLabel(QString::fromUtf8(rotulo), this);
-    texto->move(RetanguloEmUnidades(x_do_rotulo, y + 3, 0, 0).topLeft());
+    texto->move(m_unidades.Ponto(x_do_rotulo, y + 3));
     auto* campo = new QLineEdit(QStringLiteral("0"), this);
-    campo->setGeometry(RetanguloEmUnidades(206, y, largura, 14));
+    campo->setGeometry(m_unidades.Retangulo(206, y, largura, 14));
     texto->setBuddy(campo);
     return campo;
 }
@@ -59,10 +68,10 @@ void CResultadoVarentaDlg::CriarCampos()
     m_edit_concurso = NovoCampo("Concurso :", 168, 13, 40);
 
     auto* rotulo_data = new QLabel(QStringLiteral("Data :"), this);
-    rotulo_data->move(RetanguloEmUnidades(183, 33, 0, 0).topLeft());
+    rotulo_data->move(m_unidades.Ponto(183, 33));
     m_data = new QDateEdit(QDate::currentDate(), this);
-    m_data->setGeometry(RetanguloEmUnidades(206, 30, 70, 15));
-    m_data->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    m_data->setGeometry(m_unidades.Retangulo(206, 30, 70, 15));
+    m_data->setDisplayFormat(FormatoDaDataCurta());
     m_data->setCalendarPopup(true);
 
     m_edit_ganhadores[0] = NovoCampo("Ganhadores 3:", 151, 48, 40);
@@ -73,10 +82,10 @@ void CResultadoVarentaDlg::CriarCampos()
     m_edit_rateios[2] = NovoCampo("Rateio 5:", 169, 133, 81);
 
     auto* rotulo_acumulado = new QLabel(QStringLiteral("Valor Acumulado :"), this);
-    rotulo_acumulado->move(RetanguloEmUnidades(145, 153, 0, 0).topLeft());
+    rotulo_acumulado->move(m_unidades.Ponto(145, 153));
     m_edit_acumulado = new CDinheiroEdit(this);
     m_edit_acumulado->setText(QStringLiteral("0"));
-    m_edit_acumulado->setGeometry(RetanguloEmUnidades(206, 150, 81, 14));
+    m_edit_acumulado->setGeometry(m_unidades.Retangulo(206, 150, 81, 14));
 }
 
 bool CResultadoVarentaDlg::LerCampos()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "UnidadesDeDialogo.h"
 #include "ValoresDoResultado.h"
 
 #include <QDialog>
@@ -39,6 +40,7 @@ private:
     // Confere e lê os campos na ordem da tabela; falso no primeiro recusado.
     bool LerCampos();
 
+    CUnidadesDeDialogo m_unidades;
     SValoresDoResultado m_valores;
     // A data guarda a hora em que o diálogo abriu.
     QTime m_hora_de_abertura;

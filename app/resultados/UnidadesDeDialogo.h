@@ -1,10 +1,21 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 
-// Os diálogos de cadastro foram desenhados em unidades de diálogo de uma fonte de
-// 8 pontos (4 unidades por largura média de caractere, 8 por altura): 6 x 13 pixels.
-inline QRect RetanguloEmUnidades(int x, int y, int largura, int altura)
-{
-    return QRect(x * 3 / 2, y * 13 / 8, largura * 3 / 2, altura * 13 / 8);
-}
+class QWidget;
+
+// Os diálogos de cadastro foram desenhados em unidades de diálogo: 4 por largura média
+// de caractere e 8 por altura da fonte. Medidas com a fonte do widget, as posições
+// acompanham o tamanho dos textos como no desenho original.
+class CUnidadesDeDialogo {
+public:
+    explicit CUnidadesDeDialogo(const QWidget& widget);
+
+    QRect Retangulo(int x, int y, int largura, int altura) const;
+    QPoint Ponto(int x, int y) const;
+
+private:
+    double m_largura_media;
+    double m_altura;
+};

@@ -113,6 +113,7 @@ TEST_F(ResultadosDialogos, DialogoNovoConfirmadoGravaOConcursoZeroDeHoje)
         EXPECT_EQ(dialogo.windowTitle(), "Cadastro de resultados");
         EXPECT_EQ(dialogo.m_data->date(), QDate::currentDate());
         EXPECT_TRUE(dialogo.m_data->calendarPopup());
+        SalvarCaptura(&dialogo, QStringLiteral("cadastro_de_resultados.png"));
         Confirmar(dialogo);
     });
     const auto gravados = ResultadosGravados(m_arquivo);
