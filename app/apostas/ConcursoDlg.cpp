@@ -1,0 +1,44 @@
+#include "ConcursoDlg.h"
+
+#include "resultados/TrocaDeDados.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+CConcursoDlg::CConcursoDlg(QWidget* pai) : QDialog(pai), m_campo(new QLineEdit(this))
+{
+    setWindowTitle(QStringLiteral("Concurso"));
+    auto* botoes = new QDialogButtonBox(this);
+    botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    connect(botoes, &QDialogButtonBox::accepted, this, &CConcursoDlg::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Digite o número do concurso:")));
+    layout->addWidget(m_campo);
+    layout->addWidget(botoes);
+}
+
+void CConcursoDlg::showEvent(QShowEvent* evento)
+{
+    if (!evento->spontaneous()) {
+        m_campo->setText(QString::number(m_concurso));
+        m_campo->selectAll();
+        m_campo->setFocus();
+    }
+    QDialog::showEvent(evento);
+}
+
+void CConcursoDlg::accept()
+{
+    // Número sem sinal; limitado ao que o comprovante escreve como inteiro.
+    const std::optional<int32_t> numero = LerInteiroDoCampo(m_campo->text());
+    if (!numero || *numero < 0) {
+        RecusarCampo(this, m_campo, QStringLiteral("Enter a positive integer."));
+        return;
+    }
+    m_concurso = *numero;
+    QDialog::accept();
+}

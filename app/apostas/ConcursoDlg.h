@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QLineEdit;
+
+// "Concurso": pede o número do concurso dos comprovantes. Só o botão OK; Esc e o
+// fechamento da janela saem sem mudar o número.
+class CConcursoDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CConcursoDlg(QWidget* pai = nullptr);
+
+    int32_t m_concurso = 0;
+
+    QLineEdit* Campo() const { return m_campo; }
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    QLineEdit* m_campo;
+};

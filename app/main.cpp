@@ -1,0 +1,20 @@
+// O programa de mesa: os serviços da plataforma e a aplicação.
+#include "ConfiguracoesQt.h"
+#include "NavegadorDoSistema.h"
+#include "PastasDoSistema.h"
+#include "shell/VarentaApp.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quinaro"));
+    CConfiguracoesQt configuracoes;
+    CPastasDoSistema pastas;
+    CNavegadorDoSistema navegador;
+    CVarentaApp programa(SServicos{configuracoes, pastas, navegador});
+    if (!programa.InitInstance(QApplication::arguments().mid(1)))
+        return 1;
+    return QApplication::exec();
+}

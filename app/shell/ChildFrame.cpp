@@ -1,0 +1,34 @@
+#include "ChildFrame.h"
+
+#include "Icones.h"
+#include "Vista.h"
+
+#include <QCloseEvent>
+#include <QScrollArea>
+
+CChildFrame::CChildFrame(int recurso, QWidget* pai) : QMdiSubWindow(pai), m_recurso(recurso)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(IconeDoRecurso(recurso));
+    setWindowTitle(QString());
+}
+
+void CChildFrame::DefinirVista(CVista* vista)
+{
+    auto* rolagem = new QScrollArea;
+    rolagem->setWidget(vista);
+    rolagem->setWidgetResizable(true);
+    rolagem->setFrameShape(QFrame::NoFrame);
+    setWidget(rolagem);
+    m_vista = vista;
+    vista->DefinirFrame(this);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* evento)
+{
+    QMdiSubWindow::closeEvent(evento);
+    if (!evento->isAccepted() || m_vista == nullptr)
+        return;
+    m_vista = nullptr;
+    delete widget();  // a rolagem e a vista dentro dela
+}

@@ -1,0 +1,34 @@
+#include "DocFrameMgr.h"
+
+#include "Frame.h"
+#include "FrameTemplate.h"
+#include "MainFrame.h"
+
+CDocFrameMgr::CDocFrameMgr(CDocumento& documento, const std::vector<std::unique_ptr<CFrameTemplate>>& modelos,
+                           const CFrameTemplate* padrao, CMainFrame& principal)
+    : m_documento(documento)
+{
+    for (const auto& modelo : modelos) {
+        m_frames.push_back(std::make_unique<CFrame>(*modelo, documento, principal));
+        if (modelo.get() == padrao)
+            m_padrao = m_frames.back().get();
+    }
+}
+
+CDocFrameMgr::~CDocFrameMgr() = default;
+
+bool CDocFrameMgr::OnCmdMsg(int id, SEstadoDoComando* estado, const CMainFrame& principal) const
+{
+    for (const auto& frame : m_frames) {
+        if (frame->Modelo().m_comando != id)
+            continue;
+        if (estado == nullptr) {
+            frame->ActivateFrame();
+        } else {
+            estado->habilitado = static_cast<bool>(frame->Modelo().m_criar_vista);
+            estado->marcado = frame->EhDoTipo(principal.FrameAtivo());
+        }
+        return true;
+    }
+    return false;
+}

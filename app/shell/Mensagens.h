@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Mensagem do próprio programa: caixa modal "Quinaro", botão OK, ícone de aviso.
+void MostrarAviso(QWidget* pai, const QString& texto);
+// Falha que um comando não trata: ícone de parada, o texto do erro ou "Command failed.".
+void MostrarErro(QWidget* pai, const QString& texto);
+
+// Roda a ação de um comando; um erro que ela não tratou termina o comando e é mostrado
+// com MostrarErro ("Out of memory." quando falta memória).
+void Proteger(QWidget* pai, const std::function<void()>& acao);

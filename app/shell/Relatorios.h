@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+class CVarentaDoc;
+class QWidget;
+struct SServicos;
+
+// Comandos do documento que escrevem um relatório HTML: listagem dos resultados, os seis
+// gráficos e a listagem das apostas.
+bool EhComandoDeRelatorio(int id);
+void ExecutarRelatorio(int id, const CVarentaDoc& documento, const SServicos& servicos, QWidget* pai);
+
+// Escreve o relatório e o mostra no navegador. A mensagem de uma falha vai para uma caixa:
+// aviso para os arquivos que não abrem, parada para um arquivo danificado.
+void AbrirRelatorio(const std::function<std::filesystem::path()>& escrever, const SServicos& servicos,
+                    QWidget* pai);

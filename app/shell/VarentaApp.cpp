@@ -1,0 +1,164 @@
+#include "VarentaApp.h"
+
+#include "ChildFrame.h"
+#include "Comandos.h"
+#include "Configuracoes.h"
+#include "Documento.h"
+#include "FrameTemplate.h"
+#include "MainFrame.h"
+#include "Navegador.h"
+#include "Pastas.h"
+#include "SDIMVDocTemplate.h"
+#include "apostas/ScoreForm.h"
+#include "SobreDlg.h"
+#include "Vista.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+CVarentaApp::CVarentaApp(const SServicos& servicos)
+    : m_servicos(servicos), m_recentes(servicos.configuracoes) {}
+
+CVarentaApp::~CVarentaApp()
+{
+    // As telas saem antes da janela que as contém.
+    if (m_modelo != nullptr)
+        m_modelo->CloseAllDocuments();
+    m_principal.reset();
+}
+
+bool CVarentaApp::InitInstance(const QStringList& argumentos)
+{
+    RegistrarModelo();
+
+    m_principal = std::make_unique<CMainFrame>();
+    if (!m_principal->Criar())
+        return false;
+    m_modelo->DefinirJanelaPrincipal(m_principal.get());
+    m_principal->DefinirModelo(m_modelo.get());
+    DefinirComandos();
+    m_principal->DefinirArquivosRecentes(m_recentes.Lista());
+    // A área das telas já com o tamanho da tela, para a tela de apostas se centrar nela.
+    if (const QScreen* tela = QGuiApplication::primaryScreen())
+        m_principal->resize(tela->availableGeometry().size());
+
+    const CDocumento* documento =
+        argumentos.isEmpty() ? m_modelo->OpenDocumentFile(QString()) : AbrirArquivo(argumentos.constFirst());
+    if (documento == nullptr)
+        return false;
+
+    m_principal->showMaximized();
+    return true;
+}
+
+void CVarentaApp::RegistrarModelo()
+{
+    m_modelo = std::make_unique<CSDIMVDocTemplate>(Recurso::kDocumento, [this](CMvDocTemplate& modelo) {
+        auto documento = std::make_unique<CDocumento>(m_servicos, modelo);
+        connect(documento.get(), &CDocumento::salvo, this, &CVarentaApp::AdicionarRecente);
+        return documento;
+    });
+    connect(m_modelo.get(), &CMvDocTemplate::documentoAberto, this, &CVarentaApp::AdicionarRecente);
+    connect(m_modelo.get(), &CMvDocTemplate::documentosMudaram, this, [this] {
+        if (m_principal != nullptr)
+            m_principal->AtualizarInterface();
+    });
+
+    CFrameTemplate apostas;
+    apostas.m_classe_da_vista = QStringLiteral("CScoreForm");
+    apostas.m_criar_vista = [](CDocumento& documento) -> CVista* { return new CScoreForm(documento); };
+    apostas.m_recurso = Recurso::kTelaDeApostas;
+    apostas.m_comando = Comando::kTelaDeApostas;
+    apostas.m_criar_no_inicio = true;
+    m_modelo->AddFrameTemplate(apostas, false);
+
+    CFrameTemplate conferencia;
+    conferencia.m_classe_da_vista = QStringLiteral("CConferenciaForm");
+    // Fábrica da tela de conferência (app/conferencia/): enquanto vazia, o comando 149
+    // fica desabilitado.
+    conferencia.m_criar_vista = {};
+    conferencia.m_recurso = Recurso::kTelaDeConferencia;
+    conferencia.m_comando = Comando::kConferencia;
+    conferencia.m_criar_no_inicio = false;
+    m_modelo->AddFrameTemplate(conferencia, false);
+}
+
+void CVarentaApp::DefinirComandos()
+{
+    m_principal->DefinirComando(Comando::kNovo, [this] { OnNovo(); });
+    m_principal->DefinirComando(Comando::kAbrir, [this] { OnAbrir(); });
+    m_principal->DefinirComando(Comando::kSobre, [this] { OnSobre(); });
+    m_principal->DefinirComando(Comando::kAjuda, [this] { OnAjuda(); });
+    for (int i = 0; i < CArquivosRecentes::kTamanho; ++i)
+        m_principal->DefinirComando(Comando::kArquivoRecente1 + i, [this, i] { OnArquivoRecente(i); },
+                                    [this, i] { return i < m_recentes.Lista().size(); });
+}
+
+CDocumento* CVarentaApp::DocumentoAberto() const
+{
+    const QList<CDocumento*> documentos = m_modelo->Documentos();
+    return documentos.isEmpty() ? nullptr : documentos.constFirst();
+}
+
+CDocumento* CVarentaApp::AbrirArquivo(const QString& caminho)
+{
+    CDocumento* aberto = DocumentoAberto();
+    if (aberto != nullptr && !aberto->Caminho().isEmpty() &&
+        QFileInfo(aberto->Caminho()).absoluteFilePath() == QFileInfo(caminho).absoluteFilePath() &&
+        !aberto->Vistas().isEmpty()) {
+        CChildFrame* frame = aberto->Vistas().constFirst()->Frame();
+        m_principal->MostrarFrame(frame, frame->isMaximized() ? Qt::WindowMaximized : Qt::WindowNoState);
+        return aberto;
+    }
+    return m_modelo->OpenDocumentFile(caminho);
+}
+
+void CVarentaApp::OnNovo()
+{
+    m_modelo->OpenDocumentFile(QString());
+}
+
+void CVarentaApp::OnAbrir()
+{
+    QFileDialog dialogo(m_principal.get(), QStringLiteral("Abrir"), QString(),
+                        QString::fromUtf8(kFiltroDoDocumento));
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
+        AbrirArquivo(dialogo.selectedFiles().constFirst());
+}
+
+void CVarentaApp::OnArquivoRecente(int indice)
+{
+    if (indice >= m_recentes.Lista().size())
+        return;
+    // Um arquivo que não abre mais sai da lista.
+    if (AbrirArquivo(m_recentes.Lista()[indice]) == nullptr) {
+        m_recentes.Remover(indice);
+        m_principal->DefinirArquivosRecentes(m_recentes.Lista());
+    }
+}
+
+void CVarentaApp::AdicionarRecente(const QString& caminho)
+{
+    m_recentes.Adicionar(caminho);
+    if (m_principal != nullptr)
+        m_principal->DefinirArquivosRecentes(m_recentes.Lista());
+}
+
+void CVarentaApp::OnSobre()
+{
+    CSobreDlg sobre(m_principal.get());
+    sobre.exec();
+}
+
+void CVarentaApp::OnAjuda()
+{
+    // Sem "path" em "dados", a pasta de instalação, onde a ajuda é instalada.
+    const std::string pasta = m_servicos.configuracoes.LerTexto("dados", "path", "");
+    const std::filesystem::path base = pasta.empty() ? m_servicos.pastas.PastaDeInstalacao() : std::filesystem::path(pasta);
+    m_servicos.navegador.Abrir(base / "help" / "index.htm");
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ArquivosRecentes.h"
+#include "Servicos.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class CDocumento;
+class CMainFrame;
+class CSDIMVDocTemplate;
+
+// O programa: registra o modelo de documento com as duas telas, cria a janela principal
+// e abre um documento novo ou o arquivo da linha de comando.
+class CVarentaApp : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CVarentaApp(const SServicos& servicos);
+    ~CVarentaApp() override;
+
+    // argumentos: a linha de comando sem o nome do programa. Falso encerra o programa.
+    bool InitInstance(const QStringList& argumentos);
+
+    CMainFrame* JanelaPrincipal() const { return m_principal.get(); }
+    CSDIMVDocTemplate* Modelo() const { return m_modelo.get(); }
+    const SServicos& Servicos() const { return m_servicos; }
+    const CArquivosRecentes& Recentes() const { return m_recentes; }
+    // O documento aberto, ou nenhum.
+    CDocumento* DocumentoAberto() const;
+
+    // Abre um arquivo de apostas (o já aberto só é trazido para a frente).
+    CDocumento* AbrirArquivo(const QString& caminho);
+    void OnNovo();
+    void OnAbrir();
+    void OnArquivoRecente(int indice);
+    void OnSobre();
+    // A página "help/index.htm" da pasta de ajuda no navegador.
+    void OnAjuda();
+
+private:
+    void RegistrarModelo();
+    void AdicionarRecente(const QString& caminho);
+    void DefinirComandos();
+
+    SServicos m_servicos;
+    CArquivosRecentes m_recentes;
+    std::unique_ptr<CSDIMVDocTemplate> m_modelo;
+    std::unique_ptr<CMainFrame> m_principal;
+};

@@ -1,0 +1,339 @@
+// A janela principal, os modelos de documento e os comandos do programa, dirigidos pelos
+// menus e diálogos de verdade.
+
+#include "Interacao.h"
+#include "ProgramaEmTeste.h"
+
+#include "ArquivoDeApostas.h"
+#include "VarentaDoc.h"
+#include "apostas/ConcursoDlg.h"
+#include "apostas/ScoreForm.h"
+#include "shell/ChildFrame.h"
+#include "shell/Comandos.h"
+#include "shell/Documento.h"
+#include "shell/MainFrame.h"
+#include "shell/SDIMVDocTemplate.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+class JanelaPrincipalTest : public testing::Test {
+protected:
+    // Um arquivo de apostas gravado pelo próprio programa, com o quadro dado.
+    std::filesystem::path ArquivoComChave(const std::string& nome, const std::string& chave)
+    {
+        CVarentaDoc documento;
+        documento.OnNewDocument();
+        documento.m_chave_do_jogo[0] = chave;
+        const auto caminho = m_programa.m_pasta / nome;
+        GravarArquivoDeApostas(documento, caminho);
+        return caminho;
+    }
+
+    QStringList TitulosDosMenus() const
+    {
+        QStringList titulos;
+        for (QAction* acao : m_programa.Janela().menuBar()->actions())
+            titulos.append(acao->text());
+        return titulos;
+    }
+
+    int QtdeDeTelas() const { return m_programa.Janela().AreaMdi()->subWindowList().size(); }
+
+    CProgramaEmTeste m_programa;
+    CRespostasModais m_respostas;
+};
+
+TEST_F(JanelaPrincipalTest, ComecaComUmDocumentoNovoNaTelaDeApostas)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    ASSERT_NE(m_programa.Documento(), nullptr);
+    EXPECT_EQ(m_programa.Documento()->Titulo(), "Quinaro1");
+    EXPECT_EQ(m_programa.Janela().windowTitle(), "Quinaro - Quinaro1");
+    EXPECT_NE(m_programa.TelaDeApostas(), nullptr);
+    EXPECT_EQ(QtdeDeTelas(), 1);
+    EXPECT_EQ(m_programa.Janela().MenuAtual(), Recurso::kTelaDeApostas);
+    EXPECT_EQ(TitulosDosMenus(), QStringList({"&Arquivo", "&Visualizar", "&Menu", "&Filtros", "&Estatisticas",
+                                              "&Bolão", "&Janela", "A&juda"}));
+    EXPECT_TRUE(m_programa.Acao(Comando::kTelaDeApostas)->isChecked());
+    EXPECT_FALSE(m_programa.Acao(Comando::kConferencia)->isChecked());
+    // Comandos de trabalhos futuros ficam nos menus, desabilitados.
+    for (int id : {Comando::kImprimir, Comando::kVisualizarImpressao, Comando::kConfigurarImpressora,
+                   Comando::kConfigurarImpressaoDoCartao, Comando::kAtualizarPelaInternet})
+        EXPECT_FALSE(m_programa.Acao(id)->isEnabled()) << id;
+    for (int id : {Comando::kNovo, Comando::kAbrir, Comando::kSalvar, Comando::kComprovantes, Comando::kFiltrar,
+                   Comando::kResultadosVarenta, Comando::kSobre, Comando::kAjuda})
+        EXPECT_TRUE(m_programa.Acao(id)->isEnabled()) << id;
+    EXPECT_EQ(m_programa.Acao(Comando::kNovo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(m_programa.Acao(Comando::kSalvar)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+}
+
+TEST_F(JanelaPrincipalTest, NovoSubstituiODocumentoEContaOsTitulos)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    const QPointer<CScoreForm> primeira = m_programa.TelaDeApostas();
+    QTest::keyClick(&m_programa.Janela(), Qt::Key_N, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_NE(m_programa.Documento(), nullptr);
+    EXPECT_EQ(m_programa.Documento()->Titulo(), "Quinaro2");
+    EXPECT_EQ(m_programa.m_app.Modelo()->Documentos().size(), 1);
+    EXPECT_TRUE(primeira.isNull());
+    EXPECT_NE(m_programa.TelaDeApostas(), nullptr);
+    EXPECT_EQ(QtdeDeTelas(), 1);
+    m_programa.Comando(Comando::kNovo);
+    EXPECT_EQ(m_programa.Documento()->Titulo(), "Quinaro3");
+}
+
+TEST_F(JanelaPrincipalTest, LinhaDeComandoAbreOArquivo)
+{
+    const auto arquivo = ArquivoComChave("linha.vrt", "B");
+    ASSERT_TRUE(m_programa.Iniciar({QString::fromStdString(arquivo.string())}));
+    ASSERT_NE(m_programa.Documento(), nullptr);
+    EXPECT_EQ(m_programa.Documento()->Titulo(), "linha.vrt");
+    EXPECT_EQ(m_programa.Documento()->Doc().m_chave_do_jogo[0], "B");
+    EXPECT_EQ(m_programa.TelaDeApostas()->findChild<QLineEdit*>("chave1")->text(), "B");
+    EXPECT_EQ(m_programa.m_app.Recentes().Lista(), QStringList({QString::fromStdString(arquivo.string())}));
+    EXPECT_EQ(m_programa.m_configuracoes.LerTexto("Recent File List", "File1", ""), arquivo.string());
+}
+
+TEST_F(JanelaPrincipalTest, ArquivoRuimNaLinhaDeComandoMostraAMensagemEEncerra)
+{
+    const auto danificado = m_programa.m_pasta / "danificado.vrt";
+    GravarBytes(danificado, std::string(40, '\x01'));
+    m_respostas.AceitarMensagem();
+    EXPECT_FALSE(m_programa.Iniciar({QString::fromStdString(danificado.string())}));
+    EXPECT_EQ(m_programa.Documento(), nullptr);
+    ASSERT_EQ(m_respostas.Mensagens().size(), 1);
+    EXPECT_EQ(m_respostas.Mensagens()[0].texto, "Unexpected file format.");
+    EXPECT_EQ(m_respostas.Mensagens()[0].icone, QMessageBox::Warning);
+}
+
+TEST_F(JanelaPrincipalTest, AbrirFalhandoNaoDeixaDocumentoAberto)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_respostas.AceitarMensagem();
+    EXPECT_EQ(m_programa.m_app.AbrirArquivo(QString::fromStdString((m_programa.m_pasta / "nao_existe.vrt").string())),
+              nullptr);
+    EXPECT_EQ(m_respostas.Textos(), QStringList({"Failed to open document."}));
+    EXPECT_EQ(m_programa.Documento(), nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(QtdeDeTelas(), 0);
+    // Sem documento: o menu sem tela, e os comandos das telas indisponíveis.
+    EXPECT_EQ(m_programa.Janela().MenuAtual(), Recurso::kPrincipal);
+    EXPECT_EQ(TitulosDosMenus(), QStringList({"&Arquivo", "&Visualizar", "A&juda"}));
+    EXPECT_EQ(m_programa.Janela().windowTitle(), "Quinaro");
+    EXPECT_FALSE(m_programa.Acao(Comando::kTelaDeApostas)->isEnabled());
+    EXPECT_FALSE(m_programa.Acao(Comando::kSalvar)->isEnabled());
+    EXPECT_TRUE(m_programa.Acao(Comando::kNovo)->isEnabled());
+    EXPECT_TRUE(m_programa.Acao(Comando::kAjuda)->isEnabled());
+}
+
+TEST_F(JanelaPrincipalTest, AbrirUmSegundoArquivoSubstituiOPrimeiroPeloDialogo)
+{
+    const auto primeiro = ArquivoComChave("primeiro.vrt", "A");
+    const auto segundo = ArquivoComChave("segundo.vrt", "C");
+    ASSERT_TRUE(m_programa.Iniciar({QString::fromStdString(primeiro.string())}));
+    m_respostas.Responder([&](QWidget* modal) {
+        auto* dialogo = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialogo, nullptr);
+        EXPECT_EQ(dialogo->nameFilters(), QStringList({"Arquivos Quinaro (*.vrt)"}));
+        EscolherArquivo(dialogo, segundo);
+    });
+    QTest::keyClick(&m_programa.Janela(), Qt::Key_O, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_FALSE(m_respostas.Pendente());
+    ASSERT_NE(m_programa.Documento(), nullptr);
+    EXPECT_EQ(m_programa.Documento()->Titulo(), "segundo.vrt");
+    EXPECT_EQ(m_programa.m_app.Modelo()->Documentos().size(), 1);
+    EXPECT_EQ(QtdeDeTelas(), 1);
+    EXPECT_EQ(m_programa.m_app.Recentes().Lista(),
+              QStringList({QString::fromStdString(segundo.string()), QString::fromStdString(primeiro.string())}));
+    // A lista de recentes reabre o primeiro.
+    QAction* recente = m_programa.Acao(Comando::kArquivoRecente1 + 1);
+    EXPECT_TRUE(recente->isVisible());
+    m_programa.Comando(Comando::kArquivoRecente1 + 1);
+    EXPECT_EQ(m_programa.Documento()->Titulo(), "primeiro.vrt");
+}
+
+TEST_F(JanelaPrincipalTest, FecharATelaUnicaFechaODocumento)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_programa.TelaDeApostas()->Frame()->close();
+    QApplication::processEvents();
+    EXPECT_EQ(m_programa.Documento(), nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(QtdeDeTelas(), 0);
+    EXPECT_EQ(m_programa.Janela().MenuAtual(), Recurso::kPrincipal);
+    EXPECT_FALSE(m_programa.Acao(Comando::kTelaDeApostas)->isChecked());
+    EXPECT_FALSE(m_programa.Acao(Comando::kConferencia)->isChecked());
+}
+
+TEST_F(JanelaPrincipalTest, FecharPeloMenuFechaODocumento)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_programa.Comando(Comando::kFechar);
+    EXPECT_EQ(m_programa.Documento(), nullptr);
+    EXPECT_EQ(m_programa.Janela().MenuAtual(), Recurso::kPrincipal);
+}
+
+TEST_F(JanelaPrincipalTest, TituloSemODocumentoComATelaMaximizada)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_programa.TelaDeApostas()->Frame()->showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(m_programa.Janela().windowTitle(), "Quinaro");
+    m_programa.TelaDeApostas()->Frame()->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(m_programa.Janela().windowTitle(), "Quinaro - Quinaro1");
+}
+
+TEST_F(JanelaPrincipalTest, SalvarComoPeloDialogoEReabrir)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_programa.Documento()->Doc().m_chave_do_jogo[2] = "Z";
+    const auto destino = m_programa.m_pasta / "salvo.vrt";
+    m_respostas.Responder([&](QWidget* modal) {
+        auto* dialogo = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialogo, nullptr);
+        EXPECT_EQ(dialogo->defaultSuffix(), "vrt");
+        EscolherArquivo(dialogo, m_programa.m_pasta / "salvo");
+    });
+    QTest::keyClick(&m_programa.Janela(), Qt::Key_S, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_TRUE(std::filesystem::exists(destino));
+    EXPECT_EQ(m_programa.Documento()->Titulo(), "salvo.vrt");
+    EXPECT_EQ(m_programa.Janela().windowTitle(), "Quinaro - salvo.vrt");
+    EXPECT_EQ(m_programa.m_app.Recentes().Lista().value(0), QString::fromStdString(destino.string()));
+    // Com caminho, Salvar não pergunta.
+    m_programa.Comando(Comando::kSalvar);
+    EXPECT_FALSE(m_respostas.Pendente());
+
+    m_programa.Comando(Comando::kNovo);
+    ASSERT_NE(m_programa.m_app.AbrirArquivo(QString::fromStdString(destino.string())), nullptr);
+    EXPECT_EQ(m_programa.Documento()->Doc().m_chave_do_jogo[2], "Z");
+}
+
+TEST_F(JanelaPrincipalTest, FalhaAoSalvarAvisaEDeixaODocumentoComoEstava)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    // Uma pasta no lugar do arquivo: nenhuma gravação passa, nem como root.
+    const auto pasta = m_programa.m_pasta / "pasta.vrt";
+    std::filesystem::create_directories(pasta);
+    m_respostas.Responder([&](QWidget* modal) {
+        EscolherArquivo(modal, pasta, false);
+    });
+    m_respostas.AceitarMensagem();
+    m_programa.Comando(Comando::kSalvarComo);
+    EXPECT_FALSE(m_respostas.Pendente());
+    EXPECT_EQ(m_respostas.Textos(), QStringList({"Failed to save document."}));
+    EXPECT_EQ(m_programa.Documento()->Titulo(), "Quinaro1");
+    EXPECT_TRUE(m_programa.Documento()->Caminho().isEmpty());
+    EXPECT_TRUE(m_programa.m_app.Recentes().Lista().isEmpty());
+}
+
+TEST_F(JanelaPrincipalTest, AjudaUsaACaminhoDosDadosOuAInstalacao)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_programa.Comando(Comando::kAjuda);
+    ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 1u);
+    EXPECT_EQ(m_programa.m_navegador.m_abertos[0], m_programa.Instalacao() / "help" / "index.htm");
+
+    m_programa.m_configuracoes.GravarTexto("dados", "path", "/opt/quinaro");
+    m_programa.Comando(Comando::kAjuda);
+    ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 2u);
+    EXPECT_EQ(m_programa.m_navegador.m_abertos[1], std::filesystem::path("/opt/quinaro/help/index.htm"));
+}
+
+TEST_F(JanelaPrincipalTest, ListagemDeResultadosSemArquivoAvisaENaoAbreNada)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_respostas.AceitarMensagem();
+    m_programa.Comando(Comando::kResultadosVarenta);
+    ASSERT_EQ(m_respostas.Mensagens().size(), 1);
+    EXPECT_EQ(m_respostas.Mensagens()[0].texto, "Erro ao Abrir Arquivo");
+    EXPECT_EQ(m_respostas.Mensagens()[0].icone, QMessageBox::Warning);
+    EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
+}
+
+TEST_F(JanelaPrincipalTest, RelatoriosDoDocumentoVaoParaONavegador)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_programa.Comando(Comando::kRelatorioDeApostas);
+    ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 1u);
+    const auto relatorio = m_programa.m_navegador.m_abertos[0];
+    EXPECT_EQ(relatorio.filename(), "Varenta.htm");
+    EXPECT_NE(LerBytes(relatorio).find("Listagem das Apostas"), std::string::npos);
+
+    // Comprovantes: o número do concurso passa pela conferência do campo.
+    m_respostas.Responder([](QWidget* modal) {
+        auto* dialogo = qobject_cast<CConcursoDlg*>(modal);
+        ASSERT_NE(dialogo, nullptr);
+        EXPECT_EQ(dialogo->windowTitle(), "Concurso");
+        dialogo->Campo()->setText(QStringLiteral("-3"));
+        static_cast<QDialog*>(dialogo)->accept();
+    });
+    m_respostas.AceitarMensagem();
+    m_respostas.Responder([](QWidget* modal) {
+        auto* dialogo = qobject_cast<CConcursoDlg*>(modal);
+        ASSERT_NE(dialogo, nullptr);
+        dialogo->Campo()->setText(QStringLiteral("1234"));
+        static_cast<QDialog*>(dialogo)->accept();
+    });
+    m_programa.Comando(Comando::kComprovantes);
+    EXPECT_FALSE(m_respostas.Pendente());
+    EXPECT_EQ(m_respostas.Textos(), QStringList({"Enter a positive integer."}));
+    ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 2u);
+    EXPECT_NE(LerBytes(m_programa.m_navegador.m_abertos[1]).find("Concurso : 1234"), std::string::npos);
+}
+
+TEST_F(JanelaPrincipalTest, ConferenciaDuasVezesCriaUmaTelaSo)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    m_programa.Janela().AtualizarInterface();
+    if (!m_programa.Acao(Comando::kConferencia)->isEnabled())
+        GTEST_SKIP() << "tela de conferência ainda não registrada";
+    m_programa.TelaDeApostas()->Frame()->showMaximized();
+    m_programa.Comando(Comando::kConferencia);
+    EXPECT_EQ(QtdeDeTelas(), 2);
+    auto* conferencia = m_programa.Janela().FrameAtivo();
+    ASSERT_NE(conferencia, nullptr);
+    EXPECT_EQ(conferencia->Recurso(), Recurso::kTelaDeConferencia);
+    EXPECT_TRUE(conferencia->isMaximized());
+    EXPECT_TRUE(m_programa.Acao(Comando::kConferencia)->isChecked());
+    EXPECT_FALSE(m_programa.Acao(Comando::kTelaDeApostas)->isChecked());
+    EXPECT_EQ(m_programa.Janela().MenuAtual(), Recurso::kTelaDeConferencia);
+    EXPECT_FALSE(m_programa.Acao(Comando::kComprovantes)->isEnabled());
+
+    m_programa.Comando(Comando::kTelaDeApostas);
+    m_programa.Comando(Comando::kConferencia);
+    EXPECT_EQ(QtdeDeTelas(), 2);
+    EXPECT_EQ(m_programa.Janela().FrameAtivo(), conferencia);
+
+    // Fechar a tela de apostas deixa o documento; fechar a última o fecha.
+    m_programa.TelaDeApostas()->Frame()->close();
+    QApplication::processEvents();
+    ASSERT_NE(m_programa.Documento(), nullptr);
+    m_programa.Comando(Comando::kTelaDeApostas);
+    ASSERT_NE(m_programa.TelaDeApostas(), nullptr);
+    EXPECT_EQ(QtdeDeTelas(), 2);
+    m_programa.TelaDeApostas()->Frame()->close();
+    QApplication::processEvents();
+    conferencia->close();
+    QApplication::processEvents();
+    EXPECT_EQ(m_programa.Documento(), nullptr);
+}
+
+}  // namespace

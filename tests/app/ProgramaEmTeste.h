@@ -1,0 +1,51 @@
+#pragma once
+
+// O programa inteiro montado para um teste: configurações na memória, pastas
+// temporárias e um navegador que só anota o que lhe pedem para abrir.
+
+#include "ConfiguracoesEmMemoria.h"
+#include "Navegador.h"
+#include "PastaTemporaria.h"
+#include "Pastas.h"
+#include "shell/VarentaApp.h"
+
+#include <QStringList>
+
+#include <filesystem>
+#include <vector>
+
+class CDocumento;
+class CMainFrame;
+class CScoreForm;
+class QAction;
+
+class CNavegadorDeTeste : public INavegador {
+public:
+    void Abrir(const std::filesystem::path& arquivo) override { m_abertos.push_back(arquivo); }
+    std::vector<std::filesystem::path> m_abertos;
+};
+
+class CProgramaEmTeste {
+public:
+    CProgramaEmTeste();
+    ~CProgramaEmTeste();
+
+    bool Iniciar(const QStringList& argumentos = {});
+
+    CMainFrame& Janela() const;
+    CDocumento* Documento() const;
+    // A tela de apostas do documento aberto (nenhuma se não houver).
+    CScoreForm* TelaDeApostas() const;
+    QAction* Acao(int id) const;
+    // Executa o comando pelo menu, como o usuário.
+    void Comando(int id) const;
+
+    std::filesystem::path Documentos() const { return m_pasta / "documentos"; }
+    std::filesystem::path Instalacao() const { return m_pasta / "instalacao"; }
+
+    CPastaTemporaria m_pasta;
+    CConfiguracoesEmMemoria m_configuracoes;
+    CPastasFixas m_pastas;
+    CNavegadorDeTeste m_navegador;
+    CVarentaApp m_app;
+};
