@@ -147,10 +147,14 @@ void CScoreForm::CriarBotoesDeComando()
     m_valor_das_apostas->addItems({QStringLiteral("R$ 1,00"), QStringLiteral("R$ 2,00"), QStringLiteral("R$ 4,00")});
     m_valor_das_apostas->setGeometry(kXMeio, 96, kLarguraDoMeio, 26);
 
-    Rotulo(QStringLiteral("Condição de acertos por chave:"), this, QRect(kXMeio, 226, kLarguraDoMeio + 6, 20));
+    QLabel* condicao = Rotulo(QStringLiteral("Condição de acertos por chave:"), this, QRect(kXMeio, 224, kLarguraDoMeio, 36));
+    condicao->setWordWrap(true);
+    constexpr int kYGrade = 262;
     m_grade = new CComboGridCtrl(this);
     m_grade->setObjectName(QStringLiteral("grade"));
-    m_grade->setGeometry(kXMeio, 246, kLarguraDoMeio, kYQuadros + 4 * kPassoDosQuadros + CStaticQuadro::kAltura - 246);
+    m_grade->setGeometry(kXMeio, kYGrade, kLarguraDoMeio,
+                         kYQuadros + 4 * kPassoDosQuadros + CStaticQuadro::kAltura - kYGrade);
+    m_grade->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void CScoreForm::CriarLegenda()
@@ -182,10 +186,10 @@ void CScoreForm::CriarTotais()
         novo->setGeometry(x, 26, largura, 24);
         return novo;
     };
-    m_campo_valor = campo(QStringLiteral("Valor"), "valor", kXDireita, 84, kFundoDosTotais, Qt::black);
-    m_campo_qtde = campo(QStringLiteral("Qtde de Cartões"), "qtde_de_cartoes", kXDireita + 90, 92, kFundoDosTotais,
+    m_campo_valor = campo(QStringLiteral("Valor"), "valor", kXDireita, 70, kFundoDosTotais, Qt::black);
+    m_campo_qtde = campo(QStringLiteral("Qtde de Cartões"), "qtde_de_cartoes", kXDireita + 76, 108, kFundoDosTotais,
                          Qt::black);
-    m_campo_atual = campo(QStringLiteral("Cartão Atual"), "cartao_atual", kXDireita + 188, 82, Qt::black,
+    m_campo_atual = campo(QStringLiteral("Cartão Atual"), "cartao_atual", kXDireita + 190, 80, Qt::black,
                           kTextoDoCartaoAtual);
     m_cartao = new CStaticCartaoVarenta(this);
     m_cartao->setObjectName(QStringLiteral("cartao"));
@@ -428,6 +432,11 @@ void CScoreForm::PreencherGrade()
         m_grade->DefinirTexto(linha, 2, QString::number(maximo));
         ++linha;
     }
+    // Colunas na largura da grade, sem rolagem para o lado.
+    const int largura = m_grade->viewport()->width();
+    m_grade->setColumnWidth(0, largura - 2 * (largura * 3 / 10));
+    m_grade->setColumnWidth(1, largura * 3 / 10);
+    m_grade->setColumnWidth(2, largura * 3 / 10);
     m_grade->viewport()->update();
 }
 
