@@ -306,7 +306,10 @@ TEST_F(JanelaPrincipalTest, ConferenciaDuasVezesCriaUmaTelaSo)
     if (!m_programa.Acao(Comando::kConferencia)->isEnabled())
         GTEST_SKIP() << "tela de conferência ainda não registrada";
     m_programa.TelaDeApostas()->Frame()->showMaximized();
+    // Sem arquivo de resultados, a tela de conferência avisa ao ser mostrada.
+    m_respostas.AceitarMensagem();
     m_programa.Comando(Comando::kConferencia);
+    EXPECT_EQ(m_respostas.Textos(), QStringList({"Erro ao Abrir Arquivo"}));
     EXPECT_EQ(QtdeDeTelas(), 2);
     auto* conferencia = m_programa.Janela().FrameAtivo();
     ASSERT_NE(conferencia, nullptr);
