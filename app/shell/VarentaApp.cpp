@@ -13,6 +13,7 @@
 #include "SobreDlg.h"
 #include "Vista.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -40,17 +41,16 @@ bool CVarentaApp::InitInstance(const QStringList& argumentos)
     m_principal->DefinirModelo(m_modelo.get());
     DefinirComandos();
     m_principal->DefinirArquivosRecentes(m_recentes.Lista());
-    // A área das telas já com o tamanho da tela, para a tela de apostas se centrar nela.
+    // A janela aparece antes do documento: a tela de apostas se centra na área das telas
+    // já com o seu tamanho de verdade.
     if (const QScreen* tela = QGuiApplication::primaryScreen())
         m_principal->resize(tela->availableGeometry().size());
+    m_principal->showMaximized();
+    QCoreApplication::processEvents();
 
     const CDocumento* documento =
         argumentos.isEmpty() ? m_modelo->OpenDocumentFile(QString()) : AbrirArquivo(argumentos.constFirst());
-    if (documento == nullptr)
-        return false;
-
-    m_principal->showMaximized();
-    return true;
+    return documento != nullptr;
 }
 
 void CVarentaApp::RegistrarModelo()
