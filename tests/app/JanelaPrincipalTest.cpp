@@ -5,6 +5,7 @@
 #include "ProgramaEmTeste.h"
 
 #include "ArquivoDeApostas.h"
+#include "PastaTemporaria.h"
 #include "VarentaDoc.h"
 #include "apostas/ConcursoDlg.h"
 #include "apostas/ScoreForm.h"
@@ -268,6 +269,31 @@ TEST_F(JanelaPrincipalTest, ListagemDeResultadosSemArquivoAvisaENaoAbreNada)
     EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
 }
 
+TEST_F(JanelaPrincipalTest, GraficosSemArquivoAvisamEArquivoDanificadoEncerraComErro)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    const int graficos[] = {Comando::kFrequenciaResultados, Comando::kGolsPorTime, Comando::kTotalDeGols,
+                            Comando::kResultadosPorColunaTime1, Comando::kResultadosPorColunaTime2,
+                            Comando::kTotalResultadosPorColuna};
+    for (int id : graficos) {
+        m_respostas.AceitarMensagem();
+        m_programa.Comando(id);
+        EXPECT_FALSE(m_respostas.Pendente()) << id;
+    }
+    EXPECT_EQ(m_respostas.Textos(), QStringList(6, "Erro ao Abrir Arquivo"));
+
+    // Um arquivo de resultados danificado termina o comando com o ícone de parada.
+    const auto resultados = m_programa.Documentos() / "Quinaro Professional" / "resultados";
+    std::filesystem::create_directories(resultados);
+    GravarBytes(resultados / "Varenta.dat", std::string("\x05\x00\xff", 3));
+    m_respostas.AceitarMensagem();
+    m_programa.Comando(Comando::kFrequenciaResultados);
+    ASSERT_EQ(m_respostas.Mensagens().size(), 7);
+    EXPECT_EQ(m_respostas.Mensagens()[6].icone, QMessageBox::Critical);
+    EXPECT_NE(m_respostas.Mensagens()[6].texto.indexOf("Varenta.dat"), -1) << m_respostas.Mensagens()[6].texto.toStdString();
+    EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
+}
+
 TEST_F(JanelaPrincipalTest, RelatoriosDoDocumentoVaoParaONavegador)
 {
     ASSERT_TRUE(m_programa.Iniciar());
@@ -325,13 +351,17 @@ TEST_F(JanelaPrincipalTest, ConferenciaDuasVezesCriaUmaTelaSo)
     EXPECT_EQ(QtdeDeTelas(), 2);
     EXPECT_EQ(m_programa.Janela().FrameAtivo(), conferencia);
 
-    // Fechar a tela de apostas deixa o documento; fechar a última o fecha.
+    // Fechar a tela de apostas deixa o documento; "Tela de Apostas" a refaz a partir dele.
+    m_programa.Documento()->Doc().m_chave_do_jogo[4] = "K";
     m_programa.TelaDeApostas()->Frame()->close();
     QApplication::processEvents();
     ASSERT_NE(m_programa.Documento(), nullptr);
+    EXPECT_EQ(m_programa.TelaDeApostas(), nullptr);
     m_programa.Comando(Comando::kTelaDeApostas);
     ASSERT_NE(m_programa.TelaDeApostas(), nullptr);
+    EXPECT_EQ(m_programa.TelaDeApostas()->findChild<QLineEdit*>("chave5")->text(), "K");
     EXPECT_EQ(QtdeDeTelas(), 2);
+    // Fechar a última tela fecha o documento, sem perguntar nada.
     m_programa.TelaDeApostas()->Frame()->close();
     QApplication::processEvents();
     conferencia->close();
