@@ -1,17 +1,14 @@
 #include "EscritorDeArquivo.h"
 
 #include "Cp1252.h"
+#include "EtiquetasDeArquivo.h"
 #include "Objeto.h"
 
 #include <cstring>
 #include <stdexcept>
 
 namespace {
-constexpr uint16_t kNovaClasse = 0xFFFF;
-constexpr uint16_t kMarcaDeClasse = 0x8000;
-constexpr uint16_t kIndiceGrande = 0x7FFF;
-constexpr uint32_t kMarcaDeClasseGrande = 0x80000000u;
-constexpr size_t kTamanhoDoBuffer = 1 << 16;
+using namespace etiquetas;
 }
 
 CEscritorDeArquivo::CEscritorDeArquivo(std::ostream& saida)

@@ -1,16 +1,13 @@
 #include "LeitorDeArquivo.h"
 
 #include "Cp1252.h"
+#include "EtiquetasDeArquivo.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-constexpr uint16_t kNovaClasse = 0xFFFF;
-constexpr uint16_t kMarcaDeClasse = 0x8000;
-constexpr uint16_t kIndiceGrande = 0x7FFF;
-constexpr uint32_t kMarcaDeClasseGrande = 0x80000000u;
-constexpr size_t kTamanhoDoBuffer = 1 << 16;
+using namespace etiquetas;
 constexpr int kProfundidadeMaxima = 16;
 
 [[noreturn]] void Falhar(CErroDeFormato::Tipo tipo, const char* detalhe)
