@@ -10,6 +10,8 @@
 #include "Pastas.h"
 #include "SDIMVDocTemplate.h"
 #include "apostas/ScoreForm.h"
+#include "conferencia/ConferenciaForm.h"
+#include "resultados/ComandosDeResultados.h"
 #include "SobreDlg.h"
 #include "Vista.h"
 
@@ -76,9 +78,7 @@ void CVarentaApp::RegistrarModelo()
 
     CFrameTemplate conferencia;
     conferencia.m_classe_da_vista = QStringLiteral("CConferenciaForm");
-    // Fábrica da tela de conferência (app/conferencia/): enquanto vazia, o comando 149
-    // fica desabilitado.
-    conferencia.m_criar_vista = {};
+    conferencia.m_criar_vista = [](CDocumento& documento) -> CVista* { return new CConferenciaForm(documento); };
     conferencia.m_recurso = Recurso::kTelaDeConferencia;
     conferencia.m_comando = Comando::kConferencia;
     conferencia.m_criar_no_inicio = false;
@@ -91,6 +91,14 @@ void CVarentaApp::DefinirComandos()
     m_principal->DefinirComando(Comando::kAbrir, [this] { OnAbrir(); });
     m_principal->DefinirComando(Comando::kSobre, [this] { OnSobre(); });
     m_principal->DefinirComando(Comando::kAjuda, [this] { OnAjuda(); });
+    // Inserir e remover resultados à mão: comandos do documento aberto.
+    const auto com_documento = [this] { return DocumentoAberto() != nullptr; };
+    m_principal->DefinirComando(
+        Comando::kInserirResultado,
+        [this] { CComandosDeResultados(m_servicos.pastas, m_principal.get()).OnInserirResultado(); }, com_documento);
+    m_principal->DefinirComando(
+        Comando::kRemoverResultado,
+        [this] { CComandosDeResultados(m_servicos.pastas, m_principal.get()).OnRemoverResultado(); }, com_documento);
     for (int i = 0; i < CArquivosRecentes::kTamanho; ++i)
         m_principal->DefinirComando(Comando::kArquivoRecente1 + i, [this, i] { OnArquivoRecente(i); },
                                     [this, i] { return i < m_recentes.Lista().size(); });

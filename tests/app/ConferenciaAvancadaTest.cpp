@@ -17,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 namespace {
 
@@ -66,7 +65,6 @@ const QColor kAmarelo(240, 240, 150);
 class ConferenciaAvancada : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_programa.Iniciar()); }
-    void TearDown() override { m_tela.reset(); }
 
     std::filesystem::path ArquivoDeResultados() const
     {
@@ -74,11 +72,21 @@ protected:
     }
     CVarentaDoc& Doc() const { return m_programa.Documento()->Doc(); }
 
+    // A tela de conferência pelo menu.
+    CConferenciaForm& AbrirTela()
+    {
+        m_programa.Comando(Comando::kConferencia);
+        for (CVista* vista : m_programa.Documento()->Vistas())
+            if (auto* tela = qobject_cast<CConferenciaForm*>(vista))
+                m_tela = tela;
+        EXPECT_NE(m_tela, nullptr);
+        return *m_tela;
+    }
+
     // Abre a análise pela tela ("Avançado") e entrega o diálogo a `usar` antes de fechá-lo com OK.
     void UsarAnalise(const std::function<void(CConferenciaAvancadaVarentaDlg&)>& usar)
     {
-        m_tela = std::make_unique<CConferenciaForm>(*m_programa.Documento());
-        m_tela->OnInitialUpdate();
+        AbrirTela();
         bool usado = false;
         m_respostas.Responder([&](QWidget* modal) {
             if (auto* dialogo = qobject_cast<CConferenciaAvancadaVarentaDlg*>(modal)) {
@@ -94,7 +102,7 @@ protected:
     }
 
     CProgramaEmTeste m_programa;
-    std::unique_ptr<CConferenciaForm> m_tela;
+    CConferenciaForm* m_tela = nullptr;
     CRespostasModais m_respostas;
 };
 
@@ -214,9 +222,8 @@ TEST_F(ConferenciaAvancada, SemArquivoSeletoresVaziosETotalDeZeros)
     AdicionarCartaoDeTeste(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
     SGrade grade;
     QStringList mensagens;
-    m_tela = std::make_unique<CConferenciaForm>(*m_programa.Documento());
     m_respostas.AceitarMensagem();
-    m_tela->OnInitialUpdate();
+    AbrirTela();
     m_respostas.AceitarMensagem();  // o aviso do diálogo, antes de ele aparecer
     m_respostas.Responder([&](QWidget* modal) {
         auto* dialogo = qobject_cast<CConferenciaAvancadaVarentaDlg*>(modal);

@@ -9,7 +9,9 @@
 #include "conferencia/ConferenciaForm.h"
 #include "controles/ColorListBox.h"
 #include "resultados/GradeDoResultado.h"
+#include "shell/ChildFrame.h"
 #include "shell/Documento.h"
+#include "shell/MainFrame.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,7 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 namespace {
 
@@ -31,7 +32,6 @@ const std::array<int, 10> kZeros{};
 class ConferenciaTela : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_programa.Iniciar()); }
-    void TearDown() override { m_tela.reset(); }
 
     std::filesystem::path ArquivoDeResultados() const
     {
@@ -46,14 +46,16 @@ protected:
 
     CVarentaDoc& Doc() const { return m_programa.Documento()->Doc(); }
 
+    // A tela pelo menu "Conferência", como o usuário a abre.
     CConferenciaForm& AbrirTela()
     {
-        m_tela = std::make_unique<CConferenciaForm>(*m_programa.Documento());
-        m_tela->OnInitialUpdate();
-        m_tela->resize(550, 480);
-        m_tela->show();
-        QApplication::processEvents();
-        return *m_tela;
+        m_programa.Comando(Comando::kConferencia);
+        CConferenciaForm* tela = nullptr;
+        for (CVista* vista : m_programa.Documento()->Vistas())
+            if (auto* conferencia = qobject_cast<CConferenciaForm*>(vista))
+                tela = conferencia;
+        EXPECT_NE(tela, nullptr);
+        return *tela;
     }
 
     static QStringList Itens(const QComboBox* seletor)
@@ -80,13 +82,17 @@ protected:
     }
 
     CProgramaEmTeste m_programa;
-    std::unique_ptr<CConferenciaForm> m_tela;
 };
 
 TEST_F(ConferenciaTela, SeletorTemNenhumEOsConcursosComCincoAlgarismos)
 {
     GravarTresConcursos();
+    m_programa.Janela().AtualizarInterface();
+    EXPECT_TRUE(m_programa.Acao(Comando::kConferencia)->isEnabled());
     CConferenciaForm& tela = AbrirTela();
+    ASSERT_NE(tela.Frame(), nullptr);
+    EXPECT_EQ(tela.Frame()->size(), QSize(550, 480));
+    EXPECT_EQ(m_programa.Janela().MenuAtual(), Recurso::kTelaDeConferencia);
     EXPECT_EQ(Itens(tela.m_concurso), (QStringList{"Nenhum", "00007", "00123", "123456"}));
     EXPECT_EQ(tela.m_concurso->currentIndex(), 0);
     EXPECT_EQ(tela.m_grade->Colunas(), kZeros);

@@ -7,7 +7,6 @@
 
 #include "CaminhoDeDados.h"
 #include "controles/DinheiroEdit.h"
-#include "resultados/ComandosDeResultados.h"
 #include "resultados/EscolhaConcursoDlg.h"
 #include "resultados/GradeDoResultado.h"
 #include "resultados/ResultadoVarentaDlg.h"
@@ -72,7 +71,7 @@ protected:
         });
         for (int i = 0; i < mensagens_depois; ++i)
             m_respostas.AceitarMensagem();
-        Comando(comando);
+        ExecutarComando(comando);
         EXPECT_TRUE(usado);
         EXPECT_FALSE(m_respostas.Pendente());
     }
@@ -87,19 +86,18 @@ protected:
         Executar<CEscolhaConcursoDlg>(kRemover, usar, mensagens_depois);
     }
 
-    void Comando(int id)
+    // Pelo menu "&Estatisticas", como o usuário.
+    void ExecutarComando(int id)
     {
-        CComandosDeResultados comandos(m_programa.m_pastas, &m_programa.Janela());
-        if (id == kInserir)
-            comandos.OnInserirResultado();
-        else
-            comandos.OnRemoverResultado();
+        m_programa.Janela().AtualizarInterface();
+        ASSERT_TRUE(m_programa.Acao(id)->isEnabled());
+        m_programa.Comando(id);
     }
 
     static void Confirmar(QDialog& dialogo) { Clicar(BotaoComTexto(dialogo, QStringLiteral("OK"))); }
 
-    static constexpr int kInserir = 32789;
-    static constexpr int kRemover = 32790;
+    static constexpr int kInserir = ::Comando::kInserirResultado;
+    static constexpr int kRemover = ::Comando::kRemoverResultado;
 
     CProgramaEmTeste m_programa;
     CRespostasModais m_respostas;
@@ -277,7 +275,7 @@ TEST_F(ResultadosDialogos, ArquivoDanificadoTerminaOComandoSemGravar)
     // Inserir lê o arquivo depois do diálogo; a escolha lê antes de mostrar a lista.
     Inserir([](CResultadoVarentaDlg& dialogo) { Confirmar(dialogo); }, 1);
     m_respostas.AceitarMensagem();
-    Comando(kRemover);
+    ExecutarComando(kRemover);
     const QString mensagem = QString::fromStdString("Attempted to access " + m_arquivo.string() + " past its end.");
     ASSERT_EQ(m_respostas.Mensagens().size(), 2);
     for (const auto& vista : m_respostas.Mensagens()) {
