@@ -2,6 +2,7 @@
 
 #include "ArquivoDeResultados.h"
 #include "CaminhoDeDados.h"
+#include "ColunasDoResultado.h"
 #include "ConferenciaAvancadaVarentaDlg.h"
 #include "Conferencia.h"
 #include "VarentaDoc.h"
@@ -140,15 +141,8 @@ void CConferenciaForm::EsvaziarListas()
 void CConferenciaForm::OnSelchangeConcurso()
 {
     EsvaziarListas();
-    m_colunas.fill(0);
     const int item = m_concurso->currentIndex();
-    if (item > 0) {
-        const CResultadoVarenta& resultado = *m_resultados[static_cast<size_t>(item - 1)];
-        for (size_t jogo = 0; jogo < resultado.m_scores.size() && jogo < 5; ++jogo) {
-            m_colunas[2 * jogo] = resultado.m_scores[jogo]->ColunaDoTime1();
-            m_colunas[2 * jogo + 1] = resultado.m_scores[jogo]->ColunaDoTime2();
-        }
-    }
+    m_colunas = item > 0 ? ColunasDoResultado(*m_resultados[static_cast<size_t>(item - 1)]) : std::array<int, 10>{};
     m_grade->DefinirColunas(m_colunas);
 }
 
