@@ -298,6 +298,7 @@ TEST_F(TelaDeApostasArquivos, ExecutarNaTelaGravaOMesmoArquivoQueOCli)
 
         const std::string bytes_da_tela = LerBytesDoArquivo(da_tela);
         const std::string bytes_do_cli = LerBytesDoArquivo(do_cli);
+        ASSERT_FALSE(bytes_da_tela.empty());
         EXPECT_TRUE(bytes_da_tela == bytes_do_cli) << Diferenca(bytes_da_tela, bytes_do_cli);
     }
 }
