@@ -40,6 +40,9 @@ private:
 // Linha do resumo para h acertos e n cartões.
 std::string TextoDaAnalise(int acertos, int quantidade);
 
+// O aviso de quando algum cartão fez 5 pontos, na tela e no quinaro-cli.
+inline constexpr const char* kParabensPelosCincoAcertos = "Parabéns. Você acertou os 5 resultados !!!!";
+
 // Esvazia e preenche as duas listas; verdadeiro se algum cartão fez 5 pontos.
 bool ConferirVolantes(const CListaDeVolantes& volantes, const CVolante& resultado,
                       std::vector<std::string>& resumo, std::vector<SLinhaColorida>& premios);

@@ -18,7 +18,7 @@ int ComandoGerar(const std::vector<std::string>& argumentos, std::ostream&, std:
     args.ExigirPosicionais(2);
     auto documento = LerArquivoDeApostas(args.Posicionais()[0]);
     if (const int jogo = ValidarFavoritos(*documento))
-        throw CErroDoUsuario("Marque ao menos um favorito no jogo " + std::to_string(jogo));
+        throw CErroDoUsuario(MensagemDeJogoSemFavorito(jogo));
 
     CConfiguracoesQt configuracoes;
     CProgressoNoTerminal progresso(erros);

@@ -44,7 +44,7 @@ int ComandoConferir(const std::vector<std::string>& argumentos, std::ostream& sa
     for (const SLinhaColorida& linha : premios)
         saida << linha.texto << '\n';
     if (cinco)
-        saida << "Parabéns. Você acertou os 5 resultados !!!!\n";
+        saida << kParabensPelosCincoAcertos << '\n';
     return 0;
 }
 

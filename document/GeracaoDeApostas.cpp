@@ -4,11 +4,14 @@
 #include "CartaoCheio.h"
 #include "Chave.h"
 #include "Filtro.h"
+#include "OrdemDasChaves.h"
 #include "ResumoDasChaves.h"
 #include "ScoreGrupo.h"
 #include "VarentaDoc.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -62,6 +65,39 @@ void SoltarGrupos(const CVarentaDoc& documento)
     }
 }
 
+int32_t Limitado(int64_t valor)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(valor, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+// Só as chaves que levam jogos entram no gerador. Uma chave sem jogo conta como completa
+// (se o seu máximo não é negativo) e, incompleta, não dá cartão algum: os cartões são os
+// das combinações que a têm entre as completas, ou seja, os das outras chaves com a
+// faixa de completas descontada das vazias, na mesma ordem. Um arquivo com milhares de
+// chaves vazias daria combinações sem fim.
+void EntregarChaves(const CVarentaDoc& documento, CAposta& aposta)
+{
+    int64_t vazias = 0;
+    bool alguma_nunca_completa = false;
+    for (const auto& chave : documento.m_chaves) {
+        chave->m_aposta = &aposta;
+        if (!chave->m_grupos.empty()) {
+            aposta.m_chaves.push_back(chave.get());
+            continue;
+        }
+        ++vazias;
+        alguma_nunca_completa = alguma_nunca_completa || chave->m_max < 0;
+    }
+    aposta.m_min_completas = Limitado(int64_t{documento.m_min_completas} - vazias);
+    aposta.m_max_completas = Limitado(int64_t{documento.m_max_completas} - vazias);
+    if (alguma_nunca_completa) {
+        // Faixa vazia: nenhum cartão, mas a execução acontece e o diálogo mostra 0.
+        aposta.m_min_completas = 1;
+        aposta.m_max_completas = 0;
+    }
+}
+
 void PrimeiroCartaoComoAtual(CVarentaDoc& documento)
 {
     documento.m_volante_atual = documento.m_volantes.m_primeiro;
@@ -80,11 +116,17 @@ int ValidarFavoritos(const CVarentaDoc& documento)
     return 0;
 }
 
+std::string MensagemDeJogoSemFavorito(int jogo)
+{
+    return "Marque ao menos um favorito no jogo " + std::to_string(jogo);
+}
+
 bool GerarApostasDoDocumento(CVarentaDoc& documento, CAposta& aposta, bool filtrar, bool& filtrado,
                              const IConfiguracoes& configuracoes)
 {
     aposta.Limpar();
     aposta.m_filtrar = filtrar;
+    OrdenarChavesPorNome(documento.m_chaves);
 
     SGruposDoQuadro grupos = MontarGrupos(documento);
     SoltarGrupos(documento);
@@ -94,12 +136,7 @@ bool GerarApostasDoDocumento(CVarentaDoc& documento, CAposta& aposta, bool filtr
         else
             aposta.m_grupos_sem_chave.push_back(grupos.favoritos[m]);
     }
-    for (const auto& chave : documento.m_chaves) {
-        aposta.m_chaves.push_back(chave.get());
-        chave->m_aposta = &aposta;
-    }
-    aposta.m_min_completas = documento.m_min_completas;
-    aposta.m_max_completas = documento.m_max_completas;
+    EntregarChaves(documento, aposta);
 
     try {
         aposta.GerarCartoes();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class CAposta;
 class CFiltro;
 class CVarentaDoc;
@@ -8,12 +10,14 @@ class IProgressoFiltragem;
 
 // 0 se todo jogo tem ao menos um favorito; senão o número (1 a 5) do primeiro que não tem.
 int ValidarFavoritos(const CVarentaDoc& documento);
+// A mensagem do jogo (1 a 5) sem favorito, na tela e no quinaro-cli.
+std::string MensagemDeJogoSemFavorito(int jogo);
 
-// A geração do "Executar" sobre o quadro guardado no documento: grupos de favoritos e de
-// alternativas a partir dos estados das células, cada grupo de favoritos na primeira
-// chave com o nome do jogo (ou entre os sem chave), a execução do gerador, os cartões
-// aceitos no lugar dos antigos, o total de apostas e o resumo (vazio sem filtragem).
-// As chaves ficam com os contadores da execução. Devolve verdadeiro quando o documento
+// A geração do "Executar" sobre o quadro guardado no documento: as chaves em ordem de
+// nome, grupos de favoritos e de alternativas a partir dos estados das células, cada
+// grupo de favoritos na primeira chave com o nome do jogo (ou entre os sem chave), a
+// execução do gerador, os cartões aceitos no lugar dos antigos, o total de apostas e o
+// resumo (vazio sem filtragem). As chaves ficam com os contadores da execução. Devolve verdadeiro quando o documento
 // não tinha cartão atual e passou a ter (as vistas devem ser atualizadas).
 bool GerarApostasDoDocumento(CVarentaDoc& documento, CAposta& aposta, bool filtrar, bool& filtrado,
                              const IConfiguracoes& configuracoes);

@@ -5,8 +5,10 @@
 #include "Chave.h"
 #include "ConcursoDlg.h"
 #include "GeracaoDeApostas.h"
+#include "OrdemDasChaves.h"
 #include "VarentaDoc.h"
 #include "controles/BuscaDlg.h"
+#include "controles/CampoInteiro.h"
 #include "controles/ComboGridCtrl.h"
 #include "controles/EditColor.h"
 #include "controles/ScoreButton.h"
@@ -32,7 +34,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
 
@@ -94,20 +95,25 @@ void CScoreForm::CriarQuadros()
 {
     auto* completas = new QGroupBox(QStringLiteral("Acerto de chaves completas"), this);
     completas->setGeometry(kXQuadros, 2, 287, 48);
-    Rotulo(QStringLiteral("Mín."), completas, QRect(12, 20, 32, 20));
-    m_campo_min = new QSpinBox(completas);
+    Rotulo(QStringLiteral("Mín."), completas, QRect(8, 20, 30, 20));
+    // Campos de texto com setas: só as setas ficam entre 0 e o número de chaves; o que se
+    // digita, ou o que o arquivo traz, vale como está.
+    m_campo_min = new CCampoInteiro(completas);
     m_campo_min->setObjectName(QStringLiteral("min_completas"));
-    m_campo_min->setGeometry(46, 18, 64, 24);
-    Rotulo(QStringLiteral("Máx."), completas, QRect(140, 20, 32, 20));
-    m_campo_max = new QSpinBox(completas);
+    // Largos o bastante para qualquer inteiro de 32 bits que o arquivo traga.
+    m_campo_min->setGeometry(38, 18, 104, 24);
+    Rotulo(QStringLiteral("Máx."), completas, QRect(148, 20, 30, 20));
+    m_campo_max = new CCampoInteiro(completas);
     m_campo_max->setObjectName(QStringLiteral("max_completas"));
-    m_campo_max->setGeometry(176, 18, 64, 24);
-    for (QSpinBox* campo : {m_campo_min, m_campo_max}) {
+    m_campo_max->setGeometry(178, 18, 104, 24);
+    for (CCampoInteiro* campo : {m_campo_min, m_campo_max}) {
         QPalette cores = campo->palette();
         cores.setColor(QPalette::Base, kFundoDosTotais);
         cores.setColor(QPalette::Text, Qt::black);
         campo->setPalette(cores);
-        campo->setRange(0, 0);
+        campo->setAlignment(Qt::AlignLeft);
+        campo->DefinirFaixa(0, 0);
+        campo->DefinirValor(0);
     }
 
     for (int m = 0; m < 5; ++m) {
@@ -116,6 +122,7 @@ void CScoreForm::CriarQuadros()
         m_quadros[m]->setGeometry(kXQuadros, y, CStaticQuadro::kLargura, CStaticQuadro::kAltura);
         auto* campo = new QLineEdit(this);
         campo->setObjectName(QStringLiteral("chave%1").arg(m + 1));
+        // Um caractere ao digitar; o nome lido de um arquivo fica inteiro.
         campo->setMaxLength(1);
         campo->setAlignment(Qt::AlignCenter);
         campo->setToolTip(QStringLiteral("Chave do jogo %1").arg(m + 1));
@@ -241,8 +248,8 @@ void CScoreForm::Conectar()
     for (int m = 0; m < 5; ++m)
         connect(m_campos_de_chave[m], &QLineEdit::textEdited, this,
                 [this, m](const QString& texto) { KeyNameEditado(m, texto); });
-    for (QSpinBox* campo : {m_campo_min, m_campo_max})
-        connect(campo, &QSpinBox::valueChanged, this, [this] { SalvarNoDocumento(); });
+    for (CCampoInteiro* campo : {m_campo_min, m_campo_max})
+        connect(campo->CampoDeTexto(), &QLineEdit::textChanged, this, [this] { SalvarNoDocumento(); });
     connect(m_valor_das_apostas, &QComboBox::currentIndexChanged, this, [this] {
         SalvarNoDocumento();
         AtualizarTotais();
@@ -300,32 +307,35 @@ void CScoreForm::CarregarDoDocumento()
     m_valor = Preco();
     m_min_completas = doc.m_min_completas;
     m_max_completas = doc.m_max_completas;
-    // A faixa vem antes dos valores: o campo não guarda um número fora dela.
-    const int chaves = static_cast<int>(m_chaves.size());
-    m_campo_min->setRange(0, chaves);
-    m_campo_max->setRange(0, chaves);
+    DefinirFaixaDasCompletas(static_cast<int>(m_chaves.size()));
+}
+
+void CScoreForm::DefinirFaixaDasCompletas(int chaves)
+{
+    m_campo_min->DefinirFaixa(0, chaves);
+    m_campo_max->DefinirFaixa(0, chaves);
 }
 
 void CScoreForm::LerControles()
 {
     for (size_t m = 0; m < 5; ++m)
         m_chave_do_jogo[m] = m_campos_de_chave[m]->text().toStdString();
-    m_min_completas = m_campo_min->value();
-    m_max_completas = m_campo_max->value();
-    m_valor_da_aposta = m_valor_das_apostas->currentIndex();
+    // Um texto que não é inteiro, ou um valor sem item na lista, deixa o membro como está.
+    m_min_completas = m_campo_min->Valor().value_or(m_min_completas);
+    m_max_completas = m_campo_max->Valor().value_or(m_max_completas);
+    if (m_valor_das_apostas->currentIndex() >= 0)
+        m_valor_da_aposta = m_valor_das_apostas->currentIndex();
 }
 
 void CScoreForm::MostrarMembros()
 {
-    for (size_t m = 0; m < 5; ++m) {
-        const QSignalBlocker bloqueio(m_campos_de_chave[m]);
-        m_campos_de_chave[m]->setText(QString::fromStdString(m_chave_do_jogo[m]));
-    }
+    for (size_t m = 0; m < 5; ++m)
+        MostrarNomeDaChave(m, QString::fromStdString(m_chave_do_jogo[m]));
     {
-        const QSignalBlocker bloqueio_min(m_campo_min);
-        const QSignalBlocker bloqueio_max(m_campo_max);
-        m_campo_min->setValue(m_min_completas);
-        m_campo_max->setValue(m_max_completas);
+        const QSignalBlocker bloqueio_min(m_campo_min->CampoDeTexto());
+        const QSignalBlocker bloqueio_max(m_campo_max->CampoDeTexto());
+        m_campo_min->DefinirValor(m_min_completas);
+        m_campo_max->DefinirValor(m_max_completas);
     }
     {
         const QSignalBlocker bloqueio(m_valor_das_apostas);
@@ -353,14 +363,21 @@ int CScoreForm::SalvarNoDocumento()
     return 1;
 }
 
+// O limite de um caractere é só para o que se digita: um nome mais longo (de um arquivo)
+// aparece inteiro e pode ser apagado, mas não cresce.
+void CScoreForm::MostrarNomeDaChave(size_t jogo, const QString& nome)
+{
+    QLineEdit* campo = m_campos_de_chave[jogo];
+    const QSignalBlocker bloqueio(campo);
+    campo->setMaxLength(std::max<qsizetype>(1, nome.size()));
+    if (campo->text() != nome)
+        campo->setText(nome);
+}
+
 void CScoreForm::KeyNameEditado(int jogo, const QString& texto)
 {
     // O nome da chave aparece sempre em maiúscula.
-    const QString maiuscula = texto.toUpper();
-    if (maiuscula != texto) {
-        const QSignalBlocker bloqueio(m_campos_de_chave[static_cast<size_t>(jogo)]);
-        m_campos_de_chave[static_cast<size_t>(jogo)]->setText(maiuscula);
-    }
+    MostrarNomeDaChave(static_cast<size_t>(jogo), texto.toUpper());
     RecontarChaves();
 }
 
@@ -387,13 +404,8 @@ void CScoreForm::RecontarChaves()
         chave->m_qtde_jogos = jogos;
     }
     const int n = static_cast<int>(m_chaves.size());
-    {
-        const QSignalBlocker bloqueio_min(m_campo_min);
-        const QSignalBlocker bloqueio_max(m_campo_max);
-        m_campo_min->setRange(0, n);
-        m_campo_max->setRange(0, n);
-    }
-    // Comparados sem sinal, como no campo: um negativo também é cortado.
+    DefinirFaixaDasCompletas(n);
+    // Comparados sem sinal: um negativo também é cortado.
     if (static_cast<uint32_t>(m_min_completas) > static_cast<uint32_t>(n))
         m_min_completas = n;
     if (static_cast<uint32_t>(m_max_completas) > static_cast<uint32_t>(n))
@@ -407,9 +419,8 @@ void CScoreForm::RecontarChaves()
 
 void CScoreForm::PreencherGrade()
 {
-    // Ordem dos nomes byte a byte, estável como a ordenação por trocas de vizinhos.
-    std::stable_sort(m_chaves.begin(), m_chaves.end(),
-                     [](const auto& a, const auto& b) { return a->m_nome < b->m_nome; });
+    // Estável como a ordenação por trocas de vizinhos.
+    OrdenarChavesPorNome(m_chaves);
     m_grade->setRowCount(0);
     m_grade->setColumnCount(3);
     m_grade->setRowCount(1 + static_cast<int>(m_chaves.size()));
@@ -426,7 +437,9 @@ void CScoreForm::PreencherGrade()
             maximo = n;
         else if (chave->m_cresceu != 0 && proximo == n)
             maximo = proximo;
-        m_grade->DefinirLimite(linha, chave->m_qtde_jogos);
+        // A lista de escolhas vai até o número de jogos que a chave tem de fato, não até o
+        // que o arquivo diz.
+        m_grade->DefinirLimite(linha, QtdeDeChavesNosJogos(chave->m_nome));
         m_grade->DefinirTexto(linha, 0, QStringLiteral("Ch ") + QString::fromStdString(chave->m_nome));
         m_grade->DefinirTexto(linha, 1, QString::number(minimo));
         m_grade->DefinirTexto(linha, 2, QString::number(maximo));
@@ -457,7 +470,7 @@ bool CScoreForm::ValidarFavoritos()
     const int jogo = ::ValidarFavoritos(Doc());
     if (jogo == 0)
         return true;
-    MostrarAviso(this, QStringLiteral("Marque ao menos um favorito no jogo %1").arg(jogo));
+    MostrarAviso(this, QString::fromStdString(MensagemDeJogoSemFavorito(jogo)));
     return false;
 }
 
@@ -563,10 +576,12 @@ void CScoreForm::FiltrarCartoes(bool refazer_resumo)
     m_dialogo_de_filtragem->show();
 }
 
+// O quadro limpo vai já para o documento, para que salvar logo depois não o perca.
 void CScoreForm::OnLimpar()
 {
     for (CScoreButton* celula : m_celulas)
         celula->DefinirEstado(kAlternativa);
+    SalvarNoDocumento();
 }
 
 void CScoreForm::OnRemover()

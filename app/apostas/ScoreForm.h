@@ -12,6 +12,7 @@
 #include <vector>
 
 class CAposta;
+class CCampoInteiro;
 class CChave;
 class CCombinandoApostasDlg;
 class CComboGridCtrl;
@@ -23,7 +24,6 @@ class CStaticQuadro;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QToolButton;
 
 // Tela de apostas: o quadro dos cinco jogos, as chaves e suas condições, a geração e a
@@ -83,6 +83,8 @@ private:
     void LerControles();
     void MostrarMembros();
     void KeyNameEditado(int jogo, const QString& texto);
+    void MostrarNomeDaChave(size_t jogo, const QString& nome);
+    void DefinirFaixaDasCompletas(int chaves);
     QString Preco() const;
     int QtdeDeChavesNosJogos(const std::string& nome) const;
 
@@ -90,8 +92,8 @@ private:
     std::array<CStaticQuadro*, 5> m_quadros{};
     std::array<CScoreButton*, 125> m_celulas{};
     std::array<QLineEdit*, 5> m_campos_de_chave{};
-    QSpinBox* m_campo_min = nullptr;
-    QSpinBox* m_campo_max = nullptr;
+    CCampoInteiro* m_campo_min = nullptr;
+    CCampoInteiro* m_campo_max = nullptr;
     CComboGridCtrl* m_grade = nullptr;
     QComboBox* m_valor_das_apostas = nullptr;
     QPushButton* m_executar = nullptr;

@@ -163,7 +163,7 @@ void CConferenciaForm::OnConferir()
             m_premiados->AdicionarLinha(QString::fromStdString(linha.texto), linha.cor);
     }
     if (cinco_acertos)
-        MostrarAviso(this, QStringLiteral("Parabéns. Você acertou os 5 resultados !!!!"));
+        MostrarAviso(this, QString::fromUtf8(kParabensPelosCincoAcertos));
 }
 
 void CConferenciaForm::OnLimparTudo()

@@ -11,6 +11,7 @@
 #include "Volante.h"
 #include "apostas/ScoreForm.h"
 #include "controles/BuscaDlg.h"
+#include "controles/CampoInteiro.h"
 #include "controles/ComboGridCtrl.h"
 #include "controles/ScoreButton.h"
 #include "controles/StaticCartaoVarenta.h"
@@ -31,7 +32,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -164,7 +164,7 @@ TEST_F(TelaDeApostasTest, NomesDeChaveCriamApagamEContamAsChaves)
     EXPECT_EQ(m_tela->Chaves()[0]->m_qtde_jogos, 1);
     EXPECT_EQ(LinhaDaGrade(0), QStringList({"", "Mín", "Máx"}));
     EXPECT_EQ(LinhaDaGrade(1), QStringList({"Ch A", "0", "1"}));
-    EXPECT_EQ(Controle<QSpinBox>("max_completas")->value(), 1);
+    EXPECT_EQ(Controle<CCampoInteiro>("max_completas")->text(), "1");
     EXPECT_EQ(Doc().m_max_completas, 1);
     EXPECT_EQ(Doc().m_chave_do_jogo[0], "A");
     EXPECT_EQ(Doc().m_chaves, m_tela->Chaves());
@@ -179,8 +179,8 @@ TEST_F(TelaDeApostasTest, NomesDeChaveCriamApagamEContamAsChaves)
     DigitarChave(3, "0");
     EXPECT_EQ(LinhaDaGrade(1), QStringList({"Ch 0", "0", "1"}));
     EXPECT_EQ(LinhaDaGrade(2), QStringList({"Ch A", "0", "2"}));
-    EXPECT_EQ(Controle<QSpinBox>("max_completas")->value(), 2);
-    Controle<QSpinBox>("min_completas")->setValue(2);
+    EXPECT_EQ(Controle<CCampoInteiro>("max_completas")->text(), "2");
+    Controle<CCampoInteiro>("min_completas")->stepBy(2);
     EXPECT_EQ(Doc().m_min_completas, 2);
 
     // Apagar o nome do único jogo da chave apaga a chave e corta Mín. e Máx.
@@ -189,7 +189,9 @@ TEST_F(TelaDeApostasTest, NomesDeChaveCriamApagamEContamAsChaves)
     EXPECT_EQ(LinhasDaGrade(), 2);
     EXPECT_EQ(Doc().m_min_completas, 1);
     EXPECT_EQ(Doc().m_max_completas, 1);
-    EXPECT_EQ(Controle<QSpinBox>("min_completas")->maximum(), 1);
+    // As setas já não passam do novo número de chaves.
+    Controle<CCampoInteiro>("min_completas")->stepBy(3);
+    EXPECT_EQ(Doc().m_min_completas, 1);
     ApagarChave(0);
     ApagarChave(1);
     EXPECT_TRUE(m_tela->Chaves().empty());
@@ -243,16 +245,13 @@ TEST_F(TelaDeApostasTest, RemoverELimpar)
     EXPECT_EQ(Doc().m_celulas[3][9], 2);
     EXPECT_EQ(Doc().m_celulas[0][0], 1);
 
-    // Limpar muda só a tela; o documento recebe o quadro na próxima gravação.
+    // Limpar põe tudo em alternativa, na tela e já no documento.
     Clique("limpar");
     for (int m = 0; m < 5; ++m)
-        for (int k = 0; k < 25; ++k)
+        for (int k = 0; k < 25; ++k) {
             EXPECT_EQ(Celula(m, k)->Estado(), 0);
-    EXPECT_EQ(Doc().m_celulas[0][0], 1);
-    ClicarCelula(4, 4);
-    EXPECT_EQ(Doc().m_celulas[0][0], 0);
-    EXPECT_EQ(Doc().m_celulas[3][9], 0);
-    EXPECT_EQ(Doc().m_celulas[4][4], 1);
+            EXPECT_EQ(Doc().m_celulas[m][k], 0);
+        }
 }
 
 TEST_F(TelaDeApostasTest, SomenteGerarDaOsCartoesEApagaOResumo)
@@ -436,7 +435,7 @@ TEST_F(TelaDeApostasTest, SalvarEReabrirMostraOMesmoQuadro)
     EXPECT_EQ(Texto("qtde_de_cartoes"), QString::number(Doc().m_volantes.m_qtde));
     EXPECT_EQ(Texto("cartao_atual"), "1");
     EXPECT_EQ(Controle<QComboBox>(QStringLiteral("valor_das_apostas"))->currentIndex(), 1);
-    EXPECT_EQ(Controle<QSpinBox>("max_completas")->value(), Doc().m_max_completas);
+    EXPECT_EQ(Controle<CCampoInteiro>("max_completas")->text(), QString::number(Doc().m_max_completas));
 }
 
 // Durante uma geração longa a janela continua atendendo, nada além do botão "Parar" é

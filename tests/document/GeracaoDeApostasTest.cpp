@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -125,12 +128,130 @@ TEST_F(GeracaoDeApostas, FiltrarMantemOuRefazOResumo)
     EXPECT_NE(documento.m_resumo.find("Quantidade de Gols Min:0 Max:2."), std::string::npos);
 }
 
+// Os cartões de uma geração, na ordem, como as células de cada jogo.
+std::vector<std::vector<const CScore*>> Cartoes(const CListaDeVolantes& volantes)
+{
+    std::vector<std::vector<const CScore*>> cartoes;
+    for (const CVolante* cartao = volantes.m_primeiro; cartao != nullptr; cartao = cartao->m_proximo)
+        cartoes.emplace_back(cartao->m_scores, cartao->m_scores + cartao->m_qtde);
+    return cartoes;
+}
+
+// O gerador com todas as chaves do documento, na ordem dada, sem nada descartado.
+std::vector<std::vector<const CScore*>> GeracaoDeReferencia(CVarentaDoc& documento, CAposta& aposta)
+{
+    const CCartaoCheio& tabela = CCartaoCheio::Instancia();
+    std::vector<std::unique_ptr<CScoreGrupo>> grupos;
+    aposta.Limpar();
+    aposta.m_filtrar = false;
+    for (int m = 0; m < 5; ++m) {
+        auto favoritos = std::make_unique<CScoreGrupo>();
+        auto alternativas = std::make_unique<CScoreGrupo>();
+        for (int k = 0; k < 25; ++k) {
+            const uint16_t estado = documento.m_celulas[size_t(m)][size_t(k)];
+            if (estado == kFavorito)
+                favoritos->m_scores.push_back(tabela.Celula(m, k));
+            else if (estado == kAlternativa)
+                alternativas->m_scores.push_back(tabela.Celula(m, k));
+        }
+        favoritos->m_alternativas = alternativas.get();
+        CChave* dona = nullptr;
+        for (const auto& chave : documento.m_chaves)
+            if (dona == nullptr && !documento.m_chave_do_jogo[size_t(m)].empty() &&
+                chave->m_nome == documento.m_chave_do_jogo[size_t(m)])
+                dona = chave.get();
+        if (dona != nullptr)
+            dona->m_grupos.push_back(favoritos.get());
+        else
+            aposta.m_grupos_sem_chave.push_back(favoritos.get());
+        grupos.push_back(std::move(favoritos));
+        grupos.push_back(std::move(alternativas));
+    }
+    for (const auto& chave : documento.m_chaves)
+        aposta.m_chaves.push_back(chave.get());
+    aposta.m_min_completas = documento.m_min_completas;
+    aposta.m_max_completas = documento.m_max_completas;
+    aposta.GerarCartoes();
+    for (const auto& chave : documento.m_chaves) {
+        chave->m_grupos.clear();
+        chave->m_selecao.clear();
+    }
+    CListaDeVolantes gerados;
+    gerados.Transferir(aposta.m_aprovados);
+    return Cartoes(gerados);
+}
+
+// Chaves sem jogo (de um arquivo) ficam fora do gerador: os cartões são os mesmos, na
+// mesma ordem, que o gerador daria com elas.
+TEST_F(GeracaoDeApostas, ChavesSemJogoNaoMudamOsCartoes)
+{
+    struct SCaso {
+        const char* caso;
+        std::vector<std::string> chaves;  // nome:min:max, em ordem de nome
+        int32_t min_completas;
+        int32_t max_completas;
+    };
+    const SCaso casos[] = {
+        {"vazia depois", {"A:1:2", "B:0:0"}, 0, 2},
+        {"vazia antes", {"0:0:0", "A:1:2", "C:0:1"}, 1, 3},
+        {"duas vazias entre as outras", {"A:0:1", "B:0:3", "C:1:2", "D:0:0"}, 2, 4},
+        {"vazia que nunca fica completa", {"A:1:2", "B:0:-1"}, 0, 2},
+        {"repetida", {"A:1:2", "A:0:2", "C:0:1"}, 0, 3},
+        {"faixa de completas além das chaves", {"A:0:2", "B:0:0", "C:0:1"}, -3, 9},
+    };
+    for (const SCaso& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        documento.m_chaves.clear();
+        for (const std::string& dados : caso.chaves) {
+            const size_t a = dados.find(':');
+            const size_t b = dados.find(':', a + 1);
+            Chave(dados.substr(0, a), std::stoi(dados.substr(a + 1, b - a - 1)), std::stoi(dados.substr(b + 1)), 0);
+        }
+        documento.m_chave_do_jogo = {"A", "A", "C", "C", ""};
+        documento.m_min_completas = caso.min_completas;
+        documento.m_max_completas = caso.max_completas;
+        const auto esperados = GeracaoDeReferencia(documento, aposta);
+        Gerar();
+        EXPECT_EQ(Cartoes(documento.m_volantes), esperados);
+    }
+}
+
+TEST_F(GeracaoDeApostas, MilharesDeChavesVaziasTerminam)
+{
+    documento.m_chave_do_jogo = {"A", "A", "", "", ""};
+    Chave("A", 1, 2, 2);
+    documento.m_max_completas = 1;
+    Gerar();
+    const auto sem_vazias = Cartoes(documento.m_volantes);
+    ASSERT_EQ(sem_vazias.size(), 3u);
+
+    for (int i = 0; i < 5000; ++i)
+        Chave("V" + std::to_string(i), 0, i, i);
+    documento.m_min_completas = 0;
+    documento.m_max_completas = std::numeric_limits<int32_t>::max();
+    Gerar();
+    EXPECT_EQ(Cartoes(documento.m_volantes), sem_vazias);
+}
+
+// A ordem é a dos bytes Windows-1252 do arquivo: em UTF-8 o "€" viria depois do "é".
+TEST_F(GeracaoDeApostas, ChavesEmOrdemDosBytesDoArquivo)
+{
+    for (const char* nome : {"é", "€", "b", "B", "AB", "A"})
+        Chave(nome, 0, 0, 0);
+    Gerar();
+    std::vector<std::string> nomes;
+    for (const auto& chave : documento.m_chaves)
+        nomes.push_back(chave->m_nome);
+    EXPECT_EQ(nomes, (std::vector<std::string>{"A", "AB", "B", "b", "€", "é"}));
+}
+
 TEST_F(GeracaoDeApostas, ValidarFavoritos)
 {
     EXPECT_EQ(ValidarFavoritos(documento), 0);
     documento.m_celulas[2][k1x0] = kAlternativa;
     documento.m_celulas[4][k1x0] = kRemovido;
     EXPECT_EQ(ValidarFavoritos(documento), 3);
+    EXPECT_EQ(MensagemDeJogoSemFavorito(3), "Marque ao menos um favorito no jogo 3");
 }
 
 } // namespace
