@@ -3,8 +3,9 @@
 #include <QLineEdit>
 
 // Campo de valor em dinheiro: só dígitos, sempre com duas casas ("0.05", "1234.56").
-// Cada tecla, colagem ou arraste que mexe no texto passa pela normalização e reposiciona
-// o cursor.
+// Toda edição do usuário que mexe no texto (tecla, colagem por teclado, menu ou botão do
+// meio, arraste) passa pela normalização e reposiciona o cursor; um caractere digitado
+// também, mesmo sem mudar o texto (Backspace num campo vazio dá "0.00").
 class CDinheiroEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -15,14 +16,8 @@ public:
     static QString Normalizar(const QString& texto);
 
 protected:
-    void keyPressEvent(QKeyEvent* evento) override;
-    void inputMethodEvent(QInputMethodEvent* evento) override;
-    void contextMenuEvent(QContextMenuEvent* evento) override;
-    void dropEvent(QDropEvent* evento) override;
+    bool event(QEvent* evento) override;
 
 private:
-    // Roda a edição normal do campo e depois normaliza o texto que ela deixou.
-    template <typename Edicao>
-    void EditarENormalizar(Edicao edicao);
     void AplicarNormalizacao(int fim_da_selecao, int comprimento_anterior);
 };

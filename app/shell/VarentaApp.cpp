@@ -120,12 +120,15 @@ CDocumento* CVarentaApp::AbrirArquivo(const QString& caminho)
         m_principal->MostrarFrame(frame, frame->isMaximized() ? Qt::WindowMaximized : Qt::WindowNoState);
         return aberto;
     }
+    if (!m_modelo->SaveAllModified())
+        return aberto;
     return m_modelo->OpenDocumentFile(caminho);
 }
 
 void CVarentaApp::OnNovo()
 {
-    m_modelo->OpenDocumentFile(QString());
+    if (m_modelo->SaveAllModified())
+        m_modelo->OpenDocumentFile(QString());
 }
 
 void CVarentaApp::OnAbrir()
