@@ -24,6 +24,14 @@ bool EhCaractere(const QKeyEvent& tecla)
 }
 }  // namespace
 
+CDinheiroEdit::CDinheiroEdit(QWidget* pai) : QLineEdit(pai)
+{
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (m_eventos_em_curso == 0)
+            EditadoForaDeEvento();
+    });
+}
+
 QString CDinheiroEdit::Normalizar(const QString& texto)
 {
     QString digitos;
@@ -62,8 +70,23 @@ bool CDinheiroEdit::event(QEvent* evento)
     const int fim_da_selecao = FimDaSelecao(*this);
     const QString anterior = text();
     const bool caractere = evento->type() == QEvent::KeyPress && EhCaractere(*static_cast<QKeyEvent*>(evento));
+    ++m_eventos_em_curso;
     const bool tratado = QLineEdit::event(evento);
+    --m_eventos_em_curso;
     if (caractere || text() != anterior)
         AplicarNormalizacao(fim_da_selecao, static_cast<int>(anterior.size()));
+    GuardarEstado();
     return tratado;
+}
+
+void CDinheiroEdit::EditadoForaDeEvento()
+{
+    AplicarNormalizacao(m_fim_da_selecao, m_comprimento);
+    GuardarEstado();
+}
+
+void CDinheiroEdit::GuardarEstado()
+{
+    m_fim_da_selecao = FimDaSelecao(*this);
+    m_comprimento = static_cast<int>(text().size());
 }

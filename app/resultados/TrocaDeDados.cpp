@@ -58,6 +58,8 @@ std::optional<double> LerNumeroDoCampo(const QString& texto)
 void RecusarCampo(QWidget* dialogo, QLineEdit* campo, const QString& mensagem)
 {
     MostrarAviso(dialogo, mensagem);
+    // A caixa fechada devolve o teclado ao diálogo, e nele ao campo recusado.
+    campo->window()->activateWindow();
     campo->setFocus();
     campo->selectAll();
 }

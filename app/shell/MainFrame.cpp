@@ -327,7 +327,7 @@ void CMainFrame::Cascata()
     if (janelas.isEmpty())
         return;
     const int passo = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, janelas.constFirst());
-    const QSize area = m_area->viewport()->size();
+    const QSize area = m_area->contentsRect().size();
     const int escada = passo * static_cast<int>(janelas.size() - 1);
     const QSize tamanho = (area - QSize(escada, escada)).expandedTo(kTamanhoUtil).boundedTo(area);
     int degrau = 0;
@@ -345,9 +345,12 @@ void CMainFrame::Faixas()
     const QList<QMdiSubWindow*> janelas = JanelasParaArrumar(QMdiArea::CreationOrder);
     if (janelas.isEmpty())
         return;
-    const QSize area = m_area->viewport()->size();
-    const int altura =
-        std::max(area.height() / static_cast<int>(janelas.size()), std::min(kTamanhoUtil.height(), area.height()));
+    QSize area = m_area->contentsRect().size();
+    const int quantas = static_cast<int>(janelas.size());
+    const int altura = std::max(area.height() / quantas, std::min(kTamanhoUtil.height(), area.height()));
+    // Faixas além da área: a barra de rolagem vertical ocupa parte da largura.
+    if (altura * quantas > area.height())
+        area.rwidth() -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
     int faixa = 0;
     for (QMdiSubWindow* janela : janelas) {
         janela->showNormal();
