@@ -70,9 +70,7 @@ int Listar(const CArgumentos& argumentos, std::ostream& saida)
 // Valor em reais não negativo: "1234.50" ou "1234,50".
 double LerReais(const std::string& original, const std::string& campo)
 {
-    std::string texto = original;
-    if (const auto virgula = texto.find(','); virgula != std::string::npos && texto.find('.') == std::string::npos)
-        texto[virgula] = '.';
+    const std::string texto = ComPontoDecimal(original);
     double valor = 0;
     const char* fim = texto.data() + texto.size();
     const auto [ptr, erro] = std::from_chars(texto.data(), fim, valor, std::chars_format::fixed);

@@ -23,6 +23,7 @@ void CListaDeVolantes::Adicionar(CVolante* volante)
     }
     m_ultimo = volante;
     ++m_qtde;
+    ++m_revisao;
 }
 
 int CListaDeVolantes::Remover(CVolante* volante)
@@ -42,11 +43,14 @@ int CListaDeVolantes::Remover(CVolante* volante)
     }
     delete volante;
     --m_qtde;
+    ++m_revisao;
     return 1;
 }
 
 void CListaDeVolantes::Esvaziar()
 {
+    if (m_primeiro != nullptr)
+        ++m_revisao;
     CVolante* volante = m_primeiro;
     while (volante != nullptr) {
         CVolante* proximo = volante->m_proximo;
@@ -69,6 +73,8 @@ void CListaDeVolantes::Transferir(CListaDeVolantes& origem)
     }
     m_ultimo = origem.m_ultimo;
     m_qtde += origem.m_qtde;
+    ++m_revisao;
+    ++origem.m_revisao;
     origem.m_primeiro = origem.m_ultimo = nullptr;
     origem.m_qtde = 0;
 }

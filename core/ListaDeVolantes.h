@@ -17,6 +17,9 @@ public:
     CVolante* m_primeiro = nullptr;
     CVolante* m_ultimo = nullptr;
     int32_t m_qtde = 0;
+    // Muda a cada cartão que entra ou sai: quem guardou o valor sabe se a lista mudou
+    // desde então sem comparar milhões de cartões.
+    uint64_t m_revisao = 0;
 
     void Adicionar(CVolante* volante);
     // Desencadeia e apaga o cartão; devolve 1.

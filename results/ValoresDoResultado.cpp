@@ -32,3 +32,12 @@ std::unique_ptr<CResultadoVarenta> NovoResultado(const SValoresDoResultado& valo
         resultado->m_scores.push_back(PlacarDoJogo(jogo, valores.colunas[2 * jogo], valores.colunas[2 * jogo + 1]));
     return resultado;
 }
+
+std::string ComPontoDecimal(std::string texto)
+{
+    const auto virgula = texto.find(',');
+    if (virgula != std::string::npos && texto.find(',', virgula + 1) == std::string::npos &&
+        texto.find('.') == std::string::npos)
+        texto[virgula] = '.';
+    return texto;
+}

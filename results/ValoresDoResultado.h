@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 // O que o usuário informa de um resultado (diálogo de cadastro ou linha de comando).
 struct SValoresDoResultado {
@@ -19,3 +20,7 @@ struct SValoresDoResultado {
 // Registro com esses valores e os cinco placares; acumulado = 1 só quando o valor
 // acumulado passa de 0. Coluna fora de 0..4: CErroDoUsuario.
 std::unique_ptr<CResultadoVarenta> NovoResultado(const SValoresDoResultado& valores);
+
+// Valores em reais digitados com vírgula decimal ("35,50"): a vírgula vira ponto quando
+// é a única e não há ponto; outro texto volta como veio (e a leitura o recusa).
+std::string ComPontoDecimal(std::string texto);

@@ -33,9 +33,9 @@ void CConcursoDlg::showEvent(QShowEvent* evento)
 
 void CConcursoDlg::accept()
 {
-    // Número sem sinal; limitado ao que o comprovante escreve como inteiro.
-    const std::optional<int32_t> numero = LerInteiroDoCampo(m_campo->text());
-    if (!numero || *numero < 0) {
+    // Número sem sinal de 32 bits, como o comprovante o escreve.
+    const std::optional<uint32_t> numero = LerSemSinalDoCampo(m_campo->text());
+    if (!numero) {
         RecusarCampo(this, m_campo, QStringLiteral("Enter a positive integer."));
         return;
     }

@@ -14,7 +14,7 @@ class CConcursoDlg : public QDialog {
 public:
     explicit CConcursoDlg(QWidget* pai = nullptr);
 
-    int32_t m_concurso = 0;
+    uint32_t m_concurso = 0;
 
     QLineEdit* Campo() const { return m_campo; }
     void accept() override;

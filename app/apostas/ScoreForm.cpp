@@ -193,10 +193,11 @@ void CScoreForm::CriarTotais()
         novo->setGeometry(x, 26, largura, 24);
         return novo;
     };
-    m_campo_valor = campo(QStringLiteral("Valor"), "valor", kXDireita, 70, kFundoDosTotais, Qt::black);
-    m_campo_qtde = campo(QStringLiteral("Qtde de Cartões"), "qtde_de_cartoes", kXDireita + 76, 108, kFundoDosTotais,
+    // Largos para o maior preço (9765625 cartões a R$ 4,00) e a maior contagem de cartões.
+    m_campo_valor = campo(QStringLiteral("Valor"), "valor", kXDireita, 104, kFundoDosTotais, Qt::black);
+    m_campo_qtde = campo(QStringLiteral("Qtde de Cartões"), "qtde_de_cartoes", kXDireita + 110, 108, kFundoDosTotais,
                          Qt::black);
-    m_campo_atual = campo(QStringLiteral("Cartão Atual"), "cartao_atual", kXDireita + 190, 80, Qt::black,
+    m_campo_atual = campo(QStringLiteral("Cartão Atual"), "cartao_atual", kXDireita + 224, 78, Qt::black,
                           kTextoDoCartaoAtual);
     m_cartao = new CStaticCartaoVarenta(this);
     m_cartao->setObjectName(QStringLiteral("cartao"));

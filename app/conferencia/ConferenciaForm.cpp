@@ -83,7 +83,9 @@ void CConferenciaForm::Conectar()
     connect(m_botao_conferir, &QPushButton::clicked, this, &CConferenciaForm::OnConferir);
     connect(m_botao_limpar, &QPushButton::clicked, this, &CConferenciaForm::OnLimparTudo);
     connect(m_botao_avancado, &QPushButton::clicked, this, &CConferenciaForm::OnAvancado);
-    connect(m_concurso, &QComboBox::currentIndexChanged, this, &CConferenciaForm::OnSelchangeConcurso);
+    // Cada escolha do usuário carrega o concurso, mesmo a do item que já estava escolhido
+    // (depois de "LimparTudo" o seletor continua nele).
+    connect(m_concurso, &QComboBox::activated, this, &CConferenciaForm::OnSelchangeConcurso);
 }
 
 void CConferenciaForm::OnInitialUpdate()

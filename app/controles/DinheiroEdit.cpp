@@ -11,7 +11,26 @@ int FimDaSelecao(const QLineEdit& campo)
 {
     return campo.hasSelectedText() ? campo.selectionEnd() : campo.cursorPosition();
 }
+
+// Uma tecla que chega ao campo como caractere: imprimível ou Backspace, sem Ctrl nem Alt.
+bool EhCaractere(const QKeyEvent& tecla)
+{
+    if (tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (tecla.key() == Qt::Key_Backspace)
+        return true;
+    const QString texto = tecla.text();
+    return !texto.isEmpty() && texto.at(0).isPrint();
+}
 }  // namespace
+
+CDinheiroEdit::CDinheiroEdit(QWidget* pai) : QLineEdit(pai)
+{
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (m_eventos_em_curso == 0)
+            EditadoForaDeEvento();
+    });
+}
 
 QString CDinheiroEdit::Normalizar(const QString& texto)
 {
@@ -25,18 +44,6 @@ QString CDinheiroEdit::Normalizar(const QString& texto)
     while (resultado.size() > 4 && resultado.startsWith(u'0'))
         resultado.remove(0, 1);
     return resultado;
-}
-
-// Só uma edição que mudou o texto é normalizada: teclas que não mexem nele (selecionar
-// tudo, copiar, setas) não podem desfazer a seleção nem mover o cursor.
-template <typename Edicao>
-void CDinheiroEdit::EditarENormalizar(Edicao edicao)
-{
-    const int fim_da_selecao = FimDaSelecao(*this);
-    const QString anterior = text();
-    edicao();
-    if (text() != anterior)
-        AplicarNormalizacao(fim_da_selecao, static_cast<int>(anterior.size()));
 }
 
 void CDinheiroEdit::AplicarNormalizacao(int fim_da_selecao, int comprimento_anterior)
@@ -54,22 +61,32 @@ void CDinheiroEdit::AplicarNormalizacao(int fim_da_selecao, int comprimento_ante
     setCursorPosition(std::clamp(cursor, 0, novo));
 }
 
-void CDinheiroEdit::keyPressEvent(QKeyEvent* evento)
+// Cada evento passa por aqui: a colagem pode vir do teclado, do menu de contexto, do
+// botão do meio (seleção do X) ou de um arraste, e todas mudam o texto dentro de um
+// evento do próprio campo. Eventos que não mexem no texto (selecionar tudo, copiar,
+// setas) não são normalizados: desfariam a seleção ou moveriam o cursor.
+bool CDinheiroEdit::event(QEvent* evento)
 {
-    EditarENormalizar([&] { QLineEdit::keyPressEvent(evento); });
+    const int fim_da_selecao = FimDaSelecao(*this);
+    const QString anterior = text();
+    const bool caractere = evento->type() == QEvent::KeyPress && EhCaractere(*static_cast<QKeyEvent*>(evento));
+    ++m_eventos_em_curso;
+    const bool tratado = QLineEdit::event(evento);
+    --m_eventos_em_curso;
+    if (caractere || text() != anterior)
+        AplicarNormalizacao(fim_da_selecao, static_cast<int>(anterior.size()));
+    GuardarEstado();
+    return tratado;
 }
 
-void CDinheiroEdit::inputMethodEvent(QInputMethodEvent* evento)
+void CDinheiroEdit::EditadoForaDeEvento()
 {
-    EditarENormalizar([&] { QLineEdit::inputMethodEvent(evento); });
+    AplicarNormalizacao(m_fim_da_selecao, m_comprimento);
+    GuardarEstado();
 }
 
-void CDinheiroEdit::contextMenuEvent(QContextMenuEvent* evento)
+void CDinheiroEdit::GuardarEstado()
 {
-    EditarENormalizar([&] { QLineEdit::contextMenuEvent(evento); });
-}
-
-void CDinheiroEdit::dropEvent(QDropEvent* evento)
-{
-    EditarENormalizar([&] { QLineEdit::dropEvent(evento); });
+    m_fim_da_selecao = FimDaSelecao(*this);
+    m_comprimento = static_cast<int>(text().size());
 }

@@ -1,5 +1,6 @@
 #include "TrocaDeDados.h"
 
+#include "ValoresDoResultado.h"
 #include "shell/Mensagens.h"
 
 #include <QLineEdit>
@@ -19,12 +20,11 @@ std::string TextoDoNumero(const QString& texto)
     return numero;
 }
 
-} // namespace
-
-std::optional<int32_t> LerInteiroDoCampo(const QString& texto)
+template <typename Inteiro>
+std::optional<Inteiro> LerInteiroSemSobra(const QString& texto)
 {
     const std::string numero = TextoDoNumero(texto);
-    int32_t valor = 0;
+    Inteiro valor = 0;
     const char* fim = numero.data() + numero.size();
     const auto [ptr, erro] = std::from_chars(numero.data(), fim, valor);
     if (numero.empty() || erro != std::errc() || ptr != fim)
@@ -32,9 +32,21 @@ std::optional<int32_t> LerInteiroDoCampo(const QString& texto)
     return valor;
 }
 
+} // namespace
+
+std::optional<int32_t> LerInteiroDoCampo(const QString& texto)
+{
+    return LerInteiroSemSobra<int32_t>(texto);
+}
+
+std::optional<uint32_t> LerSemSinalDoCampo(const QString& texto)
+{
+    return LerInteiroSemSobra<uint32_t>(texto);
+}
+
 std::optional<double> LerNumeroDoCampo(const QString& texto)
 {
-    const std::string numero = TextoDoNumero(texto);
+    const std::string numero = ComPontoDecimal(TextoDoNumero(texto));
     double valor = 0;
     const char* fim = numero.data() + numero.size();
     const auto [ptr, erro] = std::from_chars(numero.data(), fim, valor, std::chars_format::general);
@@ -46,6 +58,8 @@ std::optional<double> LerNumeroDoCampo(const QString& texto)
 void RecusarCampo(QWidget* dialogo, QLineEdit* campo, const QString& mensagem)
 {
     MostrarAviso(dialogo, mensagem);
+    // A caixa fechada devolve o teclado ao diálogo, e nele ao campo recusado.
+    campo->window()->activateWindow();
     campo->setFocus();
     campo->selectAll();
 }

@@ -1,5 +1,6 @@
 #include "ChildFrame.h"
 
+#include "Documento.h"
 #include "Icones.h"
 #include "Vista.h"
 
@@ -26,6 +27,11 @@ void CChildFrame::DefinirVista(CVista* vista)
 
 void CChildFrame::closeEvent(QCloseEvent* evento)
 {
+    // A última tela leva o documento junto: antes, as alterações dele.
+    if (m_vista != nullptr && m_vista->Documento().Vistas().size() == 1 && !m_vista->Documento().SaveModified()) {
+        evento->ignore();
+        return;
+    }
     QMdiSubWindow::closeEvent(evento);
     if (!evento->isAccepted() || m_vista == nullptr)
         return;

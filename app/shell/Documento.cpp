@@ -43,6 +43,32 @@ void CDocumento::OnOpenDocument(const QString& caminho)
 void CDocumento::OnSaveDocument(const QString& caminho)
 {
     GravarArquivoDeApostas(*m_doc, caminho.toStdString());
+    MarcarSemAlteracoes();
+}
+
+bool CDocumento::IsModified() const
+{
+    return ConteudoDoDocumento(*m_doc) != m_gravado;
+}
+
+void CDocumento::MarcarSemAlteracoes()
+{
+    m_gravado = ConteudoDoDocumento(*m_doc);
+}
+
+bool CDocumento::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    switch (PerguntarSimNaoCancelar(Janela(), QStringLiteral("Salvar alterações em %1?").arg(m_titulo))) {
+    case ERespostaDeTres::kSim:
+        return DoSave(m_caminho.isEmpty());
+    case ERespostaDeTres::kNao:
+        return true;
+    case ERespostaDeTres::kCancelar:
+        break;
+    }
+    return false;
 }
 
 void CDocumento::AdicionarVista(CVista* vista)
@@ -69,6 +95,8 @@ bool CDocumento::OnComando(int id)
 {
     switch (id) {
     case Comando::kFechar:
+        if (!SaveModified())
+            return true;
         // O modelo apaga este documento: nada dele pode ser usado depois daqui.
         m_modelo.FecharDocumento(this);
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Comandos.h"
+#include "ConteudoDoDocumento.h"
 #include "Servicos.h"
 
 #include <QList>
@@ -42,8 +43,19 @@ public:
     bool OnNewDocument();
     // Lê o arquivo; lança CErroDoUsuario com a mensagem para o usuário.
     void OnOpenDocument(const QString& caminho);
-    // Grava o arquivo; lança CErroDoUsuario; o documento não muda se falhar.
+    // Grava o arquivo e o dá como sem alterações; lança CErroDoUsuario; o documento não
+    // muda se falhar.
     void OnSaveDocument(const QString& caminho);
+
+    // Há alterações desde que o documento foi criado, aberto ou salvo.
+    bool IsModified() const;
+    // O conteúdo de agora passa a ser o gravado (chamado depois que as telas iniciais
+    // mostraram o documento, que pode acertar nelas o que o arquivo trazia).
+    void MarcarSemAlteracoes();
+    // Antes de fechar um documento alterado: "Salvar alterações em %s?". Sim salva (uma
+    // gravação que falha ou é desistida cancela), Não descarta, Cancelar desiste.
+    // Falso: a ação que ia fechar o documento não continua.
+    bool SaveModified();
 
     const QList<CVista*>& Vistas() const { return m_vistas; }
     void AdicionarVista(CVista* vista);
@@ -71,4 +83,5 @@ private:
     QString m_titulo;
     QString m_caminho;
     QList<CVista*> m_vistas;
+    SConteudoDoDocumento m_gravado;
 };

@@ -15,14 +15,22 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 constexpr int kQtdeDeRecentes = 4;
 constexpr int kSeparador = 0;
 constexpr int kRecentes = -1;  // lugar da lista de arquivos recentes num menu
+// Uma tela arrumada em cascata ou em faixas não fica menor que a moldura da tela de
+// apostas, enquanto a área couber.
+constexpr QSize kTamanhoUtil(780, 480);
+// Marca dos itens da lista de telas no menu "&Janela", refeitos a cada abertura.
+constexpr const char* kItemDaListaDeJanelas = "item_da_lista_de_janelas";
 
 struct SItem {
     int id;
@@ -206,9 +214,49 @@ void CMainFrame::CriarMenus()
                             NovoMenu(QStringLiteral("&Filtros"), {kConfigurarFiltros, kFiltrar}),
                             estatisticas,
                             NovoMenu(QStringLiteral("&Bolão"), bolao),
-                            NovoMenu(QStringLiteral("&Janela"), {kCascata, kFaixas, kIcones}),
+                            MenuJanela(),
                             NovoMenu(ajuda, {kSobre, kAjuda})};
     }
+}
+
+QMenu* CMainFrame::MenuJanela()
+{
+    using namespace Comando;
+    QMenu* menu = NovoMenu(QStringLiteral("&Janela"), {kCascata, kFaixas, kIcones});
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListarJanelas(*menu); });
+    return menu;
+}
+
+void CMainFrame::ListarJanelas(QMenu& menu)
+{
+    for (QAction* acao : menu.actions())
+        if (acao->property(kItemDaListaDeJanelas).toBool())
+            delete acao;
+    int numero = 0;
+    for (QMdiSubWindow* janela : m_area->subWindowList(QMdiArea::CreationOrder)) {
+        const auto* frame = qobject_cast<CChildFrame*>(janela);
+        if (frame == nullptr || frame->Vista() == nullptr)
+            continue;
+        if (numero == 0)
+            menu.addSeparator()->setProperty(kItemDaListaDeJanelas, true);
+        QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(++numero).arg(NomeDaTela(*frame)));
+        item->setProperty(kItemDaListaDeJanelas, true);
+        item->setCheckable(true);
+        item->setChecked(janela == m_area->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, janela = QPointer<QMdiSubWindow>(janela)] {
+            if (janela == nullptr)
+                return;
+            if (janela->isMinimized())
+                janela->showNormal();
+            m_area->setActiveSubWindow(janela);
+        });
+    }
+}
+
+QString CMainFrame::NomeDaTela(const CChildFrame& frame) const
+{
+    const int comando = frame.Recurso() == Recurso::kTelaDeConferencia ? Comando::kConferencia : Comando::kTelaDeApostas;
+    return Acao(comando)->text();
 }
 
 void CMainFrame::CriarBarraDeFerramentas()
@@ -248,10 +296,67 @@ void CMainFrame::DefinirComandosDaJanela()
     using namespace Comando;
     DefinirComando(kBarraDeFerramentas, [this] { m_barra->setVisible(!m_barra->isVisible()); });
     DefinirComando(kBarraDeStatus, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
-    DefinirComando(kCascata, [this] { m_area->cascadeSubWindows(); });
-    DefinirComando(kFaixas, [this] { m_area->tileSubWindows(); });
+    DefinirComando(kCascata, [this] { Cascata(); });
+    DefinirComando(kFaixas, [this] { Faixas(); });
     DefinirComando(kIcones, [this] { OrganizarIcones(); });
     DefinirComando(kSair, [this] { close(); });
+
+    // F6 e Shift+F6 (e Ctrl+F6, como em toda janela de vários documentos) passam de tela.
+    auto* proxima = new QAction(this);
+    proxima->setShortcuts({QKeySequence(Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_F6)});
+    connect(proxima, &QAction::triggered, m_area, &QMdiArea::activateNextSubWindow);
+    auto* anterior = new QAction(this);
+    anterior->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)});
+    connect(anterior, &QAction::triggered, m_area, &QMdiArea::activatePreviousSubWindow);
+    addActions({proxima, anterior});
+}
+
+QList<QMdiSubWindow*> CMainFrame::JanelasParaArrumar(QMdiArea::WindowOrder ordem) const
+{
+    QList<QMdiSubWindow*> janelas;
+    for (QMdiSubWindow* janela : m_area->subWindowList(ordem))
+        if (janela->isVisible() && !janela->isMinimized())
+            janelas.append(janela);
+    return janelas;
+}
+
+void CMainFrame::Cascata()
+{
+    // Na ordem de empilhamento: a tela da frente fica na frente, por último na escada.
+    const QList<QMdiSubWindow*> janelas = JanelasParaArrumar(QMdiArea::StackingOrder);
+    if (janelas.isEmpty())
+        return;
+    const int passo = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, janelas.constFirst());
+    const QSize area = m_area->contentsRect().size();
+    const int escada = passo * static_cast<int>(janelas.size() - 1);
+    const QSize tamanho = (area - QSize(escada, escada)).expandedTo(kTamanhoUtil).boundedTo(area);
+    int degrau = 0;
+    for (QMdiSubWindow* janela : janelas) {
+        janela->showNormal();
+        janela->setGeometry(QRect(QPoint(passo * degrau, passo * degrau), tamanho));
+        ++degrau;
+    }
+}
+
+void CMainFrame::Faixas()
+{
+    // Uma tela sobre a outra, cada uma com a largura da área; abaixo da altura útil, as
+    // faixas passam da área, que rola.
+    const QList<QMdiSubWindow*> janelas = JanelasParaArrumar(QMdiArea::CreationOrder);
+    if (janelas.isEmpty())
+        return;
+    QSize area = m_area->contentsRect().size();
+    const int quantas = static_cast<int>(janelas.size());
+    const int altura = std::max(area.height() / quantas, std::min(kTamanhoUtil.height(), area.height()));
+    // Faixas além da área: a barra de rolagem vertical ocupa parte da largura.
+    if (altura * quantas > area.height())
+        area.rwidth() -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
+    int faixa = 0;
+    for (QMdiSubWindow* janela : janelas) {
+        janela->showNormal();
+        janela->setGeometry(0, altura * faixa, area.width(), altura);
+        ++faixa;
+    }
 }
 
 void CMainFrame::OrganizarIcones()
@@ -392,6 +497,10 @@ void CMainFrame::closeEvent(QCloseEvent* evento)
 {
     // Uma geração ou filtragem em andamento termina antes; o programa não fecha no meio.
     if (CBloqueioDaInterface::Ativo()) {
+        evento->ignore();
+        return;
+    }
+    if (m_modelo != nullptr && !m_modelo->SaveAllModified()) {
         evento->ignore();
         return;
     }

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QStringList>
 
 #include <functional>
@@ -12,7 +13,6 @@
 class CChildFrame;
 class CMvDocTemplate;
 class QAction;
-class QMdiArea;
 class QMenu;
 class QToolBar;
 
@@ -70,6 +70,13 @@ private:
     void CriarBarraDeFerramentas();
     void CriarBarraDeStatus();
     void DefinirComandosDaJanela();
+    // "&Janela": os comandos de arrumar e, ao abrir, a lista numerada das telas.
+    QMenu* MenuJanela();
+    void ListarJanelas(QMenu& menu);
+    QString NomeDaTela(const CChildFrame& frame) const;
+    QList<QMdiSubWindow*> JanelasParaArrumar(QMdiArea::WindowOrder ordem) const;
+    void Cascata();
+    void Faixas();
     void OrganizarIcones();
     void AtualizarMenus();
     void AtualizarComandos();

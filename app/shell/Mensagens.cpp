@@ -1,6 +1,9 @@
 #include "Mensagens.h"
 
+#include "ConfiguracoesQt.h"
+
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <exception>
 #include <new>
@@ -8,10 +11,15 @@
 namespace {
 void Mostrar(QWidget* pai, QMessageBox::Icon icone, const QString& texto)
 {
-    QMessageBox caixa(icone, QStringLiteral("Quinaro"), texto, QMessageBox::Ok, pai);
+    QMessageBox caixa(icone, TituloDasMensagens(), texto, QMessageBox::Ok, pai);
     caixa.exec();
 }
 }  // namespace
+
+QString TituloDasMensagens()
+{
+    return QString::fromUtf8(kAplicacao);
+}
 
 void MostrarAviso(QWidget* pai, const QString& texto)
 {
@@ -21,6 +29,22 @@ void MostrarAviso(QWidget* pai, const QString& texto)
 void MostrarErro(QWidget* pai, const QString& texto)
 {
     Mostrar(pai, QMessageBox::Critical, texto.isEmpty() ? QStringLiteral("Command failed.") : texto);
+}
+
+ERespostaDeTres PerguntarSimNaoCancelar(QWidget* pai, const QString& texto)
+{
+    QMessageBox caixa(QMessageBox::Warning, TituloDasMensagens(), texto, QMessageBox::NoButton, pai);
+    QPushButton* sim = caixa.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    QPushButton* nao = caixa.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    QPushButton* cancelar = caixa.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    caixa.setDefaultButton(sim);
+    caixa.setEscapeButton(cancelar);
+    caixa.exec();
+    if (caixa.clickedButton() == sim)
+        return ERespostaDeTres::kSim;
+    if (caixa.clickedButton() == nao)
+        return ERespostaDeTres::kNao;
+    return ERespostaDeTres::kCancelar;
 }
 
 void Proteger(QWidget* pai, const std::function<void()>& acao)

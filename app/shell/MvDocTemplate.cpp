@@ -103,6 +103,7 @@ CDocumento* CMvDocTemplate::OpenDocumentFile(const QString& caminho)
         Descartar(documento);
         return nullptr;
     }
+    documento->MarcarSemAlteracoes();
     emit documentosMudaram();
     return documento;
 }
@@ -149,6 +150,14 @@ void CMvDocTemplate::FecharDocumento(CDocumento* documento)
     // Apagado ao sair do escopo, depois de fora da lista.
     std::unique_ptr<CDocumento> removido = RemoveDocument(documento);
     emit documentosMudaram();
+}
+
+bool CMvDocTemplate::SaveAllModified()
+{
+    for (CDocumento* documento : Documentos())
+        if (!documento->SaveModified())
+            return false;
+    return true;
 }
 
 void CMvDocTemplate::CloseAllDocuments()

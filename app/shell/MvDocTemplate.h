@@ -38,6 +38,8 @@ public:
     // Fecha as telas do documento e o apaga.
     void FecharDocumento(CDocumento* documento);
     void CloseAllDocuments();
+    // Pergunta por cada documento alterado; falso se o usuário desistiu de fechar.
+    bool SaveAllModified();
 
     virtual QList<CDocumento*> Documentos() const;
     CDocFrameMgr* Gerenciador(const CDocumento* documento) const;

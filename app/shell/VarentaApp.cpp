@@ -120,12 +120,15 @@ CDocumento* CVarentaApp::AbrirArquivo(const QString& caminho)
         m_principal->MostrarFrame(frame, frame->isMaximized() ? Qt::WindowMaximized : Qt::WindowNoState);
         return aberto;
     }
+    if (!m_modelo->SaveAllModified())
+        return aberto;
     return m_modelo->OpenDocumentFile(caminho);
 }
 
 void CVarentaApp::OnNovo()
 {
-    m_modelo->OpenDocumentFile(QString());
+    if (m_modelo->SaveAllModified())
+        m_modelo->OpenDocumentFile(QString());
 }
 
 void CVarentaApp::OnAbrir()
@@ -143,8 +146,10 @@ void CVarentaApp::OnArquivoRecente(int indice)
 {
     if (indice >= m_recentes.Lista().size())
         return;
+    // Uma cópia: salvar o documento aberto antes de abrir este reordena a lista.
+    const QString caminho = m_recentes.Lista()[indice];
     // Um arquivo que não abre mais sai da lista.
-    if (AbrirArquivo(m_recentes.Lista()[indice]) == nullptr) {
+    if (AbrirArquivo(caminho) == nullptr) {
         m_recentes.Remover(indice);
         m_principal->DefinirArquivosRecentes(m_recentes.Lista());
     }

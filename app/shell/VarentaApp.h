@@ -31,7 +31,9 @@ public:
     // O documento aberto, ou nenhum.
     CDocumento* DocumentoAberto() const;
 
-    // Abre um arquivo de apostas (o já aberto só é trazido para a frente).
+    // Abre um arquivo de apostas (o já aberto só é trazido para a frente), depois de
+    // perguntar pelas alterações do documento aberto. Devolve o documento aberto ao fim:
+    // o do arquivo, o de antes quando o usuário desistiu, ou nenhum se a leitura falhou.
     CDocumento* AbrirArquivo(const QString& caminho);
     void OnNovo();
     void OnAbrir();

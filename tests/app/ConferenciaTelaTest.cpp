@@ -15,12 +15,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 
 namespace {
@@ -74,6 +78,18 @@ protected:
         return linhas;
     }
 
+    // Escolhe o item na lista aberta do seletor, com o mouse, como o usuário.
+    static void Escolher(QComboBox* seletor, int item)
+    {
+        seletor->showPopup();
+        QApplication::processEvents();
+        QAbstractItemView* lista = seletor->view();
+        const QRect lugar = lista->visualRect(lista->model()->index(item, 0));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lugar.center());
+        QApplication::processEvents();
+        EXPECT_EQ(seletor->currentIndex(), item);
+    }
+
     // Clica, linha a linha, o botão da coluna pedida.
     static void Marcar(CGradeDoResultado& grade, const std::array<int, 10>& colunas)
     {
@@ -123,7 +139,7 @@ TEST_F(ConferenciaTela, LimparTudoZeraOResultadoEMantemOConcursoEscolhido)
     GravarTresConcursos();
     AdicionarCartaoDeTeste(Doc().m_volantes, "0x0 0x0 2x2 1x1 0x0");  // 3 acertos no 123456
     CConferenciaForm& tela = AbrirTela();
-    tela.m_concurso->setCurrentIndex(3);
+    Escolher(tela.m_concurso, 3);
     Clicar(tela.m_botao_conferir);
     ASSERT_EQ(tela.m_premiados->count(), 1);
     Clicar(tela.m_botao_limpar);
@@ -131,6 +147,46 @@ TEST_F(ConferenciaTela, LimparTudoZeraOResultadoEMantemOConcursoEscolhido)
     EXPECT_EQ(tela.m_grade->Colunas(), kZeros);
     EXPECT_EQ(tela.m_analise->count(), 0);
     EXPECT_EQ(tela.m_premiados->count(), 0);
+}
+
+TEST_F(ConferenciaTela, EscolherDeNovoOMesmoConcursoRecarregaAsColunas)
+{
+    GravarTresConcursos();
+    CConferenciaForm& tela = AbrirTela();
+    Escolher(tela.m_concurso, 2);
+    ASSERT_EQ(tela.m_grade->Colunas(), kColunas123);
+    // Depois de "LimparTudo" e depois de uma marcação à mão, a mesma escolha recarrega.
+    const std::function<void()> desfazer[] = {
+        [&] { Clicar(tela.m_botao_limpar); },
+        [&] { Clicar(tela.m_grade->Botao(0, 3)); },
+    };
+    for (const auto& mexer : desfazer) {
+        mexer();
+        ASSERT_NE(tela.m_grade->Colunas(), kColunas123);
+        Escolher(tela.m_concurso, 2);
+        EXPECT_EQ(tela.m_grade->Colunas(), kColunas123);
+    }
+}
+
+TEST_F(ConferenciaTela, LinhasDaAnaliseSeLeemInteiras)
+{
+    GravarTresConcursos();
+    AdicionarCartaoDeTeste(Doc().m_volantes, "0x0 0x0 0x0 0x0 0x0");
+    CConferenciaForm& tela = AbrirTela();
+    Escolher(tela.m_concurso, 2);
+    Clicar(tela.m_botao_conferir);
+    ASSERT_EQ(tela.m_analise->count(), 6);
+    QApplication::processEvents();
+    // Cada linha cabe na lista ou a lista rola até o fim dela.
+    const QFontMetrics medida(tela.m_analise->font());
+    const int alcance = tela.m_analise->viewport()->width() + tela.m_analise->horizontalScrollBar()->maximum();
+    for (int i = 0; i < tela.m_analise->count(); ++i) {
+        const QString linha = tela.m_analise->item(i)->text();
+        EXPECT_LE(medida.horizontalAdvance(linha), alcance) << linha.toStdString();
+    }
+    if (tela.m_analise->horizontalScrollBar()->maximum() > 0)
+        EXPECT_NE(tela.m_analise->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    SalvarCaptura(tela.Frame(), QStringLiteral("conferencia_analise.png"));
 }
 
 TEST_F(ConferenciaTela, ConferirMostraOResumoEOsPremiadosComSuasCores)
@@ -205,7 +261,7 @@ TEST_F(ConferenciaTela, ResultadosLidosUmaVezSo)
     GravarTresConcursos();
     CConferenciaForm& tela = AbrirTela();
     GravarResultados(ArquivoDeResultados(), {{1, kResultado123}});
-    tela.m_concurso->setCurrentIndex(2);
+    Escolher(tela.m_concurso, 2);
     EXPECT_EQ(tela.m_grade->Colunas(), kColunas123);
     EXPECT_EQ(tela.m_concurso->count(), 4);
 }

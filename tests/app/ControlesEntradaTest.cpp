@@ -12,7 +12,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -104,6 +107,70 @@ TEST_F(CampoDeDinheiro, ApagarTudoDeixaZeroEColarGuardaSoOsDigitos)
     m_campo.clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("1,234.56"));
     Conferir({Tecla(Qt::Key_V, "1234.56", 4, Qt::ControlModifier)});
+}
+
+TEST_F(CampoDeDinheiro, CaractereNumCampoVazioNormaliza)
+{
+    // Backspace e um não-dígito são caracteres: o campo vazio passa a "0.00". Delete não é.
+    for (const STecla& tecla : {Tecla(Qt::Key_Backspace, "0.00", 4), Digito('x', "0.00", 4), Digito('7', "0.07", 4),
+                                Tecla(Qt::Key_Delete, "", 0)}) {
+        m_campo.clear();
+        Conferir({tecla});
+    }
+}
+
+// Cada caminho de colagem que o desktop oferece, com o mesmo texto na área de transferência.
+TEST_F(CampoDeDinheiro, ColagemPorQualquerCaminhoENormalizada)
+{
+    const QString colado = QStringLiteral("R$ 1,234.56");
+    struct SCaminho {
+        const char* nome;
+        std::function<void(CDinheiroEdit&)> colar;
+    };
+    std::vector<SCaminho> caminhos = {
+        {"Ctrl+V", [](CDinheiroEdit& campo) { QTest::keyClick(&campo, Qt::Key_V, Qt::ControlModifier); }},
+        {"Shift+Insert", [](CDinheiroEdit& campo) { QTest::keyClick(&campo, Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"menu de contexto",
+         [](CDinheiroEdit& campo) {
+             QTimer::singleShot(0, [] {
+                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                 ASSERT_NE(menu, nullptr);
+                 for (QAction* acao : menu->actions())
+                     if (acao->objectName() == "edit-paste" || acao->text().startsWith("&Paste"))
+                         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(acao).center());
+                 if (menu->isVisible())
+                     menu->close();
+             });
+             QContextMenuEvent evento(QContextMenuEvent::Mouse, QPoint(5, 5), campo.mapToGlobal(QPoint(5, 5)));
+             QApplication::sendEvent(&campo, &evento);
+         }},
+        {"arraste",
+         [colado](CDinheiroEdit& campo) {
+             QMimeData dados;
+             dados.setText(colado);
+             const QPoint ponto(5, 5);
+             QDragEnterEvent entrada(ponto, Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(&campo, &entrada);
+             QDragMoveEvent movimento(ponto, Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(&campo, &movimento);
+             QDropEvent soltura(QPointF(ponto), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(&campo, &soltura);
+         }},
+    };
+    // A colagem da seleção pelo botão do meio só existe onde há seleção (X11).
+    if (QGuiApplication::clipboard()->supportsSelection())
+        caminhos.push_back({"botão do meio", [](CDinheiroEdit& campo) {
+                                QTest::mouseClick(&campo, Qt::MiddleButton, {}, QPoint(5, 5));
+                            }});
+    for (const SCaminho& caminho : caminhos) {
+        m_campo.clear();
+        QGuiApplication::clipboard()->setText(colado);
+        if (QGuiApplication::clipboard()->supportsSelection())
+            QGuiApplication::clipboard()->setText(colado, QClipboard::Selection);
+        caminho.colar(m_campo);
+        QApplication::processEvents();
+        EXPECT_EQ(m_campo.text(), "1234.56") << caminho.nome;
+    }
 }
 
 TEST(CampoColorido, PintaOFundoEOTextoEscolhidos)
@@ -275,7 +342,7 @@ TEST(DialogoDeBusca, RecusaTextoQueNaoEhInteiroEAceitaNegativo)
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_TRUE(mensagem->apareceu);
     EXPECT_EQ(mensagem->texto, QStringLiteral("Enter an integer."));
-    EXPECT_EQ(mensagem->titulo, QStringLiteral("Quinaro"));
+    EXPECT_EQ(mensagem->titulo, QStringLiteral("Quinaro 1.0"));
     EXPECT_TRUE(busca.isVisible());
 
     busca.Campo()->setText(QStringLiteral(" -5 "));

@@ -20,6 +20,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -315,14 +318,22 @@ TEST_F(JanelaPrincipalTest, RelatoriosDoDocumentoVaoParaONavegador)
     m_respostas.Responder([](QWidget* modal) {
         auto* dialogo = qobject_cast<CConcursoDlg*>(modal);
         ASSERT_NE(dialogo, nullptr);
-        dialogo->Campo()->setText(QStringLiteral("1234"));
+        dialogo->Campo()->setText(QStringLiteral("4294967296"));
+        static_cast<QDialog*>(dialogo)->accept();
+    });
+    m_respostas.AceitarMensagem();
+    m_respostas.Responder([](QWidget* modal) {
+        auto* dialogo = qobject_cast<CConcursoDlg*>(modal);
+        ASSERT_NE(dialogo, nullptr);
+        // O maior número sem sinal de 32 bits, como o comprovante o escreve.
+        dialogo->Campo()->setText(QStringLiteral("4294967295"));
         static_cast<QDialog*>(dialogo)->accept();
     });
     m_programa.Comando(Comando::kComprovantes);
     EXPECT_FALSE(m_respostas.Pendente());
-    EXPECT_EQ(m_respostas.Textos(), QStringList({"Enter a positive integer."}));
+    EXPECT_EQ(m_respostas.Textos(), QStringList({"Enter a positive integer.", "Enter a positive integer."}));
     ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 2u);
-    EXPECT_NE(LerBytes(m_programa.m_navegador.m_abertos[1]).find("Concurso : 1234"), std::string::npos);
+    EXPECT_NE(LerBytes(m_programa.m_navegador.m_abertos[1]).find("Concurso : 4294967295"), std::string::npos);
 }
 
 TEST_F(JanelaPrincipalTest, ConferenciaDuasVezesCriaUmaTelaSo)
@@ -361,12 +372,150 @@ TEST_F(JanelaPrincipalTest, ConferenciaDuasVezesCriaUmaTelaSo)
     ASSERT_NE(m_programa.TelaDeApostas(), nullptr);
     EXPECT_EQ(m_programa.TelaDeApostas()->findChild<QLineEdit*>("chave5")->text(), "K");
     EXPECT_EQ(QtdeDeTelas(), 2);
-    // Fechar a última tela fecha o documento, sem perguntar nada.
+    // Fechar a última tela fecha o documento; alterado, ele pergunta antes.
     m_programa.TelaDeApostas()->Frame()->close();
     QApplication::processEvents();
+    m_respostas.Responder([](QWidget* modal) {
+        auto* caixa = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(caixa, nullptr) << modal->windowTitle().toStdString();
+        EXPECT_EQ(caixa->text(), "Salvar alterações em Quinaro1?");
+        for (QAbstractButton* botao : caixa->buttons())
+            if (botao->text() == "Não")
+                Clicar(botao);
+    });
     conferencia->close();
     QApplication::processEvents();
+    EXPECT_FALSE(m_respostas.Pendente());
     EXPECT_EQ(m_programa.Documento(), nullptr);
+}
+
+// As duas telas abertas: o menu "&Janela" com a lista numerada e a marca na ativa.
+class JanelasDasTelas : public JanelaPrincipalTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_programa.Iniciar());
+        m_respostas.AceitarMensagem();  // sem arquivo de resultados
+        m_programa.Comando(Comando::kConferencia);
+        ASSERT_EQ(QtdeDeTelas(), 2);
+        m_apostas = m_programa.TelaDeApostas()->Frame();
+        m_conferencia = m_programa.Janela().FrameAtivo();
+    }
+
+    QMenu* MenuJanela() const
+    {
+        for (QAction* acao : m_programa.Janela().menuBar()->actions())
+            if (acao->text() == "&Janela")
+                return acao->menu();
+        return nullptr;
+    }
+
+    // O menu aberto como o usuário o abre: os itens da lista e qual está marcado.
+    QStringList ItensDaLista(QString& marcado) const
+    {
+        QMenu* menu = MenuJanela();
+        EXPECT_NE(menu, nullptr);
+        if (menu == nullptr)
+            return {};
+        menu->popup(QPoint(0, 0));
+        QApplication::processEvents();
+        QStringList itens;
+        marcado.clear();
+        for (QAction* acao : menu->actions())
+            if (acao->text().startsWith(u'&') && acao->text().at(1).isDigit()) {
+                itens.append(acao->text());
+                if (acao->isChecked())
+                    marcado += acao->text();
+            }
+        menu->hide();
+        return itens;
+    }
+
+    void EscolherNaLista(const QString& item) const
+    {
+        QMenu* menu = MenuJanela();
+        menu->popup(QPoint(0, 0));
+        QApplication::processEvents();
+        for (QAction* acao : menu->actions())
+            if (acao->text() == item)
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(acao).center());
+        QApplication::processEvents();
+    }
+
+    CChildFrame* m_apostas = nullptr;
+    CChildFrame* m_conferencia = nullptr;
+};
+
+TEST_F(JanelasDasTelas, MenuJanelaListaAsTelasEMarcaAAtiva)
+{
+    ASSERT_EQ(m_programa.Janela().FrameAtivo(), m_conferencia);
+    QString marcado;
+    EXPECT_EQ(ItensDaLista(marcado), QStringList({"&1 Tela de Apostas", "&2 Conferência"}));
+    EXPECT_EQ(marcado, "&2 Conferência");
+
+    EscolherNaLista(QStringLiteral("&1 Tela de Apostas"));
+    EXPECT_EQ(m_programa.Janela().FrameAtivo(), m_apostas);
+    EXPECT_EQ(ItensDaLista(marcado).size(), 2);
+    EXPECT_EQ(marcado, "&1 Tela de Apostas");
+
+    // Uma tela fechada sai da lista.
+    m_conferencia->close();
+    QApplication::processEvents();
+    EXPECT_EQ(ItensDaLista(marcado), QStringList({"&1 Tela de Apostas"}));
+}
+
+TEST_F(JanelasDasTelas, F6EShiftF6PassamDeTela)
+{
+    struct SCaso {
+        Qt::KeyboardModifiers modificadores;
+        bool apostas;  // a tela ativa depois: a de apostas ou a de conferência
+    };
+    const SCaso casos[] = {
+        {Qt::NoModifier, true},
+        {Qt::NoModifier, false},
+        {Qt::ShiftModifier, true},
+        {Qt::ShiftModifier, false},
+    };
+    // A caixa da tela de conferência deixou a janela sem ativação; o usuário volta a ela.
+    m_programa.Janela().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_programa.Janela()));
+    for (const SCaso& caso : casos) {
+        QTest::keyClick(&m_programa.Janela(), Qt::Key_F6, caso.modificadores);
+        QApplication::processEvents();
+        EXPECT_EQ(m_programa.Janela().FrameAtivo(), caso.apostas ? m_apostas : m_conferencia)
+            << (caso.modificadores == Qt::NoModifier ? "F6" : "Shift+F6");
+    }
+}
+
+TEST_F(JanelasDasTelas, CascataEFaixasMantemTamanhoUtil)
+{
+    // Área grande e área menor que duas telas: nenhuma tela encolhe abaixo da moldura da
+    // tela de apostas, a não ser que a própria área seja menor.
+    const QSize janelas[] = {QSize(1600, 1100), QSize(1000, 700), QSize(700, 450)};
+    for (const QSize& tamanho : janelas)
+        for (int comando : {Comando::kCascata, Comando::kFaixas}) {
+            SCOPED_TRACE(std::to_string(tamanho.width()) + "x" + std::to_string(tamanho.height()) + " " +
+                         std::to_string(comando));
+            m_programa.Janela().showNormal();
+            m_programa.Janela().resize(tamanho);
+            QApplication::processEvents();
+            m_programa.Comando(comando);
+            const QSize area = m_programa.Janela().AreaMdi()->contentsRect().size();
+            QList<QRect> lugares;
+            for (QMdiSubWindow* tela : m_programa.Janela().AreaMdi()->subWindowList()) {
+                // Com faixas além da área, a barra de rolagem fica com parte da largura.
+                EXPECT_GE(tela->width(), std::min(780, m_programa.Janela().AreaMdi()->viewport()->width()));
+                EXPECT_GE(tela->height(), std::min(480, area.height()));
+                EXPECT_LE(tela->width(), std::max(area.width(), 780));
+                lugares.append(tela->geometry());
+            }
+            ASSERT_EQ(lugares.size(), 2);
+            // Em cascata, deslocadas; em faixas, uma embaixo da outra sem se cobrir.
+            EXPECT_NE(lugares[0].topLeft(), lugares[1].topLeft());
+            if (comando == Comando::kFaixas)
+                EXPECT_FALSE(lugares[0].intersects(lugares[1]));
+        }
+    SalvarCaptura(&m_programa.Janela(), QStringLiteral("janelas_em_faixas.png"));
 }
 
 }  // namespace

@@ -179,7 +179,8 @@ TEST_F(ResultadosDialogos, CampoRecusadoFicaComOFocoEODialogoAberto)
         {0, "abc", "Enter an integer."},       {0, "", "Enter an integer."},
         {0, "99999999999", "Enter an integer."}, {0, "12x", "Enter an integer."},
         {2, "1.5", "Enter an integer."},       {4, "x", "Enter a number."},
-        {6, "1,5", "Enter a number."},
+        {6, "1,234.5", "Enter a number."},     {5, "1,2,3", "Enter a number."},
+        {0, "1,5", "Enter an integer."},
     };
     for (const SCaso& caso : casos) {
         Inserir([&](CResultadoVarentaDlg& dialogo) {
@@ -197,13 +198,40 @@ TEST_F(ResultadosDialogos, CampoRecusadoFicaComOFocoEODialogoAberto)
             EXPECT_TRUE(mensagem->apareceu);
             EXPECT_EQ(mensagem->texto, caso.mensagem) << caso.texto.toStdString();
             EXPECT_EQ(mensagem->icone, QMessageBox::Warning);
+            EXPECT_EQ(mensagem->titulo, "Quinaro 1.0");
             EXPECT_TRUE(dialogo.isVisible());
             EXPECT_EQ(dialogo.focusWidget(), campo) << caso.texto.toStdString();
+            // O foco do teclado volta ao campo recusado, não só o do diálogo.
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::focusWidget(), campo) << caso.texto.toStdString();
             EXPECT_EQ(campo->selectedText(), campo->text());
             Clicar(BotaoComTexto(dialogo, QStringLiteral("Cancel")));
         });
     }
     EXPECT_FALSE(fs::exists(m_arquivo));  // cancelado: nada gravado
+}
+
+TEST_F(ResultadosDialogos, RateiosAceitamVirgulaOuPontoDecimal)
+{
+    struct SCaso {
+        QString texto;
+        double valor;
+    };
+    const std::vector<SCaso> casos = {
+        {"35,50", 35.5}, {" 0,5 ", 0.5}, {"35.50", 35.5}, {"-2,25", -2.25}, {"1,5e3", 1500.0}, {"7", 7.0},
+    };
+    for (const SCaso& caso : casos) {
+        Inserir([&](CResultadoVarentaDlg& dialogo) {
+            Digitar(dialogo.m_edit_concurso, "9");
+            for (QLineEdit* rateio : dialogo.m_edit_rateios)
+                Digitar(rateio, caso.texto);
+            Confirmar(dialogo);
+        });
+        const auto gravados = ResultadosGravados(m_arquivo);
+        ASSERT_EQ(gravados.size(), 1u);
+        for (int acertos = 3; acertos <= 5; ++acertos)
+            EXPECT_EQ(gravados[0]->m_rateio[acertos], caso.valor) << caso.texto.toStdString();
+    }
 }
 
 TEST_F(ResultadosDialogos, ConcursoZeroENegativo)
