@@ -11,6 +11,9 @@ void MostrarAviso(QWidget* pai, const QString& texto);
 // Falha que um comando não trata: ícone de parada, o texto do erro ou "Command failed.".
 void MostrarErro(QWidget* pai, const QString& texto);
 
+// Dentro de um catch: mostra o erro sendo tratado com MostrarErro ("Out of memory." quando
+// falta memória).
+void MostrarErroEmCurso(QWidget* pai);
 // Roda a ação de um comando; um erro que ela não tratou termina o comando e é mostrado
 // com MostrarErro ("Out of memory." quando falta memória).
 void Proteger(QWidget* pai, const std::function<void()>& acao);
