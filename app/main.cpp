@@ -2,18 +2,19 @@
 #include "ConfiguracoesQt.h"
 #include "NavegadorDoSistema.h"
 #include "PastasDoSistema.h"
+#include "RelogioDoSistema.h"
+#include "shell/AplicacaoProtegida.h"
 #include "shell/VarentaApp.h"
-
-#include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication aplicacao(argc, argv);
+    CAplicacaoProtegida aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quinaro"));
     CConfiguracoesQt configuracoes;
     CPastasDoSistema pastas;
     CNavegadorDoSistema navegador;
-    CVarentaApp programa(SServicos{configuracoes, pastas, navegador});
+    CRelogioDoSistema relogio;
+    CVarentaApp programa(SServicos{configuracoes, pastas, navegador, relogio});
     if (!programa.InitInstance(QApplication::arguments().mid(1)))
         return 1;
     return QApplication::exec();

@@ -1,6 +1,6 @@
 // relatorio: os mesmos relatórios HTML dos menus do programa de mesa.
 #include "Argumentos.h"
-#include "Comandos.h"
+#include "ComandosDoCli.h"
 
 #include "ArquivoDeApostas.h"
 #include "Comprovantes.h"
@@ -9,6 +9,7 @@
 #include "ListagemDeApostas.h"
 #include "ListagemDeResultados.h"
 #include "NavegadorDoSistema.h"
+#include "NomesDosGraficos.h"
 #include "PastasDoSistema.h"
 #include "VarentaDoc.h"
 
@@ -30,10 +31,10 @@ std::filesystem::path EscreverRelatorio(const CArgumentos& args, const IPastas& 
     }
     if (tipo == "grafico") {
         args.ExigirPosicionais(2);
-        const auto grafico = GraficoDoComando(LerInteiro(posicionais[1], "o gráfico"));
+        const auto grafico = GraficoPedido(posicionais[1]);
         if (!grafico)
-            throw CErroDoUsuario("Gráfico desconhecido: " + posicionais[1] +
-                                 " (use 32773, 32778, 32781, 32795, 32785 ou 32787).");
+            throw CErroDoUsuario("Gráfico desconhecido: " + posicionais[1] + " (use " + ListaDosNomesDosGraficos() +
+                                 " ou 32773, 32778, 32781, 32795, 32785, 32787).");
         return EscreverGrafico(pastas, *grafico);
     }
     if (tipo == "apostas" || comprovantes) {

@@ -4,15 +4,17 @@
 #include "BancoDeDados.h"
 #include "CaminhoDeDados.h"
 #include "DataDoResultado.h"
+#include "ErroAoAbrirArquivo.h"
 #include "ErroDoUsuario.h"
 #include "PastasDoSistema.h"
 #include "PlacaresEmTexto.h"
+#include "RelogioDoSistema.h"
 #include "ResultadosDoUsuario.h"
+#include "TextoDoErro.h"
 #include "ValoresDoResultado.h"
 
 #include <charconv>
 #include <cmath>
-#include <ctime>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -88,15 +90,6 @@ int LerNaoNegativo(const std::string& texto, const std::string& campo)
     return valor;
 }
 
-SData Agora()
-{
-    const std::time_t agora = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&agora, &local);
-    return DataDoCalendario(
-        {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
-}
-
 std::string Exigir(const CArgumentos& argumentos, const std::string& nome)
 {
     const auto valor = argumentos.Valor(nome);
@@ -105,13 +98,13 @@ std::string Exigir(const CArgumentos& argumentos, const std::string& nome)
     return *valor;
 }
 
-SValoresDoResultado LerValores(const CArgumentos& argumentos)
+SValoresDoResultado LerValores(const CArgumentos& argumentos, const IRelogio& relogio)
 {
     SValoresDoResultado valores;
     valores.concurso = LerNaoNegativo(Exigir(argumentos, "--concurso"), "--concurso");
     valores.colunas = LerPlacares(Exigir(argumentos, "--placares"));
     const auto data = argumentos.Valor("--data");
-    valores.data = data ? DataDoCalendario(LerDia(*data)) : Agora();
+    valores.data = DataDoCalendario(data ? LerDia(*data) : relogio.Agora());
     for (int faixa = 0; faixa < 3; ++faixa) {
         if (const auto ganhadores = argumentos.Valor(kGanhadores[faixa]))
             valores.ganhadores[faixa] = LerNaoNegativo(*ganhadores, kGanhadores[faixa]);
@@ -123,10 +116,10 @@ SValoresDoResultado LerValores(const CArgumentos& argumentos)
     return valores;
 }
 
-int Inserir(const CArgumentos& argumentos, std::ostream& saida)
+int Inserir(const CArgumentos& argumentos, const IRelogio& relogio, std::ostream& saida)
 {
     argumentos.ExigirPosicionais(0);
-    const SValoresDoResultado valores = LerValores(argumentos);
+    const SValoresDoResultado valores = LerValores(argumentos, relogio);
     const fs::path caminho = ArquivoDeResultados();
     if (!CBancoDeDados::InserirResultado(caminho, NovoResultado(valores)))
         throw CErroDoUsuario("Erro ao Salvar Arquivo: " + caminho.string());
@@ -141,7 +134,7 @@ int Remover(const CArgumentos& argumentos, std::ostream& saida)
     const fs::path caminho = ArquivoDeResultados();
     // Sem arquivo não há o que remover; não se cria um arquivo vazio por engano.
     if (!fs::exists(caminho))
-        throw CErroDoUsuario("Erro ao Abrir Arquivo: " + caminho.string());
+        throw CErroAoAbrirArquivo(kErroAoAbrirArquivo, caminho);
     const auto removidos = CBancoDeDados::RemoverResultado(concurso, caminho);
     if (!removidos)
         throw CErroDoUsuario("Erro ao Salvar Arquivo: " + caminho.string());
@@ -151,7 +144,7 @@ int Remover(const CArgumentos& argumentos, std::ostream& saida)
     return 0;
 }
 
-int Executar(const std::vector<std::string>& argumentos, std::ostream& saida)
+int Executar(const std::vector<std::string>& argumentos, const IRelogio& relogio, std::ostream& saida)
 {
     if (argumentos.empty())
         throw CErroDeUso("falta o subcomando (listar, inserir ou remover)");
@@ -163,7 +156,7 @@ int Executar(const std::vector<std::string>& argumentos, std::ostream& saida)
         std::vector<std::string> opcoes = {"--concurso", "--data", "--placares", "--acumulado"};
         opcoes.insert(opcoes.end(), std::begin(kGanhadores), std::end(kGanhadores));
         opcoes.insert(opcoes.end(), std::begin(kRateios), std::end(kRateios));
-        return Inserir(CArgumentos(resto, opcoes), saida);
+        return Inserir(CArgumentos(resto, opcoes), relogio, saida);
     }
     if (subcomando == "remover")
         return Remover(CArgumentos(resto, {}), saida);
@@ -174,13 +167,19 @@ int Executar(const std::vector<std::string>& argumentos, std::ostream& saida)
 
 int ComandoResultados(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros)
 {
+    return ComandoResultadosComRelogio(argumentos, CRelogioDoSistema(), saida, erros);
+}
+
+int ComandoResultadosComRelogio(const std::vector<std::string>& argumentos, const IRelogio& relogio,
+                                std::ostream& saida, std::ostream& erros)
+{
     try {
-        return Executar(argumentos, saida);
+        return Executar(argumentos, relogio, saida);
     } catch (const CErroDeUso& erro) {
         erros << "quinaro-cli resultados: " << erro.what() << "\n\n" << kUso;
         return 2;
     } catch (const CErroDoUsuario& erro) {
-        erros << erro.what() << '\n';
+        erros << TextoDoErro(erro) << '\n';
         return 1;
     }
 }

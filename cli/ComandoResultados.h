@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+class IRelogio;
+
 // "quinaro-cli resultados": lista, insere ou remove resultados do arquivo de resultados
 // da pasta de dados do usuário. argumentos: o que vem depois de "resultados".
 // Devolve o código de saída: 0 sucesso, 1 falha (mensagem em erros), 2 uso errado.
@@ -15,3 +17,6 @@
 // em reais com ponto decimal e duas casas (1234.50). Exemplo:
 //   1234;15/03/2004;1x0 2x2 +x1 0x0 3x+;152;9;0;25.40;2100.00;0.00;350000.00
 int ComandoResultados(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
+// O mesmo, com o "agora" de "inserir" sem --data tirado do relógio dado.
+int ComandoResultadosComRelogio(const std::vector<std::string>& argumentos, const IRelogio& relogio,
+                                std::ostream& saida, std::ostream& erros);

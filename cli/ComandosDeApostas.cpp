@@ -1,6 +1,6 @@
 // gerar, filtrar e listar: o mesmo trabalho do "Executar" e do "Filtrar" da tela de apostas.
 #include "Argumentos.h"
-#include "Comandos.h"
+#include "ComandosDoCli.h"
 #include "ProgressoNoTerminal.h"
 
 #include "Aposta.h"

@@ -1,6 +1,7 @@
 // conferir e analisar: a conferência da tela de conferência e a análise de vários concursos.
 #include "Argumentos.h"
-#include "Comandos.h"
+#include "ComandosDoCli.h"
+#include "PosicaoDoConcurso.h"
 #include "ResultadosDoUsuario.h"
 
 #include "AnaliseDeConcursos.h"

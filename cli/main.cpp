@@ -1,8 +1,9 @@
 // quinaro-cli: a geração, a filtragem, a conferência, a análise, os relatórios e a
 // manutenção dos resultados do Quinaro, sem a interface gráfica.
 #include "Argumentos.h"
-#include "Comandos.h"
-#include "ErroDoUsuario.h"
+#include "ComandosDoCli.h"
+#include "NomesDosGraficos.h"
+#include "TextoDoErro.h"
 
 #include <QCoreApplication>
 
@@ -14,26 +15,30 @@
 
 namespace {
 
-const char* const kUso =
-    "Uso: quinaro-cli COMANDO [argumentos]\n"
-    "\n"
-    "  gerar ENTRADA.vrt SAIDA.vrt [--filtrar]   gera os cartões do quadro de ENTRADA\n"
-    "  filtrar ENTRADA.vrt SAIDA.vrt             aplica os filtros configurados aos cartões\n"
-    "  listar ARQUIVO.vrt                        um cartão por linha: 1x0 2x2 +x1 0x0 3x+\n"
-    "  conferir ARQUIVO.vrt \"1x0 2x2 +x1 0x0 3x+\" | --concurso N\n"
-    "                                            confere os cartões com um resultado\n"
-    "  analisar ARQUIVO.vrt [--de N] [--ate M]   acertos por concurso, do N ao M\n"
-    "  relatorio resultados [--abrir]            relatório dos resultados\n"
-    "  relatorio apostas ARQUIVO.vrt [--abrir]   relatório de todas as apostas\n"
-    "  relatorio comprovantes ARQUIVO.vrt --concurso N [--abrir]\n"
-    "  relatorio grafico ID [--abrir]            ID: 32773 32778 32781 32795 32785 32787\n"
-    "  resultados listar\n"
-    "  resultados inserir --concurso N [--data dd/mm/aaaa] --placares \"1x0 2x2 +x1 0x0 3x+\"\n"
-    "                     [--ganhadores3 N] [--ganhadores4 N] [--ganhadores5 N]\n"
-    "                     [--rateio3 V] [--rateio4 V] [--rateio5 V] [--acumulado V]\n"
-    "  resultados remover N\n"
-    "\n"
-    "Saída: 0 sucesso, 1 falha (mensagem no stderr), 2 uso errado.\n";
+std::string Uso()
+{
+    return
+        "Uso: quinaro-cli COMANDO [argumentos]\n"
+        "\n"
+        "  gerar ENTRADA.vrt SAIDA.vrt [--filtrar]   gera os cartões do quadro de ENTRADA\n"
+        "  filtrar ENTRADA.vrt SAIDA.vrt             aplica os filtros configurados aos cartões\n"
+        "  listar ARQUIVO.vrt                        um cartão por linha: 1x0 2x2 +x1 0x0 3x+\n"
+        "  conferir ARQUIVO.vrt \"1x0 2x2 +x1 0x0 3x+\" | --concurso N\n"
+        "                                            confere os cartões com um resultado\n"
+        "  analisar ARQUIVO.vrt [--de N] [--ate M]   acertos por concurso, do N ao M\n"
+        "  relatorio resultados [--abrir]            relatório dos resultados\n"
+        "  relatorio apostas ARQUIVO.vrt [--abrir]   relatório de todas as apostas\n"
+        "  relatorio comprovantes ARQUIVO.vrt --concurso N [--abrir]\n"
+        "  relatorio grafico NOME [--abrir]          NOME: " + ListaDosNomesDosGraficos() + "\n"
+        "                                            (ou o número do menu: 32773 32778 32781 32795 32785 32787)\n"
+        "  resultados listar\n"
+        "  resultados inserir --concurso N [--data dd/mm/aaaa] --placares \"1x0 2x2 +x1 0x0 3x+\"\n"
+        "                     [--ganhadores3 N] [--ganhadores4 N] [--ganhadores5 N]\n"
+        "                     [--rateio3 V] [--rateio4 V] [--rateio5 V] [--acumulado V]\n"
+        "  resultados remover N\n"
+        "\n"
+        "Saída: 0 sucesso, 1 falha (mensagem no stderr), 2 uso errado.\n";
+}
 
 using Comando = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
 
@@ -54,24 +59,21 @@ int main(int argc, char** argv)
     QCoreApplication aplicacao(argc, argv);
     const std::vector<std::string> argumentos(argv + 1, argv + argc);
     if (argumentos.empty() || argumentos[0] == "--help" || argumentos[0] == "-h") {
-        (argumentos.empty() ? std::cerr : std::cout) << kUso;
+        (argumentos.empty() ? std::cerr : std::cout) << Uso();
         return argumentos.empty() ? 2 : 0;
     }
     const auto comando = Comandos().find(argumentos[0]);
     if (comando == Comandos().end()) {
-        std::cerr << "quinaro-cli: comando desconhecido: " << argumentos[0] << "\n\n" << kUso;
+        std::cerr << "quinaro-cli: comando desconhecido: " << argumentos[0] << "\n\n" << Uso();
         return 2;
     }
     try {
         return comando->second({argumentos.begin() + 1, argumentos.end()}, std::cout, std::cerr);
     } catch (const CErroDeUso& erro) {
-        std::cerr << "quinaro-cli " << argumentos[0] << ": " << erro.what() << "\n\n" << kUso;
+        std::cerr << "quinaro-cli " << argumentos[0] << ": " << erro.what() << "\n\n" << Uso();
         return 2;
-    } catch (const CErroDoUsuario& erro) {
-        std::cerr << erro.what() << '\n';
-        return 1;
     } catch (const std::exception& erro) {
-        std::cerr << erro.what() << '\n';
+        std::cerr << TextoDoErro(erro) << '\n';
         return 1;
     }
 }

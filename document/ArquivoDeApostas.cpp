@@ -1,5 +1,7 @@
 #include "ArquivoDeApostas.h"
 
+#include "ArquivoDanificado.h"
+#include "ErroAoAbrirArquivo.h"
 #include "ErroDeFormato.h"
 #include "ErroDoUsuario.h"
 #include "EscritorDeArquivo.h"
@@ -17,13 +19,13 @@ std::unique_ptr<CVarentaDoc> LerArquivoDeApostas(const fs::path& caminho)
     std::error_code falha;
     const uintmax_t tamanho = fs::file_size(caminho, falha);
     if (!entrada || falha)
-        throw CErroDoUsuario("Failed to open document.");
+        throw CErroAoAbrirArquivo("Failed to open document.", caminho);
     CLeitorDeArquivo ar(entrada, tamanho);
     auto documento = std::make_unique<CVarentaDoc>();
     try {
         documento->Serialize(ar);
     } catch (const CErroDeFormato&) {
-        throw CErroDoUsuario("Unexpected file format.");
+        throw CArquivoDanificado("Unexpected file format.");
     }
     documento->AposAbrir();
     return documento;

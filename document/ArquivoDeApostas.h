@@ -6,9 +6,9 @@
 class CVarentaDoc;
 
 // Lê um arquivo de apostas (".vrt") num documento novo, já com o primeiro cartão como
-// atual (AposAbrir). Lança CErroDoUsuario: "Failed to open document." se o arquivo não
-// abre; "Unexpected file format." se está cortado ou fora do formato (nenhum documento
-// sobra, nada vaza).
+// atual (AposAbrir). Não abre: CErroAoAbrirArquivo("Failed to open document."); cortado
+// ou fora do formato: CArquivoDanificado("Unexpected file format."); nenhum documento
+// sobra, nada vaza.
 std::unique_ptr<CVarentaDoc> LerArquivoDeApostas(const std::filesystem::path& caminho);
 
 // Grava o documento inteiro com a gravação segura: ou o arquivo novo fica completo, ou

@@ -1,8 +1,5 @@
 #include "ConvencoesDosRelatorios.h"
 
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
-#include "ErroDoUsuario.h"
 #include "RelatorioHtml.h"
 #include "Score.h"
 
@@ -92,12 +89,4 @@ std::string TextoDaColuna(int coluna)
 std::string TextoDoPlacar(const CScore& placar)
 {
     return TextoDoTime(placar.m_time1) + " x " + TextoDoTime(placar.m_time2);
-}
-
-CListaDeResultados LerResultadosDoRelatorio(const IPastas& pastas)
-{
-    CListaDeResultados resultados;
-    if (!LerArquivoDeResultados(CaminhoDeDados(pastas, kArquivoDeResultados), resultados))
-        throw CErroDoUsuario("Erro ao Abrir Arquivo");
-    return resultados;
 }

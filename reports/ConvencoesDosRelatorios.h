@@ -1,12 +1,9 @@
 #pragma once
 
-#include "ResultadoVarenta.h"
-
 #include <string>
 
 class CRelatorioHtml;
 class CScore;
-class IPastas;
 
 // Arquivos dos relatórios, relativos à pasta de dados.
 inline constexpr const char* kRelatorioVarenta = "relatorios\\Varenta.htm";
@@ -37,7 +34,3 @@ std::string TextoDaColuna(int coluna);
 
 // "2 x 1", "+ x 0": a maior coluna marcada de cada time (vazio se nenhuma).
 std::string TextoDoPlacar(const CScore& placar);
-
-// O arquivo de resultados inteiro. Não abre: CErroDoUsuario "Erro ao Abrir Arquivo";
-// danificado: a mensagem do próprio arquivo.
-CListaDeResultados LerResultadosDoRelatorio(const IPastas& pastas);

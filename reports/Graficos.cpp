@@ -3,6 +3,7 @@
 #include "ConvencoesDosRelatorios.h"
 #include "ErroDoUsuario.h"
 #include "RelatorioHtml.h"
+#include "ResultadosDoUsuario.h"
 #include "Score.h"
 
 #include <algorithm>
@@ -242,7 +243,7 @@ std::filesystem::path EscreverGrafico(const IPastas& pastas, EGrafico grafico)
     const SDefinicao* definicao = DefinicaoDoComando(static_cast<int>(grafico));
     if (definicao == nullptr)
         throw CErroDoUsuario("Gráfico desconhecido: " + std::to_string(static_cast<int>(grafico)) + ".");
-    const CListaDeResultados resultados = LerResultadosDoRelatorio(pastas);
+    const CListaDeResultados resultados = LerResultadosDoUsuario(pastas);
     const Distribuicoes distribuicoes = Contar(*definicao, resultados);
     return GravarRelatorio(pastas, kRelatorioFrequencia, [&](CRelatorioHtml& relatorio) {
         EscreverGraficoNoRelatorio(relatorio, *definicao, distribuicoes);

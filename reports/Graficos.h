@@ -24,6 +24,6 @@ std::optional<EGrafico> GraficoDoComando(int comando);
 std::string BarraPercentual(int quantidade, int maximo);
 
 // Conta a propriedade do gráfico em todos os concursos do arquivo de resultados e grava
-// "relatorios\VarentaFrequencia.htm". Devolve o caminho completo. Falhas: CErroDoUsuario
-// ("Erro ao Abrir Arquivo", ou a mensagem do arquivo de resultados danificado).
+// "relatorios\VarentaFrequencia.htm". Devolve o caminho completo. Falhas:
+// CErroAoAbrirArquivo ("Erro ao Abrir Arquivo") ou CArquivoDanificado.
 std::filesystem::path EscreverGrafico(const IPastas& pastas, EGrafico grafico);

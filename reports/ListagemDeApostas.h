@@ -6,5 +6,5 @@ class CListaDeVolantes;
 class IPastas;
 
 // Cada cartão numa linha da tabela, em "relatorios\Varenta.htm". Devolve o caminho
-// completo. Não gravou: CErroDoUsuario "Erro ao Abrir Arquivo".
+// completo. Não gravou: CErroAoAbrirArquivo.
 std::filesystem::path EscreverListagemDeApostas(const IPastas& pastas, const CListaDeVolantes& volantes);

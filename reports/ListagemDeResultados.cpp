@@ -4,6 +4,7 @@
 #include "ConvencoesDosRelatorios.h"
 #include "DataDoResultado.h"
 #include "RelatorioHtml.h"
+#include "ResultadosDoUsuario.h"
 
 #include <string>
 
@@ -58,7 +59,7 @@ void EscreverLinha(CRelatorioHtml& relatorio, const CResultadoVarenta& resultado
 
 std::filesystem::path EscreverListagemDeResultados(const IPastas& pastas)
 {
-    const CListaDeResultados resultados = LerResultadosDoRelatorio(pastas);
+    const CListaDeResultados resultados = LerResultadosDoUsuario(pastas);
     // A imagem do título vem da instalação na primeira vez.
     CaminhoDeDados(pastas, kImagem);
     return GravarRelatorio(pastas, kRelatorioVarenta, [&](CRelatorioHtml& relatorio) {

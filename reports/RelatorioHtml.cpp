@@ -2,7 +2,7 @@
 
 #include "CaminhoDeDados.h"
 #include "Cp1252.h"
-#include "ErroDoUsuario.h"
+#include "ErroAoAbrirArquivo.h"
 #include "GravacaoSegura.h"
 
 void CRelatorioHtml::Escrever(std::string_view peca)
@@ -26,6 +26,6 @@ std::filesystem::path GravarRelatorio(const IPastas& pastas, const std::string& 
         escrever(relatorio);
     });
     if (!gravou)
-        throw CErroDoUsuario("Erro ao Abrir Arquivo");
+        throw CErroAoAbrirArquivo(kErroAoAbrirArquivo, caminho);
     return caminho;
 }

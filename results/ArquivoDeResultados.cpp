@@ -1,7 +1,7 @@
 #include "ArquivoDeResultados.h"
 
+#include "ArquivoDanificado.h"
 #include "ErroDeFormato.h"
-#include "ErroDoUsuario.h"
 #include "EscritorDeArquivo.h"
 #include "GravacaoSegura.h"
 #include "LeitorDeArquivo.h"
@@ -28,13 +28,13 @@ std::string MensagemDoFormato(CErroDeFormato::Tipo tipo)
     return "%1 has a bad format.";
 }
 
-CErroDoUsuario ErroDoArquivo(const CErroDeFormato& erro, const fs::path& caminho)
+CArquivoDanificado ErroDoArquivo(const CErroDeFormato& erro, const fs::path& caminho)
 {
     std::string mensagem = MensagemDoFormato(erro.TipoDoErro());
     std::error_code falha;
     const fs::path completo = fs::absolute(caminho, falha);
     mensagem.replace(mensagem.find("%1"), 2, (falha ? caminho : completo).string());
-    return CErroDoUsuario(mensagem);
+    return CArquivoDanificado(mensagem);
 }
 
 void LerRegistros(CLeitorDeArquivo& ar, CListaDeResultados& lidos)

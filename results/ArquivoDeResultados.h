@@ -6,7 +6,7 @@
 
 // Lê o arquivo de resultados inteiro, acrescentando os registros à lista na ordem do
 // arquivo. Falso (lista intacta) se o arquivo não abre. Arquivo danificado: lança
-// CErroDoUsuario com a mensagem de formato, com o caminho completo.
+// CArquivoDanificado com a mensagem de formato, com o caminho completo.
 bool LerArquivoDeResultados(const std::filesystem::path& caminho, CListaDeResultados& lista);
 
 // Grava a lista inteira. Falso se o arquivo não pôde ser gravado; nesse caso o arquivo

@@ -1,9 +1,7 @@
 #include "ConferenciaAvancadaDlg.h"
 
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
+#include "resultados/ResultadosNaTela.h"
 #include "resultados/TextoDoConcurso.h"
-#include "shell/CursorDeEspera.h"
 #include "shell/Mensagens.h"
 
 #include <QComboBox>
@@ -111,18 +109,10 @@ void CConferenciaAvancadaDlg::CarregarResultados()
 {
     // Arquivo danificado: a mensagem do erro e os seletores vazios, como sem arquivo.
     Proteger(this, [this] {
-        const auto caminho = CaminhoDeDados(m_pastas, kArquivoDeResultados);
-        CListaDeResultados lidos;
-        bool lido = false;
-        {
-            CCursorDeEspera espera;
-            lido = LerArquivoDeResultados(caminho, lidos);
-        }
-        if (!lido) {
-            MostrarAviso(this, QStringLiteral("Erro ao Abrir Arquivo"));
+        auto lidos = ResultadosNaTela(this, m_pastas);
+        if (!lidos)
             return;
-        }
-        m_resultados = std::move(lidos);
+        m_resultados = std::move(*lidos);
         PreencherSeletores();
     });
 }

@@ -1,13 +1,12 @@
 #include "ConferenciaForm.h"
 
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
 #include "ColunasDoResultado.h"
 #include "ConferenciaAvancadaVarentaDlg.h"
 #include "Conferencia.h"
 #include "VarentaDoc.h"
 #include "controles/ColorListBox.h"
 #include "resultados/GradeDoResultado.h"
+#include "resultados/ResultadosNaTela.h"
 #include "resultados/TextoDoConcurso.h"
 #include "shell/ChildFrame.h"
 #include "shell/CursorDeEspera.h"
@@ -109,16 +108,12 @@ void CConferenciaForm::CarregarResultados()
     bool lido = false;
     // Arquivo danificado: a mensagem do erro; a tela fica sem concursos, mas marcar um
     // resultado à mão e conferir continuam valendo.
+    m_resultados.clear();
     Proteger(this, [&] {
-        const auto caminho = CaminhoDeDados(Servicos().pastas, kArquivoDeResultados);
-        CListaDeResultados lidos;
-        {
-            CCursorDeEspera espera;
-            lido = LerArquivoDeResultados(caminho, lidos);
-        }
-        if (!lido)
-            MostrarAviso(this, QStringLiteral("Erro ao Abrir Arquivo"));
-        m_resultados = std::move(lidos);
+        auto lidos = ResultadosNaTela(this, Servicos().pastas);
+        lido = lidos.has_value();
+        if (lido)
+            m_resultados = std::move(*lidos);
     });
     if (lido)
         PreencherConcursos();

@@ -12,8 +12,8 @@ const QString kErroAoSalvar = QStringLiteral("Erro ao Salvar Arquivo");
 
 } // namespace
 
-CComandosDeResultados::CComandosDeResultados(const IPastas& pastas, QWidget* janela)
-    : m_pastas(pastas), m_janela(janela)
+CComandosDeResultados::CComandosDeResultados(const IPastas& pastas, const IRelogio& relogio, QWidget* janela)
+    : m_pastas(pastas), m_relogio(relogio), m_janela(janela)
 {
 }
 
@@ -22,7 +22,7 @@ void CComandosDeResultados::OnInserirResultado()
     // Arquivo danificado: o erro acaba o comando, sem gravar nada, e é mostrado por Proteger.
     Proteger(m_janela, [this] {
         const auto caminho = CaminhoDeDados(m_pastas, kArquivoDeResultados);
-        CResultadoVarentaDlg dialogo(m_janela);
+        CResultadoVarentaDlg dialogo(m_janela, m_relogio.Agora());
         if (dialogo.exec() != QDialog::Accepted)
             return;
         if (!CBancoDeDados::InserirResultado(caminho, NovoResultado(dialogo.Valores())))

@@ -1,9 +1,8 @@
 #include "EscolhaConcursoDlg.h"
 
-#include "ArquivoDeResultados.h"
+#include "ResultadosNaTela.h"
 #include "TextoDoConcurso.h"
 #include "UnidadesDeDialogo.h"
-#include "shell/Mensagens.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -38,12 +37,10 @@ int CEscolhaConcursoDlg::Escolher(const std::filesystem::path& caminho)
 bool CEscolhaConcursoDlg::OnInitDialog()
 {
     m_combo->clear();
-    CListaDeResultados resultados;
-    if (!LerArquivoDeResultados(m_caminho, resultados)) {
-        MostrarAviso(this, QStringLiteral("Erro ao Abrir Arquivo"));
+    const auto resultados = ResultadosNaTela(this, m_caminho);
+    if (!resultados)
         return false;
-    }
-    for (const auto& resultado : resultados)
+    for (const auto& resultado : *resultados)
         m_combo->addItem(ConcursoComCincoAlgarismos(resultado->m_concurso));
     m_combo->setCurrentIndex(0);
     return true;

@@ -14,7 +14,7 @@ public:
     explicit CEscolhaConcursoDlg(QWidget* pai = nullptr);
 
     // Mostra a lista do arquivo e devolve o número escolhido, ou -1 se o usuário
-    // desistiu. Arquivo danificado: CErroDoUsuario, antes de mostrar o diálogo.
+    // desistiu. Arquivo danificado: CArquivoDanificado, antes de mostrar o diálogo.
     int Escolher(const std::filesystem::path& caminho);
     // Preenche a lista com os concursos de m_caminho (cinco algarismos) e seleciona o
     // primeiro; falso (com "Erro ao Abrir Arquivo") se o arquivo não abre.

@@ -34,8 +34,11 @@ SData DataDoMomento(const QDate& dia, const QTime& hora)
 
 } // namespace
 
-CResultadoVarentaDlg::CResultadoVarentaDlg(QWidget* pai)
-    : QDialog(pai), m_unidades(*this), m_hora_de_abertura(QTime::currentTime())
+CResultadoVarentaDlg::CResultadoVarentaDlg(QWidget* pai, const SDiaEHora& agora)
+    : QDialog(pai),
+      m_unidades(*this),
+      m_dia_de_abertura(agora.ano, agora.mes, agora.dia),
+      m_hora_de_abertura(agora.hora, agora.minuto, agora.segundo)
 {
     setWindowTitle(QStringLiteral("Cadastro de resultados"));
     setFixedSize(m_unidades.Retangulo(0, 0, 294, 221).size());
@@ -69,7 +72,7 @@ void CResultadoVarentaDlg::CriarCampos()
 
     auto* rotulo_data = new QLabel(QStringLiteral("Data :"), this);
     rotulo_data->move(m_unidades.Ponto(183, 33));
-    m_data = new QDateEdit(QDate::currentDate(), this);
+    m_data = new QDateEdit(m_dia_de_abertura, this);
     m_data->setGeometry(m_unidades.Retangulo(206, 30, 70, 15));
     m_data->setDisplayFormat(FormatoDaDataCurta());
     m_data->setCalendarPopup(true);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "RelogioDoSistema.h"
 #include "UnidadesDeDialogo.h"
 #include "ValoresDoResultado.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QTime>
 
@@ -18,7 +20,8 @@ class QLineEdit;
 class CResultadoVarentaDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CResultadoVarentaDlg(QWidget* pai = nullptr);
+    // agora: o momento da abertura (o dia inicial do campo e a hora gravada).
+    explicit CResultadoVarentaDlg(QWidget* pai = nullptr, const SDiaEHora& agora = CRelogioDoSistema().Agora());
 
     // Os valores aceitos pelo último "OK".
     const SValoresDoResultado& Valores() const { return m_valores; }
@@ -43,5 +46,6 @@ private:
     CUnidadesDeDialogo m_unidades;
     SValoresDoResultado m_valores;
     // A data guarda a hora em que o diálogo abriu.
+    QDate m_dia_de_abertura;
     QTime m_hora_de_abertura;
 };

@@ -5,14 +5,11 @@
 #include "MainFrame.h"
 
 CDocFrameMgr::CDocFrameMgr(CDocumento& documento, const std::vector<std::unique_ptr<CFrameTemplate>>& modelos,
-                           const CFrameTemplate* padrao, CMainFrame& principal)
+                           CMainFrame& principal)
     : m_documento(documento)
 {
-    for (const auto& modelo : modelos) {
+    for (const auto& modelo : modelos)
         m_frames.push_back(std::make_unique<CFrame>(*modelo, documento, principal));
-        if (modelo.get() == padrao)
-            m_padrao = m_frames.back().get();
-    }
 }
 
 CDocFrameMgr::~CDocFrameMgr() = default;

@@ -14,12 +14,11 @@ struct CFrameTemplate;
 class CDocFrameMgr {
 public:
     CDocFrameMgr(CDocumento& documento, const std::vector<std::unique_ptr<CFrameTemplate>>& modelos,
-                 const CFrameTemplate* padrao, CMainFrame& principal);
+                 CMainFrame& principal);
     ~CDocFrameMgr();
 
     CDocumento& Documento() const { return m_documento; }
     const std::vector<std::unique_ptr<CFrame>>& Frames() const { return m_frames; }
-    CFrame* Padrao() const { return m_padrao; }
 
     // Comandos que mostram as telas (131, 149). estado nulo: executar; senão, só o estado.
     bool OnCmdMsg(int id, SEstadoDoComando* estado, const CMainFrame& principal) const;
@@ -27,5 +26,4 @@ public:
 private:
     CDocumento& m_documento;
     std::vector<std::unique_ptr<CFrame>> m_frames;
-    CFrame* m_padrao = nullptr;
 };

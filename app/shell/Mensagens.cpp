@@ -47,15 +47,24 @@ ERespostaDeTres PerguntarSimNaoCancelar(QWidget* pai, const QString& texto)
     return ERespostaDeTres::kCancelar;
 }
 
-void Proteger(QWidget* pai, const std::function<void()>& acao)
+void MostrarErroEmCurso(QWidget* pai)
 {
     try {
-        acao();
+        throw;
     } catch (const std::bad_alloc&) {
         MostrarErro(pai, QStringLiteral("Out of memory."));
     } catch (const std::exception& erro) {
         MostrarErro(pai, QString::fromStdString(erro.what()));
     } catch (...) {
         MostrarErro(pai, QString());
+    }
+}
+
+void Proteger(QWidget* pai, const std::function<void()>& acao)
+{
+    try {
+        acao();
+    } catch (...) {
+        MostrarErroEmCurso(pai);
     }
 }

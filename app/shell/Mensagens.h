@@ -19,6 +19,9 @@ enum class ERespostaDeTres { kSim, kNao, kCancelar };
 // Pergunta com "Sim", "Não" e "Cancelar"; Esc e fechar a caixa valem "Cancelar".
 ERespostaDeTres PerguntarSimNaoCancelar(QWidget* pai, const QString& texto);
 
+// Dentro de um catch: mostra o erro sendo tratado com MostrarErro ("Out of memory." quando
+// falta memória).
+void MostrarErroEmCurso(QWidget* pai);
 // Roda a ação de um comando; um erro que ela não tratou termina o comando e é mostrado
 // com MostrarErro ("Out of memory." quando falta memória).
 void Proteger(QWidget* pai, const std::function<void()>& acao);

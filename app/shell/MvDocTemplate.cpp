@@ -112,7 +112,7 @@ bool CMvDocTemplate::CriarTelasIniciais(CDocumento& documento)
 {
     if (m_principal == nullptr)
         return false;
-    auto gerenciador = std::make_unique<CDocFrameMgr>(documento, m_modelos, m_padrao, *m_principal);
+    auto gerenciador = std::make_unique<CDocFrameMgr>(documento, m_modelos, *m_principal);
     CChildFrame* foco = nullptr;
     for (const auto& frame : gerenciador->Frames()) {
         if (!frame->Modelo().m_criar_no_inicio)

@@ -1,7 +1,7 @@
 #include "Relatorios.h"
 
 #include "Comandos.h"
-#include "ErroDoUsuario.h"
+#include "ErroAoAbrirArquivo.h"
 #include "Graficos.h"
 #include "ListagemDeApostas.h"
 #include "ListagemDeResultados.h"
@@ -9,11 +9,6 @@
 #include "Navegador.h"
 #include "Servicos.h"
 #include "VarentaDoc.h"
-
-namespace {
-// Mensagem do próprio programa; as demais (arquivo danificado) encerram o comando como erro.
-constexpr const char* kErroAoAbrir = "Erro ao Abrir Arquivo";
-}
 
 bool EhComandoDeRelatorio(int id)
 {
@@ -38,12 +33,8 @@ void AbrirRelatorio(const std::function<std::filesystem::path()>& escrever, cons
     std::filesystem::path caminho;
     try {
         caminho = escrever();
-    } catch (const CErroDoUsuario& erro) {
-        const QString texto = QString::fromStdString(erro.what());
-        if (texto == QLatin1String(kErroAoAbrir))
-            MostrarAviso(pai, texto);
-        else
-            MostrarErro(pai, texto);
+    } catch (const CErroAoAbrirArquivo& erro) {
+        MostrarAviso(pai, QString::fromStdString(erro.what()));
         return;
     }
     servicos.navegador.Abrir(caminho);

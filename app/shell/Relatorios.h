@@ -12,7 +12,7 @@ struct SServicos;
 bool EhComandoDeRelatorio(int id);
 void ExecutarRelatorio(int id, const CVarentaDoc& documento, const SServicos& servicos, QWidget* pai);
 
-// Escreve o relatório e o mostra no navegador. A mensagem de uma falha vai para uma caixa:
-// aviso para os arquivos que não abrem, parada para um arquivo danificado.
+// Escreve o relatório e o mostra no navegador. Arquivo que não abre: aviso com a mensagem
+// do erro; as demais falhas (arquivo danificado) seguem como falha do comando.
 void AbrirRelatorio(const std::function<std::filesystem::path()>& escrever, const SServicos& servicos,
                     QWidget* pai);

@@ -95,10 +95,10 @@ void CVarentaApp::DefinirComandos()
     const auto com_documento = [this] { return DocumentoAberto() != nullptr; };
     m_principal->DefinirComando(
         Comando::kInserirResultado,
-        [this] { CComandosDeResultados(m_servicos.pastas, m_principal.get()).OnInserirResultado(); }, com_documento);
+        [this] { CComandosDeResultados(m_servicos.pastas, m_servicos.relogio, m_principal.get()).OnInserirResultado(); }, com_documento);
     m_principal->DefinirComando(
         Comando::kRemoverResultado,
-        [this] { CComandosDeResultados(m_servicos.pastas, m_principal.get()).OnRemoverResultado(); }, com_documento);
+        [this] { CComandosDeResultados(m_servicos.pastas, m_servicos.relogio, m_principal.get()).OnRemoverResultado(); }, com_documento);
     for (int i = 0; i < CArquivosRecentes::kTamanho; ++i)
         m_principal->DefinirComando(Comando::kArquivoRecente1 + i, [this, i] { OnArquivoRecente(i); },
                                     [this, i] { return i < m_recentes.Lista().size(); });

@@ -3,6 +3,8 @@
 // Apoio dos testes de controles e diálogos: responder a caixa de mensagem modal que um
 // clique abre e gravar capturas de tela para revisão.
 
+#include "SentinelaDeModais.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -24,10 +26,13 @@ struct SMensagemVista {
 inline std::shared_ptr<SMensagemVista> ResponderProximaMensagem()
 {
     auto vista = std::make_shared<SMensagemVista>();
+    PlanejarRespostaModal();
     QTimer::singleShot(0, [vista] {
+        CumprirRespostaModal();
         auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!caixa)
             return;
+        ReivindicarModal(caixa);
         vista->apareceu = true;
         vista->titulo = caixa->windowTitle();
         vista->texto = caixa->text();

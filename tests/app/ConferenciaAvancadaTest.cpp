@@ -112,7 +112,7 @@ TEST_F(ConferenciaAvancada, UmaLinhaPorConcursoETotalColorido)
     // Contra os pares (101, 103, ...): 5, 4, 3 e 3 acertos; contra os ímpares: 4, 5, 2 e 2.
     for (const char* placares : {"0x1 2x2 +x1 0x0 3x+", "1x0 2x2 +x1 0x0 3x+", "0x1 2x2 +x1 1x1 1x1",
                                  "0x1 2x2 +x1 2x2 2x2"})
-        AdicionarCartaoDeTeste(Doc().m_volantes, placares);
+        AdicionarCartao(Doc().m_volantes, placares);
     SGrade grade;
     UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
         EXPECT_EQ(dialogo.windowTitle(), "Conferência");
@@ -140,7 +140,7 @@ TEST_F(ConferenciaAvancada, UmaLinhaPorConcursoETotalColorido)
 TEST_F(ConferenciaAvancada, FaixaDeUmConcursoEFaixaInvertida)
 {
     GravarResultados(ArquivoDeResultados(), DezConcursos());
-    AdicionarCartaoDeTeste(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
+    AdicionarCartao(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
     SGrade um;
     SGrade invertida;
     UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
@@ -182,7 +182,7 @@ TEST_F(ConferenciaAvancada, PararNoTerceiroConcursoTerminaEleETotalizaTres)
     GravarResultados(ArquivoDeResultados(), DezConcursos());
     // Mais de mil cartões: a interface tem a vez mais de uma vez por concurso.
     for (int i = 0; i < 1500; ++i)
-        AdicionarCartaoDeTeste(Doc().m_volantes, i % 2 ? "0x1 2x2 +x1 0x0 3x+" : "1x0 2x2 +x1 0x0 3x+");
+        AdicionarCartao(Doc().m_volantes, i % 2 ? "0x1 2x2 +x1 0x0 3x+" : "1x0 2x2 +x1 0x0 3x+");
     SGrade grade;
     bool ok_durante = true;
     bool analisar_durante = true;
@@ -219,7 +219,7 @@ TEST_F(ConferenciaAvancada, PararNoTerceiroConcursoTerminaEleETotalizaTres)
 
 TEST_F(ConferenciaAvancada, SemArquivoSeletoresVaziosETotalDeZeros)
 {
-    AdicionarCartaoDeTeste(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
+    AdicionarCartao(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
     SGrade grade;
     QStringList mensagens;
     m_respostas.AceitarMensagem();

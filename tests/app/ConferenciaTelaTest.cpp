@@ -137,7 +137,7 @@ TEST_F(ConferenciaTela, EscolherConcursoMarcaOResultadoENenhumVoltaAoZero)
 TEST_F(ConferenciaTela, LimparTudoZeraOResultadoEMantemOConcursoEscolhido)
 {
     GravarTresConcursos();
-    AdicionarCartaoDeTeste(Doc().m_volantes, "0x0 0x0 2x2 1x1 0x0");  // 3 acertos no 123456
+    AdicionarCartao(Doc().m_volantes, "0x0 0x0 2x2 1x1 0x0");  // 3 acertos no 123456
     CConferenciaForm& tela = AbrirTela();
     Escolher(tela.m_concurso, 3);
     Clicar(tela.m_botao_conferir);
@@ -195,7 +195,7 @@ TEST_F(ConferenciaTela, ConferirMostraOResumoEOsPremiadosComSuasCores)
     // Posições: 1 e 3 com 5 acertos, 2 com 4, 4 com 3, 5 sem acerto.
     for (const char* placares : {"1x0 2x2 +x1 0x0 3x+", "1x0 2x2 +x1 0x0 3x3", "1x0 2x2 +x1 0x0 3x+",
                                  "1x0 2x2 +x1 1x1 3x3", "0x0 0x0 0x0 1x1 0x0"})
-        AdicionarCartaoDeTeste(Doc().m_volantes, placares);
+        AdicionarCartao(Doc().m_volantes, placares);
     CConferenciaForm& tela = AbrirTela();
     Marcar(*tela.m_grade, kColunas123);
 
@@ -225,7 +225,7 @@ TEST_F(ConferenciaTela, ConferirMostraOResumoEOsPremiadosComSuasCores)
 
 TEST_F(ConferenciaTela, SemArquivoDeResultadosOSeletorFicaVazioEAConferenciaFunciona)
 {
-    AdicionarCartaoDeTeste(Doc().m_volantes, "0x0 0x0 0x0 0x0 0x0");
+    AdicionarCartao(Doc().m_volantes, "0x0 0x0 0x0 0x0 0x0");
     CRespostasModais respostas;
     respostas.AceitarMensagem();
     respostas.AceitarMensagem();

@@ -1,5 +1,7 @@
 #include "Interacao.h"
 
+#include "SentinelaDeModais.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -15,8 +17,15 @@ CRespostasModais::CRespostasModais()
     m_relogio.start(5);
 }
 
+CRespostasModais::~CRespostasModais()
+{
+    for (size_t i = 0; i < m_fila.size(); ++i)
+        CumprirRespostaModal();
+}
+
 void CRespostasModais::Responder(std::function<void(QWidget*)> acao)
 {
+    PlanejarRespostaModal();
     m_fila.push_back(std::move(acao));
 }
 
@@ -48,8 +57,10 @@ void CRespostasModais::Verificar()
     if (modal == nullptr || modal == m_ultimo || m_fila.empty() || !modal->isVisible())
         return;
     m_ultimo = modal;
+    ReivindicarModal(modal);
     auto acao = std::move(m_fila.front());
     m_fila.pop_front();
+    CumprirRespostaModal();
     // Fora deste temporizador, para que um diálogo aberto pela própria resposta também
     // seja atendido (um temporizador não dispara de novo enquanto trata o seu evento).
     QTimer::singleShot(0, this, [acao = std::move(acao), alvo = QPointer<QWidget>(modal)] {

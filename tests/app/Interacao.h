@@ -28,6 +28,7 @@ public:
     };
 
     CRespostasModais();
+    ~CRespostasModais() override;
 
     void Responder(std::function<void(QWidget*)> acao);
     // A próxima caixa de mensagem é fechada com OK; o texto e o ícone ficam guardados.

@@ -9,7 +9,7 @@
 
 CProgramaEmTeste::CProgramaEmTeste()
     : m_pastas(m_pasta / "documentos", m_pasta / "instalacao"),
-      m_app(SServicos{m_configuracoes, m_pastas, m_navegador})
+      m_app(SServicos{m_configuracoes, m_pastas, m_navegador, m_relogio})
 {
     std::filesystem::create_directories(Documentos());
     std::filesystem::create_directories(Instalacao());

@@ -7,6 +7,7 @@
 #include "Navegador.h"
 #include "PastaTemporaria.h"
 #include "Pastas.h"
+#include "RelogioParado.h"
 #include "shell/VarentaApp.h"
 
 #include <QStringList>
@@ -47,5 +48,6 @@ public:
     CConfiguracoesEmMemoria m_configuracoes;
     CPastasFixas m_pastas;
     CNavegadorDeTeste m_navegador;
+    CRelogioParado m_relogio;
     CVarentaApp m_app;
 };

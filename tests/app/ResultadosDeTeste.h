@@ -1,14 +1,13 @@
 #pragma once
 
 // Apoio dos testes da conferência e da manutenção dos resultados: arquivos de resultados
-// e cartões montados a partir de placares escritos como "1x0 2x2 +x1 0x0 3x+".
+// montados a partir de placares escritos como "1x0 2x2 +x1 0x0 3x+" (os cartões vêm de
+// Montagem.h).
 
 #include "ArquivoDeResultados.h"
-#include "CartaoCheio.h"
-#include "ListaDeVolantes.h"
+#include "Montagem.h"
 #include "PlacaresEmTexto.h"
 #include "ValoresDoResultado.h"
-#include "Volante.h"
 
 #include <gtest/gtest.h>
 
@@ -50,15 +49,3 @@ inline std::vector<int> ConcursosGravados(const std::filesystem::path& arquivo)
     return concursos;
 }
 
-// Cartão com as células da tabela cheia que têm esses placares.
-inline void AdicionarCartaoDeTeste(CListaDeVolantes& volantes, const std::string& placares)
-{
-    const auto colunas = LerPlacares(placares);
-    auto* cartao = new CVolante;
-    cartao->m_qtde = 5;
-    for (int jogo = 0; jogo < 5; ++jogo)
-        for (int k = 0; k < 25; ++k)
-            if (kColunasDaCelula[k][0] == colunas[2 * jogo] && kColunasDaCelula[k][1] == colunas[2 * jogo + 1])
-                cartao->m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, k);
-    volantes.Adicionar(cartao);
-}

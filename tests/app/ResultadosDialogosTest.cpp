@@ -6,6 +6,7 @@
 #include "ResultadosDeTeste.h"
 
 #include "CaminhoDeDados.h"
+#include "DataDoResultado.h"
 #include "controles/DinheiroEdit.h"
 #include "resultados/EscolhaConcursoDlg.h"
 #include "resultados/GradeDoResultado.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDateTime>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,11 +42,6 @@ void Digitar(QLineEdit* campo, const QString& texto)
     campo->selectAll();
     QTest::keyClick(campo, Qt::Key_Delete);
     QTest::keyClicks(campo, texto);
-}
-
-double DiasDesdeODiaZero(const QDate& dia)
-{
-    return double(QDate(1899, 12, 30).daysTo(dia));
 }
 
 class ResultadosDialogos : public testing::Test {
@@ -106,23 +101,25 @@ protected:
 
 TEST_F(ResultadosDialogos, DialogoNovoConfirmadoGravaOConcursoZeroDeHoje)
 {
-    const QDateTime antes = QDateTime::currentDateTime();
-    Inserir([](CResultadoVarentaDlg& dialogo) {
-        EXPECT_EQ(dialogo.windowTitle(), "Cadastro de resultados");
-        EXPECT_EQ(dialogo.m_data->date(), QDate::currentDate());
-        EXPECT_TRUE(dialogo.m_data->calendarPopup());
-        SalvarCaptura(&dialogo, QStringLiteral("cadastro_de_resultados.png"));
-        Confirmar(dialogo);
-    });
+    // O dia e a hora vêm do relógio do programa no momento em que o diálogo abre.
+    const SDiaEHora momentos[] = {{2011, 7, 9, 14, 35, 20}, {1999, 12, 31, 23, 59, 59}, {2030, 1, 1, 0, 0, 0}};
+    for (const SDiaEHora& momento : momentos) {
+        m_programa.m_relogio.m_momento = momento;
+        Inserir([&](CResultadoVarentaDlg& dialogo) {
+            EXPECT_EQ(dialogo.windowTitle(), "Cadastro de resultados");
+            EXPECT_EQ(dialogo.m_data->date(), QDate(momento.ano, momento.mes, momento.dia));
+            EXPECT_TRUE(dialogo.m_data->calendarPopup());
+            SalvarCaptura(&dialogo, QStringLiteral("cadastro_de_resultados.png"));
+            Confirmar(dialogo);
+        });
+        const auto gravados = ResultadosGravados(m_arquivo);
+        ASSERT_EQ(gravados.size(), 1u);
+        EXPECT_EQ(gravados[0]->m_data.estado, SData::kValida);
+        EXPECT_EQ(gravados[0]->m_data.valor, DataDoCalendario(momento).valor) << momento.ano;
+    }
     const auto gravados = ResultadosGravados(m_arquivo);
-    ASSERT_EQ(gravados.size(), 1u);
     const CResultadoVarenta& novo = *gravados[0];
     EXPECT_EQ(novo.m_concurso, 0);
-    EXPECT_EQ(novo.m_data.estado, SData::kValida);
-    EXPECT_EQ(std::floor(novo.m_data.valor), DiasDesdeODiaZero(antes.date()));
-    // A hora é a da abertura do diálogo.
-    const double hora = antes.time().msecsSinceStartOfDay() / 86400000.0;
-    EXPECT_NEAR(novo.m_data.valor - std::floor(novo.m_data.valor), hora, 60.0 / 86400);
     EXPECT_EQ(novo.m_acumulado, 0);
     EXPECT_EQ(novo.m_valorAcumulado, 0.0);
     for (int acertos = 3; acertos <= 5; ++acertos) {

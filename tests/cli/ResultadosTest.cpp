@@ -5,13 +5,13 @@
 #include "DataDoResultado.h"
 #include "PastaTemporaria.h"
 #include "PastasDoSistema.h"
+#include "RelogioParado.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <sstream>
 
@@ -101,18 +101,27 @@ TEST_F(ComandoResultadosTest, InserirSubstituiEOrdenaERemoverTiraOConcurso)
     EXPECT_EQ(gravados[1]->m_concurso, 30);
 }
 
-TEST_F(ComandoResultadosTest, SemDataGravaOMomentoAtual)
+TEST_F(ComandoResultadosTest, SemDataGravaOMomentoDoRelogio)
 {
-    const std::time_t agora = std::time(nullptr);
-    ASSERT_EQ(Rodar({"inserir", "--concurso", "5", "--placares", "0x0 0x0 0x0 0x0 0x0"}).codigo, 0);
-    std::tm local{};
-    localtime_r(&agora, &local);
-    const double inicio = DataDoCalendario({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                                            local.tm_min, local.tm_sec})
-                              .valor;
-    const double gravada = Gravados()[0]->m_data.valor;
-    EXPECT_GE(gravada, inicio);
-    EXPECT_LT(gravada, inicio + 60.0 / 86400);
+    const SDiaEHora momentos[] = {{2011, 7, 9, 14, 35, 20}, {1999, 12, 31, 23, 59, 59}, {2030, 1, 1, 0, 0, 0}};
+    for (const SDiaEHora& momento : momentos) {
+        std::ostringstream saida;
+        std::ostringstream erros;
+        const CRelogioParado relogio(momento);
+        ASSERT_EQ(ComandoResultadosComRelogio({"inserir", "--concurso", "5", "--placares", "0x0 0x0 0x0 0x0 0x0"},
+                                              relogio, saida, erros),
+                  0)
+            << erros.str();
+        EXPECT_EQ(Gravados()[0]->m_data.valor, DataDoCalendario(momento).valor) << momento.ano;
+    }
+    // O dia dado vale à meia-noite, seja qual for o relógio.
+    std::ostringstream saida;
+    std::ostringstream erros;
+    ASSERT_EQ(ComandoResultadosComRelogio({"inserir", "--concurso", "5", "--data", "15/03/2004", "--placares",
+                                           "0x0 0x0 0x0 0x0 0x0"},
+                                          CRelogioParado(), saida, erros),
+              0);
+    EXPECT_EQ(Gravados()[0]->m_data.valor, 38061.0);
 }
 
 TEST_F(ComandoResultadosTest, ValoresRuinsNaoMexemNoArquivo)

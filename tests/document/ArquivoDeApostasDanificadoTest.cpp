@@ -1,5 +1,6 @@
 #include "ArquivoDeApostas.h"
 
+#include "ArquivoDanificado.h"
 #include "BytesHex.h"
 #include "CartaoCheio.h"
 #include "Chave.h"
@@ -31,7 +32,7 @@ protected:
         try {
             LerArquivoDeApostas(arquivo);
             return true;
-        } catch (const CErroDoUsuario& erro) {
+        } catch (const CArquivoDanificado& erro) {
             EXPECT_STREQ(erro.what(), "Unexpected file format.") << nome;
         } catch (const std::exception& erro) {
             ADD_FAILURE() << nome << ": " << erro.what();

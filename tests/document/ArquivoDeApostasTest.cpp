@@ -4,6 +4,7 @@
 #include "CartaoCheio.h"
 #include "Chave.h"
 #include "DocumentosDeTeste.h"
+#include "ErroAoAbrirArquivo.h"
 #include "ErroDoUsuario.h"
 #include "PastaTemporaria.h"
 #include "ScoreGrupo.h"
@@ -163,8 +164,9 @@ TEST_F(ArquivoDeApostas, ArquivoQueNaoAbre)
         try {
             LerArquivoDeApostas(caminho);
             ADD_FAILURE() << caminho;
-        } catch (const CErroDoUsuario& erro) {
+        } catch (const CErroAoAbrirArquivo& erro) {
             EXPECT_STREQ(erro.what(), "Failed to open document.");
+            EXPECT_EQ(erro.Caminho(), caminho);
         }
     }
 }

@@ -2,6 +2,8 @@
 #include "PastasDoSistema.h"
 #include "PastaTemporaria.h"
 
+#include <QStandardPaths>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -47,6 +49,16 @@ TEST(PastasDoSistema, DocumentosEInstalacao)
     EXPECT_EQ(pastas.PastaDeDocumentos(), std::filesystem::path(std::getenv("HOME")) / "Documents");
     // A pasta de instalação é a do executável (aqui, a dos testes).
     EXPECT_TRUE(std::filesystem::exists(pastas.PastaDeInstalacao() / "testes_platform"));
+}
+
+// Nem as pastas de configuração e dados do sistema (XDG_*_DIRS) escapam da pasta temporária.
+TEST(AmbienteDosTestes, PastasDoUsuarioEDoSistemaFicamNaPastaTemporaria)
+{
+    const std::string casa = std::getenv("HOME");
+    for (const auto tipo : {QStandardPaths::GenericConfigLocation, QStandardPaths::GenericDataLocation,
+                            QStandardPaths::GenericCacheLocation})
+        for (const QString& pasta : QStandardPaths::standardLocations(tipo))
+            EXPECT_TRUE(pasta.toStdString().starts_with(casa)) << pasta.toStdString();
 }
 
 } // namespace

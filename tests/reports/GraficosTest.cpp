@@ -1,7 +1,7 @@
 #include "Graficos.h"
 
 #include "Cp1252.h"
-#include "ErroDoUsuario.h"
+#include "ErroAoAbrirArquivo.h"
 #include "Montagem.h"
 #include "PastasDeTeste.h"
 
@@ -174,7 +174,7 @@ TEST_F(Graficos, SemArquivoDeResultados)
     try {
         EscreverGrafico(m_pastas.Pastas(), EGrafico::TotalDeGols);
         FAIL() << "devia falhar";
-    } catch (const CErroDoUsuario& erro) {
+    } catch (const CErroAoAbrirArquivo& erro) {
         EXPECT_STREQ(erro.what(), "Erro ao Abrir Arquivo");
     }
     EXPECT_FALSE(fs::exists(m_pastas.Dados() / "relatorios" / "VarentaFrequencia.htm"));

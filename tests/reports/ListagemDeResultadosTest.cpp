@@ -1,6 +1,7 @@
 #include "ListagemDeResultados.h"
 
-#include "ErroDoUsuario.h"
+#include "ArquivoDanificado.h"
+#include "ErroAoAbrirArquivo.h"
 #include "Montagem.h"
 #include "PastasDeTeste.h"
 
@@ -83,7 +84,7 @@ TEST_F(ListagemDeResultados, SemArquivoDeResultadosNadaEhEscrito)
     try {
         EscreverListagemDeResultados(m_pastas.Pastas());
         FAIL() << "devia falhar";
-    } catch (const CErroDoUsuario& erro) {
+    } catch (const CErroAoAbrirArquivo& erro) {
         EXPECT_STREQ(erro.what(), "Erro ao Abrir Arquivo");
     }
     EXPECT_FALSE(fs::exists(Relatorio()));
@@ -98,7 +99,7 @@ TEST_F(ListagemDeResultados, ArquivoDanificadoMostraAMensagemDeleEMantemORelator
     try {
         EscreverListagemDeResultados(m_pastas.Pastas());
         FAIL() << "devia falhar";
-    } catch (const CErroDoUsuario& erro) {
+    } catch (const CArquivoDanificado& erro) {
         const fs::path resultados = m_pastas.Dados() / "resultados" / "Varenta.dat";
         EXPECT_EQ(erro.what(), "Attempted to access " + resultados.string() + " past its end.");
     }
@@ -128,7 +129,7 @@ TEST_F(ListagemDeResultados, RelatorioQueNaoPodeSerCriado)
     try {
         EscreverListagemDeResultados(m_pastas.Pastas());
         FAIL() << "devia falhar";
-    } catch (const CErroDoUsuario& erro) {
+    } catch (const CErroAoAbrirArquivo& erro) {
         EXPECT_STREQ(erro.what(), "Erro ao Abrir Arquivo");
     }
 }

@@ -1,7 +1,7 @@
 #include "ArquivoDeResultados.h"
 
+#include "ArquivoDanificado.h"
 #include "BytesHex.h"
-#include "ErroDoUsuario.h"
 #include "PastaTemporaria.h"
 
 #include <gtest/gtest.h>
@@ -190,7 +190,7 @@ TEST_F(ArquivoDeResultados, ArquivoDanificadoDizOQueHouveComOCaminhoCompleto)
         try {
             LerArquivoDeResultados(arquivo, lista);
             ADD_FAILURE() << caso.nome;
-        } catch (const CErroDoUsuario& erro) {
+        } catch (const CArquivoDanificado& erro) {
             EXPECT_EQ(erro.what(), mensagem) << caso.nome;
         }
         EXPECT_EQ(lista.size(), 1u) << caso.nome;

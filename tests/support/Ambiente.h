@@ -2,5 +2,6 @@
 
 #include <filesystem>
 
-// Aponta HOME e as pastas XDG para dentro de base (criando-as).
+// Aponta HOME e as pastas XDG (as do usuário e as do sistema) para dentro de base,
+// criando-as.
 void IsolarAmbiente(const std::filesystem::path& base);
