@@ -12,7 +12,8 @@ struct SServicos;
 bool EhComandoDeRelatorio(int id);
 void ExecutarRelatorio(int id, const CVarentaDoc& documento, const SServicos& servicos, QWidget* pai);
 
-// Escreve o relatório e o mostra no navegador. A mensagem de uma falha vai para uma caixa:
+// Escreve o relatório, diz na barra de status onde ele ficou e o mostra no navegador;
+// parado pelo usuário, nada acontece. A mensagem de uma falha vai para uma caixa:
 // aviso para os arquivos que não abrem, parada para um arquivo danificado.
 void AbrirRelatorio(const std::function<std::filesystem::path()>& escrever, const SServicos& servicos,
                     QWidget* pai);
