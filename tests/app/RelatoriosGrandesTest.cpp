@@ -169,4 +169,15 @@ TEST_F(RelatoriosGrandes, PararNoMeioNaoDeixaArquivoEMantemOAnterior)
     EXPECT_GT(fs::file_size(Relatorio()), 30'000'000u);
 }
 
+TEST_F(RelatoriosGrandes, ComprovantesTambemDizemNaBarraDeStatusOndeFicaram)
+{
+    m_respostas.Responder([](QWidget* modal) { modal->close(); });  // o concurso, dispensado
+    m_programa.Comando(Comando::kComprovantes);
+
+    EXPECT_FALSE(m_respostas.Pendente());
+    ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 1u);
+    EXPECT_EQ(Status(), QStringLiteral("Relatório gravado em ") +
+                            QDir::toNativeSeparators(QString::fromStdString(Relatorio().string())));
+}
+
 } // namespace
