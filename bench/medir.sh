@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target bench_core bench_documento bench_conferencia medir_execucao criar_quadro_cheio quinaro-cli
+cmake --build build --target bench_core bench_documento bench_conferencia medir_execucao criar_quadro_cheio medir_telas quinaro-cli
 
 for programa in bench_core bench_documento bench_conferencia; do
   echo "== $programa"
@@ -26,3 +26,6 @@ printf '[filtros]\nm_bool_quantidade_de_gols=1\nm_max_quantidade_de_gols=0\n' \
   > "$XDG_CONFIG_HOME/Orvane Technologies/Quinaro 1.0.conf"
 $medir "gerar --filtrar (quase tudo reprovado)" "$cli" gerar "$pasta/cheio.vrt" "$pasta/um.vrt" --filtrar
 $medir "filtrar (quase tudo reprovado)" "$cli" filtrar "$pasta/todos.vrt" "$pasta/filtrado.vrt"
+
+echo "== pela tela (diálogos de progresso de verdade, sem janela visível) e a demora de Parar"
+QT_QPA_PLATFORM=offscreen build/bin/medir_telas

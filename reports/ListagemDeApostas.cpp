@@ -2,13 +2,22 @@
 
 #include "ConvencoesDosRelatorios.h"
 #include "ListaDeVolantes.h"
+#include "ProgressoDoRelatorio.h"
 #include "RelatorioHtml.h"
+#include "RelatorioInterrompido.h"
 #include "Score.h"
 #include "Volante.h"
 
 #include <string>
 
 namespace {
+
+constexpr int64_t kCartoesPorAtualizacao = 1000;
+// Linha de um cartão com as dez células: "<tr>" ou "<tr bgcolor=#D9E6F4>" (em média 12
+// bytes), dez "<td>0</td>" e "</tr>".
+constexpr int64_t kBytesPorCartao = 12 + 10 * 10 + 5;
+// Cabeçalho, títulos da tabela e rodapé, com folga.
+constexpr int64_t kBytesFixos = 4096;
 
 constexpr const char* kCabecalhoDaFonte = "<font size=\"2\" face=\"Arial, Helvetica, sans-serif\">";
 
@@ -42,7 +51,7 @@ void EscreverCabecalhoDaTabela(CRelatorioHtml& relatorio)
     relatorio << " </tr>";
 }
 
-void EscreverLinha(CRelatorioHtml& relatorio, const CVolante& volante, int numero)
+void EscreverLinha(CRelatorioHtml& relatorio, const CVolante& volante, int64_t numero)
 {
     relatorio << (numero % 2 == 1 ? "<tr>" : "<tr bgcolor=#D9E6F4>");
     for (const CScore* placar : volante.m_scores) {
@@ -56,16 +65,35 @@ void EscreverLinha(CRelatorioHtml& relatorio, const CVolante& volante, int numer
 
 } // namespace
 
+int64_t TamanhoAproximadoDaListagem(int64_t cartoes)
+{
+    return kBytesFixos + cartoes * kBytesPorCartao;
+}
+
 std::filesystem::path EscreverListagemDeApostas(const IPastas& pastas, const CListaDeVolantes& volantes)
 {
+    CProgressoDoRelatorioSilencioso silencioso;
+    return EscreverListagemDeApostas(pastas, volantes, silencioso);
+}
+
+std::filesystem::path EscreverListagemDeApostas(const IPastas& pastas, const CListaDeVolantes& volantes,
+                                                IProgressoDoRelatorio& progresso)
+{
+    progresso.Iniciar(volantes.m_qtde);
     return GravarRelatorio(pastas, kRelatorioVarenta, [&](CRelatorioHtml& relatorio) {
         EscreverCabecalhoHtml(relatorio);
         relatorio << "<b><font face=\"Arial, Helvetica, sans-serif\" size=\"4\">Listagem das Apostas</font></b><br><br>"
                   << "<table width=\"640\" border=\"0\">";
         EscreverCabecalhoDaTabela(relatorio);
-        int numero = 1;
-        for (const CVolante* volante = volantes.m_primeiro; volante != nullptr; volante = volante->m_proximo)
-            EscreverLinha(relatorio, *volante, numero++);
+        int64_t numero = 1;
+        for (const CVolante* volante = volantes.m_primeiro; volante != nullptr; volante = volante->m_proximo) {
+            EscreverLinha(relatorio, *volante, numero);
+            if (numero++ % kCartoesPorAtualizacao == 0) {
+                progresso.Atualizar(numero - 1);
+                if (progresso.PararSolicitado())
+                    throw CRelatorioInterrompido();
+            }
+        }
         for (const char* peca :
              {"</table> </tr>", "</table>", "</body> </tr>", "</table>", kRodapeDaEmpresa, "</body>", "</html>"})
             relatorio << peca;

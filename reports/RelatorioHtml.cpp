@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "ErroAoAbrirArquivo.h"
 #include "GravacaoSegura.h"
+#include "RelatorioInterrompido.h"
 
 void CRelatorioHtml::Escrever(std::string_view peca)
 {
@@ -21,10 +22,19 @@ std::filesystem::path GravarRelatorio(const IPastas& pastas, const std::string& 
                                       const std::function<void(CRelatorioHtml& relatorio)>& escrever)
 {
     const std::filesystem::path caminho = CaminhoDeDados(pastas, relativo);
+    bool interrompido = false;
     const bool gravou = GravarComSeguranca(caminho, [&](std::ostream& saida) {
         CRelatorioHtml relatorio(saida);
-        escrever(relatorio);
+        try {
+            escrever(relatorio);
+        } catch (const CRelatorioInterrompido&) {
+            // A gravação segura apaga o temporário; a parada não vira "Erro ao Abrir Arquivo".
+            interrompido = true;
+            throw;
+        }
     });
+    if (interrompido)
+        throw CRelatorioInterrompido();
     if (!gravou)
         throw CErroAoAbrirArquivo(kErroAoAbrirArquivo, caminho);
     return caminho;

@@ -1,5 +1,7 @@
 #include "ConferenciaAvancadaDlg.h"
 
+#include "GradeDaAnalise.h"
+
 #include "resultados/ResultadosNaTela.h"
 #include "resultados/TextoDoConcurso.h"
 #include "shell/Mensagens.h"
@@ -7,10 +9,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,12 +28,7 @@ CConferenciaAvancadaDlg::CConferenciaAvancadaDlg(const IPastas& pastas, QWidget*
     setWindowTitle(QStringLiteral("Conferência"));
     m_inicial = new QComboBox(this);
     m_final = new QComboBox(this);
-    m_grade = new QTableWidget(this);
-    m_grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grade->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grade->horizontalHeader()->hide();
-    m_grade->verticalHeader()->hide();
-    m_grade->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    m_grade = new CGradeDaAnalise(this);
     m_botao_analisar = new QPushButton(QStringLiteral("Analisar"), this);
     m_botao_parar = new QPushButton(QStringLiteral("Parar"), this);
     m_botao_ok = new QPushButton(QStringLiteral("OK"), this);
@@ -69,10 +64,11 @@ int CConferenciaAvancadaDlg::AbrirAnalise(const CListaDeVolantes& volantes)
     return exec();
 }
 
+// A linha e a coluna fixas são os cabeçalhos da grade.
 void CConferenciaAvancadaDlg::PrepararGrade()
 {
-    m_grade->setRowCount(1);
-    m_grade->setColumnCount(1);
+    m_grade->setRowCount(0);
+    m_grade->setColumnCount(0);
 }
 
 void CConferenciaAvancadaDlg::Analisar() {}

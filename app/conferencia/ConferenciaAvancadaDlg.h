@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ResultadoVarenta.h"
+#include "dialogos/RitmoDaInterface.h"
 
 #include <QDialog>
 
@@ -8,7 +9,7 @@ class CListaDeVolantes;
 class IPastas;
 class QComboBox;
 class QPushButton;
-class QTableWidget;
+class CGradeDaAnalise;
 
 // "Conferência": os cartões do documento conferidos com cada concurso de uma faixa do
 // arquivo de resultados. A parte geral: a grade, os dois seletores de concurso, a lista
@@ -29,10 +30,11 @@ public:
     int PosicaoInicial() const;
     int PosicaoFinal() const;
     bool Analisando() const { return m_analisando; }
+    void TrocarRelogioDoRitmo(CRitmoDaInterface::Relogio relogio) { m_ritmo.TrocarRelogio(std::move(relogio)); }
 
     QComboBox* m_inicial = nullptr;
     QComboBox* m_final = nullptr;
-    QTableWidget* m_grade = nullptr;
+    CGradeDaAnalise* m_grade = nullptr;
     QPushButton* m_botao_analisar = nullptr;
     QPushButton* m_botao_parar = nullptr;
     QPushButton* m_botao_ok = nullptr;
@@ -52,6 +54,8 @@ protected:
     CListaDeResultados m_resultados;
     const CListaDeVolantes* m_volantes = nullptr;
     bool m_parar = false;
+    // A vez da interface durante a análise: repintar e atender "Parar".
+    CRitmoDaInterface m_ritmo;
 
 private:
     void PreencherSeletores();

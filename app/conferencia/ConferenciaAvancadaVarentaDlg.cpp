@@ -1,5 +1,7 @@
 #include "ConferenciaAvancadaVarentaDlg.h"
 
+#include "GradeDaAnalise.h"
+
 #include "AnaliseDeConcursos.h"
 #include "shell/CursorDeEspera.h"
 
@@ -10,7 +12,8 @@
 
 namespace {
 
-constexpr int kColunas = 7;
+// As seis classes de acertos; os concursos ficam no cabeçalho das linhas.
+constexpr int kColunas = 6;
 const QColor kCorDoTotal(240, 240, 150);
 
 // Fundo das células de 3, 4 e 5 acertos de um concurso (só quando passam de 0).
@@ -30,7 +33,7 @@ QColor CorDaClasse(int acertos)
 
 QStringList Cabecalhos()
 {
-    QStringList textos = {QStringLiteral("Concursos"), QStringLiteral("Sem Acerto"), QStringLiteral("1 Acerto")};
+    QStringList textos = {QStringLiteral("Sem Acerto"), QStringLiteral("1 Acerto")};
     for (int acertos = 2; acertos <= 5; ++acertos)
         textos.append(QStringLiteral("%1 acertos").arg(acertos));
     return textos;
@@ -42,14 +45,8 @@ void CConferenciaAvancadaVarentaDlg::PrepararGrade()
 {
     CConferenciaAvancadaDlg::PrepararGrade();
     m_grade->setColumnCount(kColunas);
-    const QStringList cabecalhos = Cabecalhos();
-    for (int coluna = 0; coluna < kColunas; ++coluna) {
-        auto* item = new QTableWidgetItem(cabecalhos[coluna]);
-        item->setTextAlignment(Qt::AlignCenter);
-        item->setBackground(palette().button());
-        m_grade->setItem(0, coluna, item);
-    }
-    m_grade->resizeColumnsToContents();
+    m_grade->setHorizontalHeaderLabels(Cabecalhos());
+    m_grade->DefinirTextoDoCanto(QStringLiteral("Concursos"));
     CarregarResultados();
 }
 
@@ -57,35 +54,37 @@ void CConferenciaAvancadaVarentaDlg::Analisar()
 {
     MarcarAnalise(true);
     m_parar = false;
-    m_grade->setRowCount(1);
+    m_grade->setRowCount(0);
     const int inicial = PosicaoInicial();
     const int final = PosicaoFinal();
-    m_grade->setRowCount(CAnaliseDeConcursos::LinhasDaGrade(inicial, final));
-    m_linha_atual = 1;
+    // A linha de títulos da faixa é o cabeçalho da grade.
+    const int linhas = CAnaliseDeConcursos::LinhasDaGrade(inicial, final) - 1;
+    m_grade->setRowCount(linhas);
+    for (int linha = 0; linha < linhas; ++linha)
+        m_grade->DefinirTextoDaLinha(linha, QString());
+    m_linha_atual = 0;
+    m_ritmo.Reiniciar();
 
     CAnaliseDeConcursos analise(m_resultados);
     analise.Analisar(*m_volantes, inicial, final, *this);
 
-    auto* total = new QTableWidgetItem(QStringLiteral("Total:"));
-    total->setTextAlignment(Qt::AlignCenter);
-    total->setBackground(palette().button());
-    m_grade->setItem(m_linha_atual, 0, total);
+    m_grade->DefinirTextoDaLinha(m_linha_atual, QStringLiteral("Total:"));
     EscreverContagens(m_linha_atual, analise.Total(), true);
+    // Só agora as contagens são conhecidas: larguras antes disso cortariam os números.
+    m_grade->AjustarLarguras();
     m_grade->viewport()->update();
     MarcarAnalise(false);
 }
 
 void CConferenciaAvancadaVarentaDlg::BombearMensagens()
 {
-    QCoreApplication::processEvents();
+    if (m_ritmo.ChegouAVez())
+        QCoreApplication::processEvents();
 }
 
 void CConferenciaAvancadaVarentaDlg::ConcursoConcluido(const SLinhaDaAnalise& linha)
 {
-    auto* concurso = new QTableWidgetItem(QString::number(linha.m_concurso));
-    concurso->setTextAlignment(Qt::AlignCenter);
-    concurso->setBackground(palette().button());
-    m_grade->setItem(m_linha_atual, 0, concurso);
+    m_grade->DefinirTextoDaLinha(m_linha_atual, QString::number(linha.m_concurso));
     EscreverContagens(m_linha_atual, linha.m_acertos, false);
     ++m_linha_atual;
     m_grade->viewport()->update();
@@ -100,6 +99,6 @@ void CConferenciaAvancadaVarentaDlg::EscreverContagens(int linha, const std::arr
             item->setBackground(kCorDoTotal);
         else if (acertos[k] > 0 && CorDaClasse(k).isValid())
             item->setBackground(CorDaClasse(k));
-        m_grade->setItem(linha, k + 1, item);
+        m_grade->setItem(linha, k, item);
     }
 }

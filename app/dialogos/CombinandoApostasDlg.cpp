@@ -61,19 +61,30 @@ void CCombinandoApostasDlg::Iniciar(const std::string& rotulo, bool habilitar_pa
     m_reprovadas->setText(QStringLiteral("0"));
     m_barra->setRange(0, kFimDaBarraDeProgresso);
     m_barra->setValue(0);
+    m_contagem_geradas = 0;
+    m_contagem_aprovadas = 0;
+    m_ritmo.Reiniciar();
 }
 
+// Só guarda: os textos são refeitos quando a interface tem a vez.
 void CCombinandoApostasDlg::Atualizar(double geradas, double aprovadas)
 {
-    m_geradas->setText(QString::fromStdString(FormatarContador(geradas)));
-    m_aprovadas->setText(QString::fromStdString(FormatarContador(aprovadas)));
-    m_reprovadas->setText(QString::fromStdString(FormatarContador(geradas - aprovadas)));
-    m_barra->setValue(PosicaoDaGeracao(geradas));
+    m_contagem_geradas = geradas;
+    m_contagem_aprovadas = aprovadas;
+    emit Atualizado(geradas);
 }
 
 void CCombinandoApostasDlg::BombearMensagens()
 {
-    TratarEventosPendentes();
+    DarAVezAInterface();
+}
+
+void CCombinandoApostasDlg::MostrarContadores()
+{
+    m_geradas->setText(QString::fromStdString(FormatarContador(m_contagem_geradas)));
+    m_aprovadas->setText(QString::fromStdString(FormatarContador(m_contagem_aprovadas)));
+    m_reprovadas->setText(QString::fromStdString(FormatarContador(m_contagem_geradas - m_contagem_aprovadas)));
+    m_barra->setValue(PosicaoDaGeracao(m_contagem_geradas));
 }
 
 bool CCombinandoApostasDlg::PararSolicitado() const
@@ -85,6 +96,7 @@ bool CCombinandoApostasDlg::PararSolicitado() const
 void CCombinandoApostasDlg::Concluir(double geradas, double aprovadas)
 {
     Atualizar(geradas, aprovadas);
+    MostrarContadores();
     m_rotulo->setText(QStringLiteral("Operação Concluída ..."));
     m_barra->setValue(kFimDaBarraDeProgresso);
     m_executando = 0;

@@ -27,10 +27,17 @@ public:
     QString Reprovadas() const;
     QProgressBar* Barra() const { return m_barra; }
 
+signals:
+    // A cada Atualizar da geração (de mil em mil cartões), antes de a interface ter a vez.
+    void Atualizado(double geradas);
+
 protected:
     void AoPressionarBotao() override;
+    void MostrarContadores() override;
 
 private:
+    double m_contagem_geradas = 0;
+    double m_contagem_aprovadas = 0;
     QLabel* m_rotulo;
     QLabel* m_geradas;
     QLabel* m_aprovadas;

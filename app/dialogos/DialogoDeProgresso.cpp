@@ -44,7 +44,10 @@ void CDialogoDeProgresso::Fechar()
     done(QDialog::Rejected);
 }
 
-void CDialogoDeProgresso::TratarEventosPendentes()
+void CDialogoDeProgresso::DarAVezAInterface()
 {
+    if (!m_ritmo.ChegouAVez())
+        return;
+    MostrarContadores();
     QCoreApplication::processEvents();
 }

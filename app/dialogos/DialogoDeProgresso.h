@@ -1,8 +1,11 @@
 #pragma once
 
+#include "RitmoDaInterface.h"
+
 #include <QDialog>
 
 #include <cstdint>
+#include <utility>
 
 class QPushButton;
 
@@ -19,6 +22,7 @@ public:
 
     QPushButton* Botao() const { return m_botao; }
     void reject() override;
+    void TrocarRelogioDoRitmo(CRitmoDaInterface::Relogio relogio) { m_ritmo.TrocarRelogio(std::move(relogio)); }
 
 protected:
     virtual void AoPressionarBotao() = 0;
@@ -27,8 +31,11 @@ protected:
     void MostrarBotaoParar();
     void MostrarBotaoFechar();
     void Fechar();
-    // Trata os eventos pendentes da interface (o botão é atendido aqui).
-    static void TratarEventosPendentes();
+    // Nos pontos de bombeamento: quando chegou a vez da interface, mostra os contadores
+    // (MostrarContadores) e trata os eventos pendentes (o botão é atendido aqui).
+    void DarAVezAInterface();
+    virtual void MostrarContadores() = 0;
 
     QPushButton* m_botao;
+    CRitmoDaInterface m_ritmo;
 };

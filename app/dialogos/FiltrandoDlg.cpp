@@ -88,10 +88,22 @@ void CFiltrandoDlg::Iniciar()
     m_reprovadas->setText(QStringLiteral("0"));
     m_estimado->setText(Texto(FormatarDuracao(0)));
     m_porcentagem->setText(QStringLiteral("0"));
+    m_contagem_verificadas = 0;
+    m_contagem_reprovadas = 0;
+    m_ritmo.Reiniciar();
 }
 
+// Só guarda: os textos são refeitos quando a interface tem a vez e no fim.
 void CFiltrandoDlg::Atualizar(int verificadas, int reprovadas)
 {
+    m_contagem_verificadas = verificadas;
+    m_contagem_reprovadas = reprovadas;
+}
+
+void CFiltrandoDlg::MostrarContadores()
+{
+    const int verificadas = m_contagem_verificadas;
+    const int reprovadas = m_contagem_reprovadas;
     m_barra->setValue(PosicaoDaFiltragem(verificadas, m_total));
     const int64_t decorrido = m_relogio() - m_inicio;
     m_decorrido_texto->setText(Texto(FormatarDuracao(static_cast<double>(decorrido))));
@@ -105,7 +117,7 @@ void CFiltrandoDlg::Atualizar(int verificadas, int reprovadas)
 
 void CFiltrandoDlg::BombearMensagens()
 {
-    TratarEventosPendentes();
+    DarAVezAInterface();
 }
 
 bool CFiltrandoDlg::PararSolicitado() const
@@ -115,6 +127,7 @@ bool CFiltrandoDlg::PararSolicitado() const
 
 void CFiltrandoDlg::Concluir()
 {
+    MostrarContadores();
     m_parar = 1;
     MostrarBotaoFechar();
     showNormal();

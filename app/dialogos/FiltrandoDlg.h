@@ -42,9 +42,12 @@ public:
 
 protected:
     void AoPressionarBotao() override;
+    void MostrarContadores() override;
 
 private:
     Relogio m_relogio;
+    int m_contagem_verificadas = 0;
+    int m_contagem_reprovadas = 0;
     QLabel* m_decorrido_texto;
     QLabel* m_estimado;
     QLabel* m_verificadas;

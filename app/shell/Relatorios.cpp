@@ -1,14 +1,71 @@
 #include "Relatorios.h"
 
+#include "BloqueioDaInterface.h"
 #include "Comandos.h"
+#include "CursorDeEspera.h"
 #include "ErroAoAbrirArquivo.h"
 #include "Graficos.h"
+#include "ListaDeVolantes.h"
 #include "ListagemDeApostas.h"
 #include "ListagemDeResultados.h"
 #include "Mensagens.h"
 #include "Navegador.h"
+#include "RelatorioInterrompido.h"
 #include "Servicos.h"
 #include "VarentaDoc.h"
+#include "dialogos/GravandoRelatorioDlg.h"
+
+#include <QDir>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+// Uma listagem grande leva tempo e disco: o usuário sabe do tamanho antes e pode desistir.
+bool ConfirmarTamanho(int64_t cartoes, QWidget* pai)
+{
+    if (cartoes <= kCartoesSemAvisoDeTamanho)
+        return true;
+    const double megabytes = static_cast<double>(TamanhoAproximadoDaListagem(cartoes)) / 1e6;
+    QMessageBox caixa(QMessageBox::Question, TituloDasMensagens(),
+                      QStringLiteral("A listagem dos %1 cartões terá cerca de %2 MB. Deseja gravá-la?")
+                          .arg(cartoes)
+                          .arg(megabytes, 0, 'f', 0),
+                      QMessageBox::NoButton, pai);
+    QPushButton* sim = caixa.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    caixa.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    caixa.setDefaultButton(sim);
+    caixa.exec();
+    return caixa.clickedButton() == sim;
+}
+
+std::filesystem::path EscreverListagemComProgresso(const CListaDeVolantes& volantes, const SServicos& servicos,
+                                                   QWidget* pai)
+{
+    CGravandoRelatorioDlg dialogo(pai);
+    CCursorDeEspera espera;
+    CBloqueioDaInterface bloqueio(&dialogo);
+    try {
+        const auto caminho = EscreverListagemDeApostas(servicos.pastas, volantes, dialogo);
+        dialogo.hide();
+        return caminho;
+    } catch (...) {
+        dialogo.hide();
+        throw;
+    }
+}
+
+// Nenhum navegador pode abrir: a barra de status diz onde o arquivo ficou.
+void AnunciarRelatorio(const std::filesystem::path& caminho, QWidget* pai)
+{
+    auto* janela = pai ? qobject_cast<QMainWindow*>(pai->window()) : nullptr;
+    if (janela == nullptr)
+        return;
+    janela->statusBar()->showMessage(QStringLiteral("Relatório gravado em %1")
+                                         .arg(QDir::toNativeSeparators(QString::fromStdString(caminho.string()))));
+}
+}  // namespace
 
 bool EhComandoDeRelatorio(int id)
 {
@@ -17,12 +74,14 @@ bool EhComandoDeRelatorio(int id)
 
 void ExecutarRelatorio(int id, const CVarentaDoc& documento, const SServicos& servicos, QWidget* pai)
 {
+    if (id == Comando::kRelatorioDeApostas && !ConfirmarTamanho(documento.m_volantes.m_qtde, pai))
+        return;
     AbrirRelatorio(
         [&]() -> std::filesystem::path {
             if (id == Comando::kResultadosVarenta)
                 return EscreverListagemDeResultados(servicos.pastas);
             if (id == Comando::kRelatorioDeApostas)
-                return EscreverListagemDeApostas(servicos.pastas, documento.m_volantes);
+                return EscreverListagemComProgresso(documento.m_volantes, servicos, pai);
             return EscreverGrafico(servicos.pastas, *GraficoDoComando(id));
         },
         servicos, pai);
@@ -33,9 +92,12 @@ void AbrirRelatorio(const std::function<std::filesystem::path()>& escrever, cons
     std::filesystem::path caminho;
     try {
         caminho = escrever();
+    } catch (const CRelatorioInterrompido&) {
+        return;
     } catch (const CErroAoAbrirArquivo& erro) {
         MostrarAviso(pai, QString::fromStdString(erro.what()));
         return;
     }
+    AnunciarRelatorio(caminho, pai);
     servicos.navegador.Abrir(caminho);
 }

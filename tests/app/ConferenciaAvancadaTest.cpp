@@ -1,18 +1,22 @@
 // Análise de vários concursos: a grade, os totais, as cores e a parada no meio.
 #include "Interacao.h"
 #include "ProgramaEmTeste.h"
+#include "RelogiosDoRitmo.h"
 #include "ResultadosDeTeste.h"
 
 #include "CaminhoDeDados.h"
 #include "VarentaDoc.h"
+#include "Volante.h"
 #include "conferencia/ConferenciaAvancadaVarentaDlg.h"
+#include "conferencia/GradeDaAnalise.h"
 #include "conferencia/ConferenciaForm.h"
 #include "shell/Documento.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,7 +33,8 @@ std::vector<std::pair<int, std::string>> DezConcursos()
     return concursos;
 }
 
-// O que a grade mostrava ao fim de uma análise.
+// O que a grade mostrava ao fim de uma análise, como o usuário a vê: a linha 0 é o
+// cabeçalho das colunas (com o título do canto) e a coluna 0 o cabeçalho das linhas.
 struct SGrade {
     int linhas = 0;
     std::vector<QStringList> textos;
@@ -39,13 +44,20 @@ struct SGrade {
     QColor Cor(int linha, int coluna) const { return cores[size_t(linha)][size_t(coluna)]; }
 };
 
-SGrade LerGrade(const QTableWidget& grade)
+SGrade LerGrade(const CGradeDaAnalise& grade)
 {
     SGrade lida;
-    lida.linhas = grade.rowCount();
+    lida.linhas = grade.rowCount() + 1;
+    QStringList titulos{grade.TextoDoCanto()};
+    for (int coluna = 0; coluna < grade.columnCount(); ++coluna) {
+        const QTableWidgetItem* item = grade.horizontalHeaderItem(coluna);
+        titulos.append(item ? item->text() : QString());
+    }
+    lida.textos.push_back(titulos);
+    lida.cores.emplace_back(titulos.size());
     for (int linha = 0; linha < grade.rowCount(); ++linha) {
-        QStringList textos;
-        std::vector<QColor> cores;
+        QStringList textos{grade.TextoDaLinha(linha)};
+        std::vector<QColor> cores{QColor()};
         for (int coluna = 0; coluna < grade.columnCount(); ++coluna) {
             const QTableWidgetItem* item = grade.item(linha, coluna);
             textos.append(item ? item->text() : QString());
@@ -187,11 +199,12 @@ TEST_F(ConferenciaAvancada, PararNoTerceiroConcursoTerminaEleETotalizaTres)
     bool ok_durante = true;
     bool analisar_durante = true;
     UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        dialogo.TrocarRelogioDoRitmo(RelogioSempreNaVez());
         // Quando a linha do 2º concurso aparece, "Parar" é clicado na próxima vez da interface,
         // já dentro do 3º concurso.
         auto conexao = std::make_shared<QMetaObject::Connection>();
         *conexao = QObject::connect(dialogo.m_grade->model(), &QAbstractItemModel::dataChanged, [&, conexao] {
-            if (dialogo.m_grade->item(2, 0) == nullptr)
+            if (dialogo.m_grade->item(1, 0) == nullptr)
                 return;
             QObject::disconnect(*conexao);
             QMetaObject::invokeMethod(
@@ -238,6 +251,84 @@ TEST_F(ConferenciaAvancada, SemArquivoSeletoresVaziosETotalDeZeros)
     EXPECT_EQ(m_respostas.Textos(), (QStringList{"Erro ao Abrir Arquivo", "Erro ao Abrir Arquivo"}));
     ASSERT_EQ(grade.linhas, 3);
     EXPECT_EQ(grade.textos[1], (QStringList{"Total:", "0", "0", "0", "0", "0", "0"}));
+}
+
+TEST_F(ConferenciaAvancada, CabecalhosFicamAVistaQuandoAGradeRolaNasDuasDirecoes)
+{
+    std::vector<std::pair<int, std::string>> concursos;
+    for (int i = 0; i < 200; ++i)
+        concursos.emplace_back(99300 + i, "0x1 2x2 +x1 0x0 3x+");
+    GravarResultados(ArquivoDeResultados(), concursos);
+    AdicionarCartaoDeTeste(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        Clicar(dialogo.m_botao_analisar);
+        dialogo.resize(300, 260);
+        QApplication::processEvents();
+        CGradeDaAnalise& grade = *dialogo.m_grade;
+        const QHeaderView& colunas = *grade.horizontalHeader();
+        const QHeaderView& linhas = *grade.verticalHeader();
+        // Até o fim, nas duas direções.
+        grade.verticalScrollBar()->setValue(grade.verticalScrollBar()->maximum());
+        grade.horizontalScrollBar()->setValue(grade.horizontalScrollBar()->maximum());
+        QApplication::processEvents();
+        ASSERT_GT(grade.verticalScrollBar()->maximum(), 0);
+        ASSERT_GT(grade.horizontalScrollBar()->maximum(), 0);
+        SalvarCaptura(&dialogo, QStringLiteral("conferencia_avancada_rolada.png"));
+
+        EXPECT_TRUE(colunas.isVisible());
+        EXPECT_TRUE(linhas.isVisible());
+        // Os títulos ficam acima das células e os concursos à esquerda delas.
+        EXPECT_LE(colunas.geometry().bottom(), grade.viewport()->geometry().top());
+        EXPECT_LE(linhas.geometry().right(), grade.viewport()->geometry().left());
+        // O que os cabeçalhos mostram acompanha as células à vista: a última coluna e o total.
+        const int ultima_coluna = colunas.logicalIndexAt(colunas.width() - 2);
+        EXPECT_EQ(grade.horizontalHeaderItem(ultima_coluna)->text(), "5 acertos");
+        const int ultima_linha = linhas.logicalIndexAt(linhas.height() - 2);
+        EXPECT_EQ(grade.TextoDaLinha(ultima_linha), "Total:");
+        EXPECT_EQ(grade.TextoDaLinha(ultima_linha - 1), "99499");
+        EXPECT_EQ(grade.TextoDoCanto(), "Concursos");
+    });
+}
+
+TEST_F(ConferenciaAvancada, ColunasMedidasDepoisDePreenchidasMostramOsNumerosInteiros)
+{
+    GravarResultados(ArquivoDeResultados(), DezConcursos());
+    // Um milhão de cópias de um cartão com 1 acerto em todo concurso: 1000000 por linha e
+    // 10000000 no total, na coluna estreita "1 Acerto".
+    CVolante modelo;
+    {
+        CListaDeVolantes um;
+        AdicionarCartaoDeTeste(um, "3x3 2x2 3x3 3x3 3x3");
+        modelo = *um.m_primeiro;
+    }
+    for (int i = 0; i < 1000000; ++i)
+        Doc().m_volantes.Adicionar(new CVolante(modelo));
+    SGrade grade;
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        Clicar(dialogo.m_botao_analisar);
+        grade = LerGrade(*dialogo.m_grade);
+        QApplication::processEvents();
+        SalvarCaptura(&dialogo, QStringLiteral("conferencia_avancada_larguras.png"));
+        const CGradeDaAnalise& tabela = *dialogo.m_grade;
+        const QFontMetrics medidas(tabela.font());
+        // Sem elisão: o texto mais as margens de um item cabem na coluna.
+        const int margens = 2 * (tabela.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tabela) + 1);
+        for (int linha = 0; linha < tabela.rowCount(); ++linha) {
+            for (int coluna = 0; coluna < tabela.columnCount(); ++coluna) {
+                if (const QTableWidgetItem* item = tabela.item(linha, coluna)) {
+                    EXPECT_GE(tabela.columnWidth(coluna), medidas.horizontalAdvance(item->text()) + margens)
+                        << item->text().toStdString() << " coluna " << coluna;
+                }
+            }
+        }
+        const QFontMetrics medidas_do_cabecalho(tabela.verticalHeader()->font());
+        for (const QString& texto : {QStringLiteral("Concursos"), QStringLiteral("Total:"), QStringLiteral("110")})
+            EXPECT_GT(tabela.verticalHeader()->width(), medidas_do_cabecalho.horizontalAdvance(texto))
+                << texto.toStdString();
+    });
+    ASSERT_EQ(grade.linhas, 12);
+    EXPECT_EQ(grade.textos[1], (QStringList{"101", "0", "1000000", "0", "0", "0", "0"}));
+    EXPECT_EQ(grade.textos[11], (QStringList{"Total:", "0", "10000000", "0", "0", "0", "0"}));
 }
 
 } // namespace

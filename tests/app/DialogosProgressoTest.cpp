@@ -1,5 +1,6 @@
 // "Gerar Apostas", "Processando..." e "Filtrando...", com as regras de texto do progresso.
 #include "CaixasModais.h"
+#include "RelogiosDoRitmo.h"
 
 #include "CartaoCheio.h"
 #include "ConfiguracoesEmMemoria.h"
@@ -91,6 +92,22 @@ TEST(TextosDeProgresso, EstimativaSoDepoisDe30Verificadas)
     EXPECT_DOUBLE_EQ(SegundosParaTerminar(10, 100, 100), 0);
 }
 
+TEST(RitmoDaInterface, AVezChegaNoMaximoUmaVezPorIntervalo)
+{
+    // Leituras do relógio (ms) depois de Reiniciar em 1000, e se a interface tem a vez.
+    const std::pair<int64_t, bool> leituras[] = {
+        {1000, false}, {1032, false}, {1033, true}, {1034, false}, {1065, false},
+        {1066, true},  {5000, true},  {5001, false}, {5033, true},
+    };
+    auto agora = std::make_shared<int64_t>(1000);
+    CRitmoDaInterface ritmo(RelogioManual(agora));
+    ritmo.Reiniciar();
+    for (const auto& [instante, vez] : leituras) {
+        *agora = instante;
+        EXPECT_EQ(ritmo.ChegouAVez(), vez) << instante;
+    }
+}
+
 TEST(GerarApostas, OpcaoDoChamadorVemMarcadaEOkDevolveAEscolha)
 {
     CGerarApostasDlg dialogo;
@@ -126,6 +143,7 @@ TEST(GerarApostas, CancelarNaoMudaAOpcao)
 TEST_F(DialogoDeProgresso, GeracaoMostraContadoresEParaNaPrimeiraVezEFechaNaSegunda)
 {
     CCombinandoApostasDlg dialogo(&m_dono);
+    dialogo.TrocarRelogioDoRitmo(RelogioSempreNaVez());
     EXPECT_FALSE(dialogo.isVisible());
     EXPECT_EQ(dialogo.windowTitle(), QStringLiteral("Processando..."));
 
@@ -142,6 +160,7 @@ TEST_F(DialogoDeProgresso, GeracaoMostraContadoresEParaNaPrimeiraVezEFechaNaSegu
     EXPECT_FALSE(dialogo.PararSolicitado());
 
     dialogo.Atualizar(312000, 300500);
+    dialogo.BombearMensagens();
     EXPECT_EQ(dialogo.Geradas(), QStringLiteral("312000"));
     EXPECT_EQ(dialogo.Aprovadas(), QStringLiteral("300500"));
     EXPECT_EQ(dialogo.Reprovadas(), QStringLiteral("11500"));
@@ -162,6 +181,38 @@ TEST_F(DialogoDeProgresso, GeracaoMostraContadoresEParaNaPrimeiraVezEFechaNaSegu
 
     QTest::mouseClick(dialogo.Botao(), Qt::LeftButton);
     EXPECT_FALSE(dialogo.isVisible());
+}
+
+TEST_F(DialogoDeProgresso, GeracaoSoRepintaEAtendeEventosQuandoAInterfaceTemAVez)
+{
+    auto agora = std::make_shared<int64_t>(0);
+    CCombinandoApostasDlg dialogo(&m_dono);
+    dialogo.TrocarRelogioDoRitmo(RelogioManual(agora));
+    dialogo.Iniciar("Gerando Cartoes ...", true);
+    bool atendido = false;
+    QMetaObject::invokeMethod(&dialogo, [&] { atendido = true; }, Qt::QueuedConnection);
+
+    // Antes do intervalo: nem textos refeitos nem eventos tratados.
+    *agora = CRitmoDaInterface::kIntervalo - 1;
+    dialogo.Atualizar(5000, 4000);
+    dialogo.BombearMensagens();
+    EXPECT_EQ(dialogo.Geradas(), QStringLiteral("0"));
+    EXPECT_FALSE(atendido);
+
+    *agora = CRitmoDaInterface::kIntervalo;
+    dialogo.Atualizar(6000, 4500);
+    dialogo.BombearMensagens();
+    EXPECT_EQ(dialogo.Geradas(), QStringLiteral("6000"));
+    EXPECT_EQ(dialogo.Reprovadas(), QStringLiteral("1500"));
+    EXPECT_TRUE(atendido);
+
+    // O fim mostra os números exatos, com ou sem a vez.
+    dialogo.Atualizar(7000, 4600);
+    dialogo.Concluir(7001, 4601);
+    EXPECT_EQ(dialogo.Geradas(), QStringLiteral("7001"));
+    EXPECT_EQ(dialogo.Aprovadas(), QStringLiteral("4601"));
+    EXPECT_EQ(dialogo.Reprovadas(), QStringLiteral("2400"));
+    EXPECT_EQ(dialogo.Barra()->value(), 30000);
 }
 
 TEST_F(DialogoDeProgresso, GeracaoConcluidaFechaNoPrimeiroClique)
@@ -201,6 +252,19 @@ TEST_F(DialogoDeProgresso, EscComOBotaoDesabilitadoNaoFazNada)
 
 class DialogoDeFiltragem : public DialogoDeProgresso {
 protected:
+    void SetUp() override
+    {
+        DialogoDeProgresso::SetUp();
+        m_dialogo.TrocarRelogioDoRitmo(RelogioSempreNaVez());
+    }
+
+    // Os textos só mudam quando a interface tem a vez.
+    void Atualizar(int verificadas, int reprovadas)
+    {
+        m_dialogo.Atualizar(verificadas, reprovadas);
+        m_dialogo.BombearMensagens();
+    }
+
     int64_t m_agora = 1000;
     CFiltrandoDlg m_dialogo{&m_dono, [this] { return m_agora; }};
 };
@@ -227,7 +291,7 @@ TEST_F(DialogoDeFiltragem, AtualizarMostraTemposContadoresEPorcentagem)
     m_dialogo.Iniciar(100);
 
     m_agora = 1065;
-    m_dialogo.Atualizar(30, 5);
+    Atualizar(30, 5);
     EXPECT_EQ(m_dialogo.TempoDecorrido(), QStringLiteral("00:01:05 s"));
     EXPECT_EQ(m_dialogo.TempoEstimado(), QStringLiteral("00:00:00 s"));  // ainda 30 verificadas
     EXPECT_EQ(m_dialogo.Verificadas(), QStringLiteral("30"));
@@ -237,7 +301,7 @@ TEST_F(DialogoDeFiltragem, AtualizarMostraTemposContadoresEPorcentagem)
     EXPECT_EQ(m_dialogo.Barra()->value(), 9000);
 
     m_agora = 1080;
-    m_dialogo.Atualizar(40, 10);
+    Atualizar(40, 10);
     EXPECT_EQ(m_dialogo.TempoDecorrido(), QStringLiteral("00:01:20 s"));
     EXPECT_EQ(m_dialogo.TempoEstimado(), QStringLiteral("00:02:00 s"));
     EXPECT_EQ(m_dialogo.Porcentagem(), QStringLiteral("40.00 %"));
@@ -247,7 +311,7 @@ TEST_F(DialogoDeFiltragem, AtualizarMostraTemposContadoresEPorcentagem)
 TEST_F(DialogoDeFiltragem, TotalZeroNaoLevaABarraParaForaDaFaixa)
 {
     m_dialogo.Iniciar(0);
-    m_dialogo.Atualizar(10, 10);
+    Atualizar(10, 10);
     EXPECT_EQ(m_dialogo.Porcentagem(), QStringLiteral("0.00 %"));
     EXPECT_EQ(m_dialogo.Barra()->value(), 0);
 }
@@ -316,3 +380,79 @@ TEST_F(FiltragemComODialogo, PararDuranteAExecucaoDeixaOsCartoesSeguintesIntacto
     EXPECT_TRUE(m_dialogo.isVisible());
     EXPECT_EQ(m_dialogo.Botao()->text(), QStringLiteral("Fechar"));
 }
+
+namespace {
+
+// Mil cartões, todos reprovados pelo critério 9 no mínimo 41.
+class FiltragemLonga : public DialogoDeProgresso {
+protected:
+    void SetUp() override
+    {
+        DialogoDeProgresso::SetUp();
+        for (int i = 0; i < 1000; ++i) {
+            auto* volante = new CVolante;
+            volante->m_qtde = 5;
+            for (int jogo = 0; jogo < 5; ++jogo)
+                volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, (i + jogo) % 25);
+            m_volantes.Adicionar(volante);
+        }
+        m_configuracoes.GravarInteiro(kSecaoFiltros, std::string("m_bool_") + kFiltros[8].nome, 1);
+        m_configuracoes.GravarInteiro(kSecaoFiltros, std::string("m_min_") + kFiltros[8].nome, 41);
+        m_filtro.CarregarFiltros();
+    }
+
+    CConfiguracoesEmMemoria m_configuracoes;
+    CFiltro m_filtro{m_configuracoes};
+    CListaDeVolantes m_volantes;
+    int32_t m_apostas = 1000;
+    int64_t m_agora = 1000;
+    CFiltrandoDlg m_dialogo{&m_dono, [this] { return m_agora; }};
+};
+
+TEST_F(FiltragemLonga, PararEAtendidoNaPrimeiraVezDaInterfaceENaoAntes)
+{
+    // O relógio anda 1 ms a cada leitura: Iniciar lê uma vez e cada bombeamento (de 10
+    // em 10 cartões) outra; a vez chega no 33º, com 330 cartões verificados.
+    auto agora = std::make_shared<int64_t>(0);
+    m_dialogo.TrocarRelogioDoRitmo([agora] { return ++*agora; });
+    QString verificadas_antes_da_vez;
+    QMetaObject::invokeMethod(
+        m_dialogo.Botao(),
+        [&] {
+            verificadas_antes_da_vez = m_dialogo.Verificadas();
+            m_dialogo.Botao()->click();
+        },
+        Qt::QueuedConnection);
+
+    m_filtro.FiltrarVolantes(m_volantes, m_apostas, m_dialogo);
+
+    // Na vez, os textos mostram o último Atualizar (320) antes de os eventos serem tratados.
+    EXPECT_EQ(verificadas_antes_da_vez, QStringLiteral("320"));
+    EXPECT_EQ(m_volantes.m_qtde, 670);
+    EXPECT_EQ(m_apostas, 670);
+    EXPECT_EQ(m_dialogo.Verificadas(), QStringLiteral("330"));
+    EXPECT_EQ(m_dialogo.Reprovadas(), QStringLiteral("330"));
+    EXPECT_EQ(m_dialogo.Porcentagem(), QStringLiteral("33.00 %"));
+    EXPECT_EQ(m_dialogo.Botao()->text(), QStringLiteral("Fechar"));
+}
+
+TEST_F(FiltragemLonga, SemAVezDaInterfaceOFimAindaMostraOsNumerosExatos)
+{
+    auto agora = std::make_shared<int64_t>(0);
+    m_dialogo.TrocarRelogioDoRitmo(RelogioManual(agora));
+    bool atendido = false;
+    QMetaObject::invokeMethod(&m_dialogo, [&] { atendido = true; }, Qt::QueuedConnection);
+
+    m_filtro.FiltrarVolantes(m_volantes, m_apostas, m_dialogo);
+
+    EXPECT_FALSE(atendido);
+    EXPECT_EQ(m_volantes.m_qtde, 0);
+    EXPECT_EQ(m_dialogo.Verificadas(), QStringLiteral("1000"));
+    EXPECT_EQ(m_dialogo.Aprovadas(), QStringLiteral("0"));
+    EXPECT_EQ(m_dialogo.Reprovadas(), QStringLiteral("1000"));
+    EXPECT_EQ(m_dialogo.Porcentagem(), QStringLiteral("100.00 %"));
+    EXPECT_EQ(m_dialogo.Barra()->value(), 30000);
+    EXPECT_EQ(m_dialogo.Botao()->text(), QStringLiteral("Fechar"));
+}
+
+}  // namespace

@@ -4,9 +4,13 @@
 #include "ListagemDeApostas.h"
 #include "Montagem.h"
 #include "PastasDeTeste.h"
+#include "ProgressoDoRelatorio.h"
+#include "RelatorioInterrompido.h"
 #include "Volante.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -123,6 +127,71 @@ TEST_F(RelatoriosDasApostas, ConcursoGrandeSaiComoFoiDigitado)
     const std::string pagina = LerBytes(EscreverComprovantes(m_pastas.Pastas(), 4000000000u, {}, {}, ""));
 
     EXPECT_NE(pagina.find("Concurso : 4000000000</font>"), std::string::npos);
+}
+
+// Pede a parada quando recebe tantos cartões escritos; guarda o que viu.
+class CProgressoQueParaEm : public IProgressoDoRelatorio {
+public:
+    explicit CProgressoQueParaEm(int64_t parar_em) : m_parar_em(parar_em) {}
+    void Iniciar(int64_t total) override { m_total = total; }
+    void Atualizar(int64_t escritos) override { m_ultimo = escritos; }
+    bool PararSolicitado() const override { return m_parar_em >= 0 && m_ultimo >= m_parar_em; }
+
+    int64_t m_parar_em;
+    int64_t m_total = -1;
+    int64_t m_ultimo = 0;
+};
+
+void AdicionarRepetidos(CListaDeVolantes& volantes, int quantidade)
+{
+    for (int i = 0; i < quantidade; ++i)
+        AdicionarCartao(volantes, i % 2 ? "1x0 2x2 +x1 0x0 3x+" : "0x0 0x0 0x0 0x0 0x0");
+}
+
+TEST_F(RelatoriosDasApostas, ListagemParadaNaoDeixaArquivoEMantemAAnterior)
+{
+    CListaDeVolantes volantes;
+    AdicionarRepetidos(volantes, 5000);
+    const fs::path pasta = m_pastas.Dados() / "relatorios";
+    fs::create_directories(pasta);
+    std::ofstream(pasta / "Varenta.htm", std::ios::binary) << "anterior";
+
+    CProgressoQueParaEm progresso(2000);
+    EXPECT_THROW(EscreverListagemDeApostas(m_pastas.Pastas(), volantes, progresso), CRelatorioInterrompido);
+
+    EXPECT_EQ(progresso.m_total, 5000);
+    EXPECT_EQ(progresso.m_ultimo, 2000);
+    EXPECT_EQ(LerBytes(pasta / "Varenta.htm"), "anterior");
+    // Nem o temporário da gravação segura fica para trás.
+    std::vector<fs::path> arquivos;
+    for (const auto& entrada : fs::directory_iterator(pasta))
+        arquivos.push_back(entrada.path().filename());
+    EXPECT_EQ(arquivos, std::vector<fs::path>{"Varenta.htm"});
+}
+
+TEST_F(RelatoriosDasApostas, ListagemComProgressoEscreveOMesmoQueSemEle)
+{
+    CListaDeVolantes volantes;
+    AdicionarRepetidos(volantes, 2500);
+    const std::string sem_progresso = LerBytes(EscreverListagemDeApostas(m_pastas.Pastas(), volantes));
+    CProgressoQueParaEm nunca(-1);
+    const std::string com_progresso = LerBytes(EscreverListagemDeApostas(m_pastas.Pastas(), volantes, nunca));
+    EXPECT_EQ(com_progresso, sem_progresso);
+    EXPECT_EQ(nunca.m_ultimo, 2000);
+}
+
+TEST_F(RelatoriosDasApostas, TamanhoAproximadoDaListagemFicaPertoDoReal)
+{
+    for (int cartoes : {0, 1000, 20000}) {
+        CListaDeVolantes volantes;
+        AdicionarRepetidos(volantes, cartoes);
+        const auto real = static_cast<double>(fs::file_size(EscreverListagemDeApostas(m_pastas.Pastas(), volantes)));
+        const auto estimado = static_cast<double>(TamanhoAproximadoDaListagem(cartoes));
+        EXPECT_GE(estimado, real * 0.95) << cartoes;
+        EXPECT_LE(estimado, real * 1.05 + 4096) << cartoes;
+    }
+    // O documento maior possível: perto de 1,1 GB.
+    EXPECT_NEAR(static_cast<double>(TamanhoAproximadoDaListagem(9765625)) / 1e9, 1.14, 0.02);
 }
 
 } // namespace

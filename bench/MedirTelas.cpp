@@ -1,0 +1,205 @@
+// As execuções longas pela tela (diálogos de progresso de verdade, sem janela visível)
+// contra o mesmo trabalho sem interface, como no quinaro-cli, e a demora de "Parar".
+// Uso: QT_QPA_PLATFORM=offscreen medir_telas
+#include "AnaliseDeConcursos.h"
+#include "Aposta.h"
+#include "CartaoCheio.h"
+#include "ConfiguracoesEmMemoria.h"
+#include "Filtro.h"
+#include "GeracaoDeApostas.h"
+#include "ListaDeVolantes.h"
+#include "Pastas.h"
+#include "Progresso.h"
+#include "ProgressoDaAnalise.h"
+#include "VarentaDoc.h"
+#include "Volante.h"
+#include "conferencia/ConferenciaAvancadaVarentaDlg.h"
+#include "conferencia/GradeDaAnalise.h"
+#include "dialogos/CombinandoApostasDlg.h"
+#include "dialogos/FiltrandoDlg.h"
+#include "shell/BloqueioDaInterface.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <random>
+
+namespace {
+
+using Relogio = std::chrono::steady_clock;
+
+double Segundos(const std::function<void()>& trabalho)
+{
+    const auto inicio = Relogio::now();
+    trabalho();
+    return std::chrono::duration<double>(Relogio::now() - inicio).count();
+}
+
+// Duas voltas de cada, alternadas, e a menor de cada lado: a primeira volta paga
+// memória nova e a máquina pode estar ocupada com outras coisas.
+void Comparar(const char* rotulo, const std::function<double()>& sem, const std::function<double()>& com)
+{
+    double sem_tela = sem();
+    double com_tela = com();
+    sem_tela = std::min(sem_tela, sem());
+    com_tela = std::min(com_tela, com());
+    std::printf("%-44s sem tela %7.3f s  pela tela %7.3f s  razão %.2f\n", rotulo, sem_tela, com_tela,
+                com_tela / sem_tela);
+}
+
+// O quadro dos 125 favoritos, sem chaves: os 9.765.625 cartões.
+void QuadroCheio(CVarentaDoc& documento)
+{
+    documento.OnNewDocument();
+    for (auto& jogo : documento.m_celulas)
+        jogo.fill(kFavorito);
+}
+
+void Gerar(CVarentaDoc& documento, IConfiguracoes& configuracoes, IProgressoGeracao& progresso)
+{
+    CAposta aposta(configuracoes, progresso);
+    bool filtrado = false;
+    GerarApostasDoDocumento(documento, aposta, false, filtrado, configuracoes);
+}
+
+void Filtrar(CVarentaDoc& documento, IConfiguracoes& configuracoes, IProgressoFiltragem& progresso)
+{
+    CFiltro filtro(configuracoes);
+    filtro.CarregarFiltros();
+    bool filtrado = false;
+    FiltrarApostasDoDocumento(documento, filtro, progresso, true, filtrado, configuracoes);
+}
+
+void MedirGeracao(QWidget& dono)
+{
+    CConfiguracoesEmMemoria configuracoes;
+    CProgressoSilencioso silencioso;
+    CCombinandoApostasDlg dialogo(&dono);
+    CVarentaDoc documento;
+    const auto sem_tela = [&] {
+        QuadroCheio(documento);
+        return Segundos([&] { Gerar(documento, configuracoes, silencioso); });
+    };
+    const auto com_tela = [&] {
+        QuadroCheio(documento);
+        return Segundos([&] {
+            CBloqueioDaInterface bloqueio(&dialogo);
+            Gerar(documento, configuracoes, dialogo);
+        });
+    };
+    Comparar("gerar 9.765.625 cartões", sem_tela, com_tela);
+}
+
+void MedirFiltragem(QWidget& dono)
+{
+    // Critério 9 no máximo 0: quase tudo reprovado, como em bench/medir.sh.
+    CConfiguracoesEmMemoria configuracoes;
+    configuracoes.GravarInteiro(kSecaoFiltros, "m_bool_quantidade_de_gols", 1);
+    configuracoes.GravarInteiro(kSecaoFiltros, "m_max_quantidade_de_gols", 0);
+    CConfiguracoesEmMemoria sem_filtros;
+    CProgressoSilencioso silencioso;
+    CFiltrandoDlg dialogo(&dono);
+    CVarentaDoc documento;
+    const auto sem_tela = [&] {
+        QuadroCheio(documento);
+        Gerar(documento, sem_filtros, silencioso);
+        return Segundos([&] { Filtrar(documento, configuracoes, silencioso); });
+    };
+    const auto com_tela = [&] {
+        QuadroCheio(documento);
+        Gerar(documento, sem_filtros, silencioso);
+        return Segundos([&] {
+            CBloqueioDaInterface bloqueio(&dialogo);
+            Filtrar(documento, configuracoes, dialogo);
+        });
+    };
+    Comparar("filtrar 9.765.625 cartões", sem_tela, com_tela);
+}
+
+void MedirAnalise()
+{
+    // 100.000 cartões sorteados contra 1.000 concursos, como bench_conferencia.
+    std::mt19937 sorteio(2024);
+    std::uniform_int_distribution<int> celula(0, 24);
+    CListaDeVolantes volantes;
+    for (int i = 0; i < 100000; ++i) {
+        auto* volante = new CVolante;
+        volante->m_qtde = 5;
+        for (int jogo = 0; jogo < 5; ++jogo)
+            volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, celula(sorteio));
+        volantes.Adicionar(volante);
+    }
+    CListaDeResultados resultados;
+    for (int concurso = 1; concurso <= 1000; ++concurso) {
+        auto resultado = std::make_unique<CResultadoVarenta>();
+        resultado->m_concurso = concurso;
+        for (int jogo = 0; jogo < 5; ++jogo)
+            resultado->m_scores.push_back(
+                std::make_unique<CScore>(*CCartaoCheio::Instancia().Celula(jogo, celula(sorteio))));
+        resultados.push_back(std::move(resultado));
+    }
+    CPastasFixas pastas("/nonexistent", "/nonexistent");
+    CConferenciaAvancadaVarentaDlg dialogo(pastas);
+    dialogo.m_grade->setRowCount(1001);
+    dialogo.show();
+    CProgressoAnaliseSilencioso silencioso;
+    CAnaliseDeConcursos analise(resultados);
+    const auto sem_tela = [&] { return Segundos([&] { analise.Analisar(volantes, 0, 999, silencioso); }); };
+    const auto com_tela = [&] { return Segundos([&] { analise.Analisar(volantes, 0, 999, dialogo); }); };
+    Comparar("analisar 100.000 cartões em 1.000 concursos", sem_tela, com_tela);
+}
+
+// "Parar" clicado (eventos na fila) depois de um milhão de cartões: quanto tempo e
+// quantos cartões até a geração terminar.
+void MedirParada(QWidget& dono)
+{
+    CConfiguracoesEmMemoria configuracoes;
+    CCombinandoApostasDlg dialogo(&dono);
+    CVarentaDoc documento;
+    QuadroCheio(documento);
+    Relogio::time_point pedido{};
+    double geradas_no_pedido = 0;
+    QObject::connect(&dialogo, &CCombinandoApostasDlg::Atualizado, [&](double geradas) {
+        if (geradas_no_pedido > 0 || geradas < 1e6)
+            return;
+        geradas_no_pedido = geradas;
+        QPushButton* parar = dialogo.Botao();
+        const QPointF centro = QRectF(parar->rect()).center();
+        const QPointF global = parar->mapToGlobal(centro);
+        QApplication::postEvent(parar, new QMouseEvent(QEvent::MouseButtonPress, centro, global, Qt::LeftButton,
+                                                       Qt::LeftButton, Qt::NoModifier));
+        QApplication::postEvent(parar, new QMouseEvent(QEvent::MouseButtonRelease, centro, global, Qt::LeftButton,
+                                                       Qt::NoButton, Qt::NoModifier));
+        pedido = Relogio::now();
+    });
+    {
+        CBloqueioDaInterface bloqueio(&dialogo);
+        Gerar(documento, configuracoes, dialogo);
+    }
+    const double demora = std::chrono::duration<double, std::milli>(Relogio::now() - pedido).count();
+    std::printf("%-44s %7.1f ms, %.0f cartões depois do clique\n", "parar a geração (clique na fila)", demora,
+                documento.m_volantes.m_qtde - geradas_no_pedido);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplicacao(argc, argv);
+    QWidget dono;
+    dono.resize(600, 400);
+    dono.show();
+    MedirGeracao(dono);
+    MedirFiltragem(dono);
+    MedirAnalise();
+    MedirParada(dono);
+    return 0;
+}
