@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <algorithm>
 
@@ -47,12 +48,22 @@ void PintarVisualizacao(QPrinter& impressora, CImpressaoDeCartoes& impressao, in
     PintarIntervalo(pintor, impressora, impressao, 1, std::max(1, paginas));
 }
 
-void ImprimirEmPdf(const CVarentaDoc& documento, const IConfiguracoes& configuracoes, const std::string& caminho)
+namespace {
+
+int PrepararComCartoes(CImpressaoDeCartoes& impressao)
 {
-    CImpressaoDeCartoes impressao(documento, configuracoes);
     const int paginas = impressao.PrepararImpressao();
     if (paginas == 0)
         throw CErroDoUsuario("O arquivo não tem cartões para imprimir.");
+    return paginas;
+}
+
+}  // namespace
+
+void ImprimirEmPdf(const CVarentaDoc& documento, const IConfiguracoes& configuracoes, const std::string& caminho)
+{
+    CImpressaoDeCartoes impressao(documento, configuracoes);
+    const int paginas = PrepararComCartoes(impressao);
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(QString::fromStdString(caminho));
@@ -61,4 +72,19 @@ void ImprimirEmPdf(const CVarentaDoc& documento, const IConfiguracoes& configura
     impressora.setFullPage(true);
     if (!ImprimirPaginas(impressora, impressao, paginas))
         throw CErroDoUsuario("Erro ao Salvar Arquivo");
+}
+
+void ImprimirNaImpressora(const CVarentaDoc& documento, const IConfiguracoes& configuracoes, const std::string& nome)
+{
+    CImpressaoDeCartoes impressao(documento, configuracoes);
+    const int paginas = PrepararComCartoes(impressao);
+    const QPrinterInfo informacoes = QPrinterInfo::printerInfo(QString::fromStdString(nome));
+    if (informacoes.isNull())
+        throw CErroDoUsuario("Impressora não encontrada: " + nome);
+    QPrinter impressora(informacoes, QPrinter::HighResolution);
+    impressora.setPageSize(QPageSize(QPageSize::A4));
+    impressora.setPageOrientation(QPageLayout::Portrait);
+    impressora.setDocName(QStringLiteral("Quinaro"));
+    if (!ImprimirPaginas(impressora, impressao, paginas))
+        throw CErroDoUsuario("Failed to start print job.");
 }

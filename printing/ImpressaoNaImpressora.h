@@ -17,3 +17,7 @@ void PintarVisualizacao(QPrinter& impressora, CImpressaoDeCartoes& impressao, in
 // da página); uma página do PDF por página impressa. CErroDoUsuario se não houver cartões
 // ou o arquivo não puder ser gravado.
 void ImprimirEmPdf(const CVarentaDoc& documento, const IConfiguracoes& configuracoes, const std::string& caminho);
+// As mesmas páginas numa impressora do sistema, pelo mesmo caminho do diálogo de
+// impressão (origem no canto da área imprimível). CErroDoUsuario se não houver cartões, a
+// impressora não existir ou não começar.
+void ImprimirNaImpressora(const CVarentaDoc& documento, const IConfiguracoes& configuracoes, const std::string& nome);
