@@ -14,10 +14,12 @@
 namespace {
 
 constexpr double kCentesimosPorPolegada = 2540.0;
-// Traço e intervalo das linhas de recorte, em milímetros: a caneta mais fina desenha o
-// tracejado em pixels do dispositivo, que na impressora quase sumiria.
-constexpr double kTracoMm = 2.0;
-constexpr double kIntervaloMm = 1.0;
+// Linhas de recorte: 0,1 mm de espessura, traço de 2 mm e intervalo de 1 mm (em larguras
+// da caneta). A caneta cosmética desenharia o tracejado em pixels de cada dispositivo e
+// mudaria de tamanho entre a visualização e o papel.
+constexpr double kEspessura = 10;  // 0,01 mm
+constexpr double kTraco = 20;
+constexpr double kIntervalo = 10;
 
 QColor Cor(uint32_t rgb)
 {
@@ -68,8 +70,8 @@ void PintarTextos(QPainter& pintor, const CEscala& escala, const SPaginaImpressa
 void PintarLinhas(QPainter& pintor, const CEscala& escala, const SPaginaImpressa& pagina)
 {
     for (const SLinha& linha : pagina.linhas) {
-        QPen caneta(Cor(linha.rgb), 0, Qt::CustomDashLine);
-        caneta.setDashPattern({escala.X(kTracoMm * 100), escala.X(kIntervaloMm * 100)});
+        QPen caneta(Cor(linha.rgb), escala.X(kEspessura), Qt::CustomDashLine, Qt::FlatCap);
+        caneta.setDashPattern({kTraco, kIntervalo});
         pintor.setPen(caneta);
         pintor.drawLine(escala.Ponto(linha.de), escala.Ponto(linha.ate));
     }

@@ -88,7 +88,7 @@ TEST_F(ImpressaoNaJanela, VisualizacaoMostraAsPaginasDasFolhas)
         auto* widget = visualizacao->findChild<QPrintPreviewWidget*>();
         ASSERT_NE(widget, nullptr);
         visualizacao->resize(1000, 760);
-        widget->setViewMode(QPrintPreviewWidget::FacingPagesView);
+        widget->setViewMode(QPrintPreviewWidget::AllPagesView);
         widget->fitInView();
         QApplication::processEvents();
         paginas = widget->pageCount();
