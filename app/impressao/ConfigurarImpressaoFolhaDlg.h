@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 
 class CColorPickerCB;
 class QCheckBox;

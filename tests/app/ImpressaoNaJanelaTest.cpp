@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -108,9 +109,14 @@ TEST_F(ImpressaoNaJanela, ImprimirNumPdfPeloDialogoDeImpressao)
     m_respostas.Responder([&](QWidget* modal) {
         auto* dialogo = qobject_cast<QPrintDialog*>(modal);
         ASSERT_NE(dialogo, nullptr) << modal->metaObject()->className();
+        // "Print to File (PDF)" do próprio diálogo, haja ou não impressoras no sistema.
+        auto* impressoras = dialogo->findChild<QComboBox*>(QStringLiteral("printers"));
+        ASSERT_NE(impressoras, nullptr);
+        const int pdf_no_dialogo = impressoras->findText(QStringLiteral("Print to File (PDF)"));
+        ASSERT_GE(pdf_no_dialogo, 0);
+        impressoras->setCurrentIndex(pdf_no_dialogo);
         auto* arquivo = dialogo->findChild<QLineEdit*>(QStringLiteral("filename"));
         ASSERT_NE(arquivo, nullptr);
-        dialogo->printer()->setOutputFormat(QPrinter::PdfFormat);
         arquivo->setText(QString::fromStdString(pdf.string()));
         dialogo->accept();
     });

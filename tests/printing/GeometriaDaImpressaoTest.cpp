@@ -125,7 +125,7 @@ TEST_F(GeometriaDaImpressao, TipoDiferenteDeUmDesenhaFolhas)
     }
 }
 
-TEST_F(GeometriaDaImpressao, VolanteComTodasAsPecasNasCoordenadas)
+TEST_F(GeometriaDaImpressao, VolanteComMarcasETextoNasCoordenadas)
 {
     Gravar(C::kTipo, kTipoVolantes);
     Gravar(C::kVolanteMargemX, 1000);
@@ -165,7 +165,7 @@ TEST_F(GeometriaDaImpressao, VolantesUmPorPaginaNumeradosPelaPosicao)
     EXPECT_EQ(paginas[1].caixas.front(), Marca(3830, -7280, 4245, -7500));
 }
 
-TEST_F(GeometriaDaImpressao, FolhaComTodasAsPecasDoQuartoCartao)
+TEST_F(GeometriaDaImpressao, FolhaComBarrasEMarcasDoQuartoCartao)
 {
     Gravar(C::kFolhaMargemX, 2000);
     Gravar(C::kFolhaMargemY, 1500);
