@@ -13,4 +13,5 @@ int ComandoFiltrar(const std::vector<std::string>& argumentos, std::ostream& sai
 int ComandoListar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
 int ComandoConferir(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
 int ComandoAnalisar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
+int ComandoImprimir(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
 int ComandoRelatorio(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);

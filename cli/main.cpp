@@ -6,10 +6,12 @@
 #include "TextoDoErro.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,8 @@ std::string Uso()
         "  relatorio comprovantes ARQUIVO.vrt --concurso N [--abrir]\n"
         "  relatorio grafico NOME [--abrir]          NOME: " + ListaDosNomesDosGraficos() + "\n"
         "                                            (ou o número do menu: 32773 32778 32781 32795 32785 32787)\n"
+        "  imprimir ARQUIVO.vrt --pdf SAIDA.pdf | --impressora NOME\n"
+        "                                            imprime os cartões num PDF (A4) ou na impressora\n"
         "  resultados listar\n"
         "  resultados inserir --concurso N [--data dd/mm/aaaa] --placares \"1x0 2x2 +x1 0x0 3x+\"\n"
         "                     [--ganhadores3 N] [--ganhadores4 N] [--ganhadores5 N]\n"
@@ -47,16 +51,28 @@ const std::map<std::string, Comando>& Comandos()
     static const std::map<std::string, Comando> comandos = {
         {"gerar", ComandoGerar},         {"filtrar", ComandoFiltrar},       {"listar", ComandoListar},
         {"conferir", ComandoConferir},   {"analisar", ComandoAnalisar},     {"relatorio", ComandoRelatorio},
-        {"resultados", ComandoResultados},
+        {"resultados", ComandoResultados}, {"imprimir", ComandoImprimir},
     };
     return comandos;
+}
+
+// Só a impressão precisa de fontes e da QPrinter: aplicação gráfica, fora da tela quando
+// ninguém escolheu a plataforma (um PDF não precisa de monitor).
+std::unique_ptr<QCoreApplication> CriarAplicacao(int& argc, char** argv)
+{
+    if (argc > 1 && std::string(argv[1]) == "imprimir") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication aplicacao(argc, argv);
+    const auto aplicacao = CriarAplicacao(argc, argv);
     const std::vector<std::string> argumentos(argv + 1, argv + argc);
     if (argumentos.empty() || argumentos[0] == "--help" || argumentos[0] == "-h") {
         (argumentos.empty() ? std::cerr : std::cout) << Uso();

@@ -9,8 +9,8 @@ QUINARO_PACOTES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xdg-utils
 )
-# Só para os testes: o navegador que abre os relatórios.
-QUINARO_PACOTES_TESTE=(chromium)
+# Só para os testes: o navegador que abre os relatórios e o pdftoppm que lê as páginas impressas.
+QUINARO_PACOTES_TESTE=(chromium poppler-utils)
 
 pacotes_faltando() {
   local faltando=() p

@@ -11,6 +11,7 @@
 #include "SDIMVDocTemplate.h"
 #include "apostas/ScoreForm.h"
 #include "conferencia/ConferenciaForm.h"
+#include "impressao/ComandosDeImpressao.h"
 #include "resultados/ComandosDeResultados.h"
 #include "SobreDlg.h"
 #include "Vista.h"
@@ -102,6 +103,34 @@ void CVarentaApp::DefinirComandos()
     for (int i = 0; i < CArquivosRecentes::kTamanho; ++i)
         m_principal->DefinirComando(Comando::kArquivoRecente1 + i, [this, i] { OnArquivoRecente(i); },
                                     [this, i] { return i < m_recentes.Lista().size(); });
+    DefinirComandosDeImpressao();
+}
+
+void CVarentaApp::DefinirComandosDeImpressao()
+{
+    m_impressao = std::make_unique<CComandosDeImpressao>(m_servicos.configuracoes);
+    const auto com_documento = [this] { return DocumentoAberto() != nullptr; };
+    m_principal->DefinirComando(
+        Comando::kConfigurarImpressaoDoCartao, [this] { m_impressao->OnConfigurarImpressao(m_principal.get()); },
+        com_documento);
+    m_principal->DefinirComando(
+        Comando::kConfigurarImpressora, [this] { m_impressao->OnConfigurarImpressora(m_principal.get()); },
+        com_documento);
+    // Imprimir e visualizar só com a tela de apostas na frente.
+    const auto na_tela_de_apostas = [this] { return DocDaTelaDeApostasAtiva() != nullptr; };
+    m_principal->DefinirComando(
+        Comando::kImprimir, [this] { m_impressao->OnImprimir(*DocDaTelaDeApostasAtiva(), m_principal.get()); },
+        na_tela_de_apostas);
+    m_principal->DefinirComando(
+        Comando::kVisualizarImpressao,
+        [this] { m_impressao->OnVisualizar(*DocDaTelaDeApostasAtiva(), m_principal.get()); }, na_tela_de_apostas);
+}
+
+CVarentaDoc* CVarentaApp::DocDaTelaDeApostasAtiva() const
+{
+    const CChildFrame* frame = m_principal->FrameAtivo();
+    auto* tela = frame != nullptr ? qobject_cast<CScoreForm*>(frame->Vista()) : nullptr;
+    return tela != nullptr ? &tela->Doc() : nullptr;
 }
 
 CDocumento* CVarentaApp::DocumentoAberto() const

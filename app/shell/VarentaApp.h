@@ -8,9 +8,11 @@
 
 #include <memory>
 
+class CComandosDeImpressao;
 class CDocumento;
 class CMainFrame;
 class CSDIMVDocTemplate;
+class CVarentaDoc;
 
 // O programa: registra o modelo de documento com as duas telas, cria a janela principal
 // e abre um documento novo ou o arquivo da linha de comando.
@@ -46,9 +48,13 @@ private:
     void RegistrarModelo();
     void AdicionarRecente(const QString& caminho);
     void DefinirComandos();
+    void DefinirComandosDeImpressao();
+    // O documento da tela de apostas ativa; nenhum com outra tela (ou nenhuma) na frente.
+    CVarentaDoc* DocDaTelaDeApostasAtiva() const;
 
     SServicos m_servicos;
     CArquivosRecentes m_recentes;
     std::unique_ptr<CSDIMVDocTemplate> m_modelo;
     std::unique_ptr<CMainFrame> m_principal;
+    std::unique_ptr<CComandosDeImpressao> m_impressao;
 };

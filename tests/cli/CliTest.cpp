@@ -194,6 +194,43 @@ TEST_F(Cli, Relatorios)
     EXPECT_EQ(ExecutarCli({"relatorio", "tabela"}).codigo, 2);
 }
 
+// Páginas de um PDF escrito pela QPrinter (um objeto "/Type /Page" por página).
+int PaginasDoPdf(const std::string& pdf)
+{
+    int paginas = 0;
+    for (size_t i = pdf.find("/Type /Page\n"); i != std::string::npos; i = pdf.find("/Type /Page\n", i + 1))
+        ++paginas;
+    return paginas;
+}
+
+TEST_F(Cli, ImprimirNumPdfComAsConfiguracoesGravadas)
+{
+    ASSERT_EQ(ExecutarCli({"gerar", m_quadro, m_gerado}).codigo, 0);
+    struct SCaso {
+        int tipo;
+        int paginas;
+    };
+    // 32 cartões: um por volante, ou quatro por folha.
+    for (const SCaso caso : {SCaso{1, 32}, SCaso{0, 8}, SCaso{3, 8}}) {
+        SCOPED_TRACE("tipo " + std::to_string(caso.tipo));
+        {
+            CConfiguracoesQt configuracoes;
+            configuracoes.GravarInteiro("impressao", "tipo", caso.tipo);
+        }
+        const auto pdf = m_pasta / ("tipo" + std::to_string(caso.tipo) + ".pdf");
+        const SExecucao imprimir = ExecutarCli({"imprimir", m_gerado, "--pdf", pdf});
+        ASSERT_EQ(imprimir.codigo, 0) << imprimir.erros;
+        const std::string bytes = LerBytes(pdf);
+        EXPECT_THAT(bytes, StartsWith("%PDF-"));
+        EXPECT_EQ(PaginasDoPdf(bytes), caso.paginas);
+    }
+    const SExecucao sem_fila = ExecutarCli({"imprimir", m_gerado, "--impressora", "fila-que-nao-existe"});
+    EXPECT_EQ(sem_fila.codigo, 1);
+    EXPECT_THAT(sem_fila.erros, HasSubstr("Impressora não encontrada: fila-que-nao-existe"));
+    CConfiguracoesQt configuracoes;
+    configuracoes.Armazem().remove("impressao");
+}
+
 TEST_F(Cli, ErrosDeUsoEDeEntrada)
 {
     struct Caso {
@@ -221,6 +258,9 @@ TEST_F(Cli, ErrosDeUsoEDeEntrada)
         {{"conferir", m_quadro}, 2, "informe os placares"},
         {{"conferir", m_quadro, "--concurso", "doze"}, 1, "inteiro"},
         {{"analisar", m_quadro}, 1, "Erro ao Abrir Arquivo"},
+        {{"imprimir", m_quadro}, 2, "informe --pdf SAIDA.pdf ou --impressora NOME"},
+        {{"imprimir", m_quadro, "--pdf", "a.pdf", "--impressora", "x"}, 2, "informe --pdf"},
+        {{"imprimir", m_quadro, "--pdf", m_pasta / "quadro.pdf"}, 1, "não tem cartões para imprimir"},
     };
     for (const Caso& caso : casos) {
         const SExecucao execucao = ExecutarCli(caso.argumentos);

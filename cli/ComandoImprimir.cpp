@@ -1,0 +1,26 @@
+// imprimir: as páginas dos cartões, como na impressão do programa de mesa, num PDF ou
+// numa impressora do sistema.
+#include "Argumentos.h"
+#include "ComandosDoCli.h"
+
+#include "ArquivoDeApostas.h"
+#include "ConfiguracoesQt.h"
+#include "ImpressaoNaImpressora.h"
+#include "VarentaDoc.h"
+
+int ComandoImprimir(const std::vector<std::string>& argumentos, std::ostream&, std::ostream&)
+{
+    const CArgumentos args(argumentos, {"--pdf", "--impressora"});
+    args.ExigirPosicionais(1);
+    const auto pdf = args.Valor("--pdf");
+    const auto impressora = args.Valor("--impressora");
+    if (pdf.has_value() == impressora.has_value() || (pdf && pdf->empty()) || (impressora && impressora->empty()))
+        throw CErroDeUso("informe --pdf SAIDA.pdf ou --impressora NOME");
+    const auto documento = LerArquivoDeApostas(args.Posicionais()[0]);
+    CConfiguracoesQt configuracoes;
+    if (pdf)
+        ImprimirEmPdf(*documento, configuracoes, *pdf);
+    else
+        ImprimirNaImpressora(*documento, configuracoes, *impressora);
+    return 0;
+}
