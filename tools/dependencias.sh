@@ -5,12 +5,12 @@ set -euo pipefail
 
 QUINARO_PACOTES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-httpserver-dev libgl-dev
+  qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xdg-utils
 )
-# Só para os testes: o navegador que abre os relatórios.
-QUINARO_PACOTES_TESTE=(chromium)
+# Só para os testes: o navegador que abre os relatórios e o proxy HTTP da atualização.
+QUINARO_PACOTES_TESTE=(chromium tinyproxy)
 
 pacotes_faltando() {
   local faltando=() p
