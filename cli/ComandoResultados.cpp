@@ -2,6 +2,13 @@
 
 #include "Argumentos.h"
 #include "BancoDeDados.h"
+#include "ClienteDaInternet.h"
+#include "ConfiguracoesQt.h"
+#include "DataRegional.h"
+#include "EnderecoDoServico.h"
+#include "ProgressoDaAtualizacaoNoTerminal.h"
+#include "ServicoDeResultados.h"
+#include "ValoresDeInternetQt.h"
 #include "CaminhoDeDados.h"
 #include "DataDoResultado.h"
 #include "ErroAoAbrirArquivo.h"
@@ -27,10 +34,13 @@ const char* const kUso =
     "                [--ganhadores3 N] [--ganhadores4 N] [--ganhadores5 N]\n"
     "                [--rateio3 V] [--rateio4 V] [--rateio5 V] [--acumulado V]\n"
     "     quinaro-cli resultados remover N\n"
+    "     quinaro-cli resultados atualizar [--servidor HOST[:PORTA]]\n"
     "\n"
     "listar: uma linha por concurso, campos separados por \";\":\n"
     "  concurso;data;placares;ganhadores 3;ganhadores 4;ganhadores 5;rateio 3;rateio 4;rateio 5;acumulado\n"
     "inserir: substitui o resultado gravado do mesmo concurso; sem --data, agora.\n"
+    "atualizar: busca no serviço de resultados os concursos que faltam; sem --servidor,\n"
+    "  o servidor configurado no programa (padrão 127.0.0.1:8080).\n"
     "Valores (V) em reais: 1234.50 ou 1234,50, sem separador de milhar.\n";
 
 const char* const kRateios[3] = {"--rateio3", "--rateio4", "--rateio5"};
@@ -144,10 +154,32 @@ int Remover(const CArgumentos& argumentos, std::ostream& saida)
     return 0;
 }
 
-int Executar(const std::vector<std::string>& argumentos, const IRelogio& relogio, std::ostream& saida)
+int Atualizar(const CArgumentos& argumentos, std::ostream& saida, std::ostream& erros)
+{
+    argumentos.ExigirPosicionais(0);
+    const CConfiguracoesQt configuracoes;
+    const std::string servidor =
+        argumentos.Valor("--servidor").value_or(configuracoes.LerTexto("dados", "servidor", kServidorPadrao));
+    const fs::path caminho = ArquivoDeResultados();
+    CValoresDeInternetQt valores;
+    CClienteDaInternet cliente(valores);
+    CServicoDeResultados servico(cliente, servidor, DataRegionalDoSistema());
+    bool gravou = false;
+    {
+        CProgressoDaAtualizacaoNoTerminal progresso(erros);
+        gravou = CBancoDeDados::AtualizarPelaInternet(caminho, servico, progresso);
+    }
+    if (!gravou)
+        throw CErroDoUsuario("Erro ao Salvar Arquivo: " + caminho.string());
+    saida << "Resultados atualizados de " << servidor << " em " << caminho.string() << '\n';
+    return 0;
+}
+
+int Executar(const std::vector<std::string>& argumentos, const IRelogio& relogio, std::ostream& saida,
+             std::ostream& erros)
 {
     if (argumentos.empty())
-        throw CErroDeUso("falta o subcomando (listar, inserir ou remover)");
+        throw CErroDeUso("falta o subcomando (listar, inserir, remover ou atualizar)");
     const std::string& subcomando = argumentos[0];
     const std::vector<std::string> resto(argumentos.begin() + 1, argumentos.end());
     if (subcomando == "listar")
@@ -160,6 +192,8 @@ int Executar(const std::vector<std::string>& argumentos, const IRelogio& relogio
     }
     if (subcomando == "remover")
         return Remover(CArgumentos(resto, {}), saida);
+    if (subcomando == "atualizar")
+        return Atualizar(CArgumentos(resto, {"--servidor"}), saida, erros);
     throw CErroDeUso("subcomando desconhecido: " + subcomando);
 }
 
@@ -174,7 +208,7 @@ int ComandoResultadosComRelogio(const std::vector<std::string>& argumentos, cons
                                 std::ostream& saida, std::ostream& erros)
 {
     try {
-        return Executar(argumentos, relogio, saida);
+        return Executar(argumentos, relogio, saida, erros);
     } catch (const CErroDeUso& erro) {
         erros << "quinaro-cli resultados: " << erro.what() << "\n\n" << kUso;
         return 2;

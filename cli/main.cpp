@@ -40,6 +40,8 @@ std::string Uso()
         "                     [--ganhadores3 N] [--ganhadores4 N] [--ganhadores5 N]\n"
         "                     [--rateio3 V] [--rateio4 V] [--rateio5 V] [--acumulado V]\n"
         "  resultados remover N\n"
+        "  resultados atualizar [--servidor HOST[:PORTA]]\n"
+        "                                            busca no serviço os concursos que faltam\n"
         "\n"
         "Saída: 0 sucesso, 1 falha (mensagem no stderr), 2 uso errado.\n";
 }

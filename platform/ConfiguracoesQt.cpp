@@ -1,6 +1,32 @@
 #include "ConfiguracoesQt.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
+constexpr QFileDevice::Permissions kSoODono = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// Cria o arquivo vazio já com 0600 antes da primeira gravação: o conteúdo nunca passa
+// por um arquivo que outros leem.
+void CriarArquivoPrivado(const QString& arquivo)
+{
+#if defined(Q_OS_UNIX)
+    if (QFileInfo::exists(arquivo) || !QDir().mkpath(QFileInfo(arquivo).absolutePath()))
+        return;
+    const int descritor = ::open(QFile::encodeName(arquivo).constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (descritor >= 0)
+        ::close(descritor);
+#else
+    Q_UNUSED(arquivo);
+#endif
+}
+
 QString Chave(const std::string& secao, const std::string& nome)
 {
     return QString::fromStdString(secao) + QLatin1Char('/') + QString::fromStdString(nome);
@@ -22,7 +48,7 @@ int CConfiguracoesQt::LerInteiro(const std::string& secao, const std::string& no
 void CConfiguracoesQt::GravarInteiro(const std::string& secao, const std::string& nome, int valor)
 {
     m_armazem.setValue(Chave(secao, nome), valor);
-    m_armazem.sync();
+    Sincronizar();
 }
 
 std::string CConfiguracoesQt::LerTexto(const std::string& secao, const std::string& nome,
@@ -36,5 +62,17 @@ std::string CConfiguracoesQt::LerTexto(const std::string& secao, const std::stri
 void CConfiguracoesQt::GravarTexto(const std::string& secao, const std::string& nome, const std::string& valor)
 {
     m_armazem.setValue(Chave(secao, nome), QString::fromStdString(valor));
+    Sincronizar();
+}
+
+void CConfiguracoesQt::Sincronizar()
+{
+    // No formato nativo do Windows o armazém é o registro, sem arquivo a proteger.
+    const QString arquivo = m_armazem.fileName();
+    const bool em_arquivo = QFileInfo(arquivo).isAbsolute();
+    if (em_arquivo)
+        CriarArquivoPrivado(arquivo);
     m_armazem.sync();
+    if (em_arquivo)
+        QFile::setPermissions(arquivo, kSoODono);
 }

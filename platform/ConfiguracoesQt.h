@@ -16,6 +16,9 @@ public:
     void GravarTexto(const std::string& secao, const std::string& nome, const std::string& valor) override;
 
     QSettings& Armazem() { return m_armazem; }
+    // Grava no disco. O arquivo guarda o login de acesso à internet: só o dono o lê e
+    // escreve (0600), qualquer que seja a umask.
+    void Sincronizar();
 
 private:
     mutable QSettings m_armazem;

@@ -1,26 +1,19 @@
 #include "BancoDeDados.h"
 
 #include "ArquivoDeResultados.h"
+#include "ErroDoServico.h"
+#include "ProgressoDaAtualizacao.h"
+#include "ServicoDeResultados.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 void CBancoDeDados::OrdenarPorConcurso(CListaDeResultados& lista)
 {
-    // Bolha: troca só quando o anterior é estritamente maior, o que a torna estável
-    // e faz valer, em RemoverDuplicados, o primeiro de dois números iguais.
-    const size_t n = lista.size();
-    for (size_t passada = 1; passada < n; ++passada) {
-        bool trocou = false;
-        for (size_t i = 0; i + passada < n; ++i) {
-            if (lista[i]->m_concurso > lista[i + 1]->m_concurso) {
-                std::swap(lista[i], lista[i + 1]);
-                trocou = true;
-            }
-        }
-        if (!trocou)
-            break;
-    }
+    // Estável: em RemoverDuplicados vale o primeiro de dois números iguais.
+    std::stable_sort(lista.begin(), lista.end(),
+                     [](const auto& a, const auto& b) { return a->m_concurso < b->m_concurso; });
 }
 
 void CBancoDeDados::RemoverDuplicados(CListaDeResultados& lista)
@@ -56,4 +49,75 @@ std::optional<int> CBancoDeDados::RemoverResultado(int32_t concurso, const std::
     if (!GravarArquivoDeResultados(caminho, lista))
         return std::nullopt;
     return int(removidos);
+}
+
+namespace {
+
+constexpr int kMaiorConcurso = 99999;
+
+bool ConcursoValido(int32_t concurso)
+{
+    return concurso > 0 && concurso <= kMaiorConcurso;
+}
+
+// O número lido da resposta não é comparado com o pedido; inválido: nada.
+std::unique_ptr<CResultadoVarenta> BuscarConcurso(CServicoDeResultados& servico, int concurso)
+{
+    auto resultado = std::make_unique<CResultadoVarenta>();
+    resultado->LerDaResposta(servico.PegarResultado(concurso), servico.DataRegional());
+    if (!ConcursoValido(resultado->m_concurso))
+        return nullptr;
+    return resultado;
+}
+
+} // namespace
+
+bool CBancoDeDados::AtualizarPelaInternet(const std::filesystem::path& caminho, CServicoDeResultados& servico,
+                                          IProgressoDaAtualizacao& progresso)
+{
+    progresso.Mostrar();
+    const int ultimo = servico.PegarUltimoConcurso();
+    // Um último absurdo (página de erro, resposta vazia) não pode apagar nem inventar nada.
+    if (!ConcursoValido(ultimo))
+        throw CErroDoServico("O servidor de resultados não informou um último concurso válido (leu " +
+                             std::to_string(ultimo) + ").");
+    progresso.DefinirUltimo(ultimo);
+
+    CListaDeResultados gravados;
+    LerArquivoDeResultados(caminho, gravados);
+    CListaDeResultados na_frente;  // os das lacunas, cada um à frente dos anteriores
+    CListaDeResultados no_fim;
+    const auto buscar = [&](int& n, CListaDeResultados& destino) {
+        if (auto resultado = BuscarConcurso(servico, n))
+            destino.push_back(std::move(resultado));
+        ++n;
+        progresso.MostrarConcurso(n);
+        progresso.BombearMensagens();
+    };
+
+    int n = 0;
+    for (const auto& gravado : gravados) {
+        ++n;
+        while (gravado->m_concurso > n) {
+            // Acima do último do serviço: a contagem volta, mas o gravado fica no arquivo.
+            if (gravado->m_concurso > ultimo) {
+                --n;
+                break;
+            }
+            buscar(n, na_frente);
+        }
+    }
+    if (n == 0)
+        n = 1;
+    while (n <= ultimo)
+        buscar(n, no_fim);
+
+    CListaDeResultados lista;
+    lista.reserve(na_frente.size() + gravados.size() + no_fim.size());
+    std::move(na_frente.rbegin(), na_frente.rend(), std::back_inserter(lista));
+    std::move(gravados.begin(), gravados.end(), std::back_inserter(lista));
+    std::move(no_fim.begin(), no_fim.end(), std::back_inserter(lista));
+    OrdenarPorConcurso(lista);
+    RemoverDuplicados(lista);
+    return GravarArquivoDeResultados(caminho, lista);
 }

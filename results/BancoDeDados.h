@@ -6,6 +6,9 @@
 #include <memory>
 #include <optional>
 
+class CServicoDeResultados;
+class IProgressoDaAtualizacao;
+
 // Comandos que regravam o arquivo de resultados e as operações de lista que os deixam
 // ordenados e sem concursos repetidos.
 class CBancoDeDados {
@@ -25,4 +28,12 @@ public:
     // ter tirado nenhum. Quantos saíram; vazio se não gravou. Arquivo danificado:
     // CErroDoUsuario, nada gravado.
     static std::optional<int> RemoverResultado(int32_t concurso, const std::filesystem::path& caminho);
+
+    // Busca no serviço cada concurso que falta no arquivo, até o último que ele informa,
+    // e regrava o arquivo ordenado e sem repetidos (o gravado vale sobre o buscado).
+    // Nenhum gravado se perde, nem o de número acima do último do serviço. Falso se não
+    // gravou. Último fora de 1..99999: CErroDoServico; pedido que falha: CErroDeInternet;
+    // arquivo danificado: CErroDoUsuario. Em todos esses casos o arquivo fica como estava.
+    static bool AtualizarPelaInternet(const std::filesystem::path& caminho, CServicoDeResultados& servico,
+                                      IProgressoDaAtualizacao& progresso);
 };

@@ -2,6 +2,10 @@
 
 #include "EscritorDeArquivo.h"
 #include "LeitorDeArquivo.h"
+#include "TextoDaResposta.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 // Só as faixas de prêmio vão para o arquivo.
@@ -47,4 +51,99 @@ void CResultadoVarenta::Serialize(CLeitorDeArquivo& ar)
         // Placar sempre novo (sem referência), logo ainda do leitor: passa a ser deste resultado.
         m_scores.emplace_back(static_cast<CScore*>(ar.Liberar(score).release()));
     }
+}
+
+namespace {
+
+// "+" e os algarismos de 4 a 9 caem na coluna "+"; o que não é algarismo, na coluna 0.
+int ColunaDosGols(std::string_view linha, size_t posicao)
+{
+    if (posicao >= linha.size())
+        return 0;
+    const char gols = linha[posicao];
+    if (gols == '+')
+        return 4;
+    if (gols >= '0' && gols <= '9')
+        return std::min(gols - '0', 4);
+    return 0;
+}
+
+int32_t InteiroDoDecimal(double valor)
+{
+    // Valor da rede: fora da faixa de 32 bits a conversão não seria definida.
+    if (!(valor > -2147483648.0))
+        return std::numeric_limits<int32_t>::min();
+    if (!(valor < 2147483648.0))
+        return std::numeric_limits<int32_t>::max();
+    return int32_t(valor);
+}
+
+} // namespace
+
+void CResultadoVarenta::LerPlacares(std::string_view linha)
+{
+    for (int jogo = 0; jogo < 5; ++jogo) {
+        auto score = std::make_unique<CScore>();
+        score->m_jogo = int16_t(jogo);
+        score->m_time1[ColunaDosGols(linha, size_t(3 * jogo))] = 1;
+        score->m_time2[ColunaDosGols(linha, size_t(3 * jogo + 1))] = 1;
+        m_scores.push_back(std::move(score));
+    }
+}
+
+int CResultadoVarenta::LerDaResposta(const std::string& texto)
+{
+    return LerDaResposta(texto, FLerDataRegional());
+}
+
+int CResultadoVarenta::LerDaResposta(const std::string& texto, const FLerDataRegional& regional)
+{
+    if (texto.size() < 5)
+        return 0;
+    std::fill(std::begin(m_ganhadores), std::end(m_ganhadores), 0);
+    std::fill(std::begin(m_rateio), std::end(m_rateio), 0.0);
+    int estado = 0;
+    int acertos = 0;
+    const auto faixa_guardada = [&] { return acertos >= 0 && acertos < 15; };
+    std::string_view resto = texto;
+    for (size_t fim; (fim = resto.find("\r\n")) != std::string_view::npos;) {
+        const std::string_view linha = Aparar(resto.substr(0, fim));
+        resto.remove_prefix(fim + 2);
+        switch (estado) {
+        case 0:
+            m_concurso = InteiroDoInicio(linha);
+            estado = 1;
+            break;
+        case 1:
+            m_data = LerDataDaResposta(std::string(linha), regional);
+            estado = 2;
+            break;
+        case 2:
+            LerPlacares(linha);
+            estado = 3;
+            break;
+        case 3:
+            m_valorAcumulado = DecimalDoInicio(linha);
+            m_acumulado = m_valorAcumulado > 0 ? 1 : 0;
+            estado = 4;
+            break;
+        case 4:
+            acertos = InteiroDoInicio(linha);
+            if (acertos == 20)
+                acertos = 0;
+            estado = 5;
+            break;
+        case 5:
+            if (faixa_guardada())
+                m_ganhadores[acertos] = InteiroDoDecimal(DecimalDoInicio(linha));
+            estado = 6;
+            break;
+        default:
+            if (faixa_guardada())
+                m_rateio[acertos] = DecimalDoInicio(linha);
+            estado = 4;
+            break;
+        }
+    }
+    return 1;
 }

@@ -4,8 +4,11 @@
 #include "Score.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Data do resultado: dias desde 30/12/1899 (a fração é a hora) e a situação.
@@ -14,6 +17,10 @@ struct SData {
     double valor = 0.0;
     int32_t estado = kValida;
 };
+
+struct SDiaEHora;
+// Data na forma regional do sistema, quando há uma; vazio se o texto não é data nela.
+using FLerDataRegional = std::function<std::optional<SDiaEHora>(const std::string&)>;
 
 // Resultado de um concurso.
 class CResultadoVarenta : public CObjeto {
@@ -31,6 +38,14 @@ public:
     const char* NomeDaClasse() const override { return kNome; }
     void Serialize(CEscritorDeArquivo& ar) const override;
     void Serialize(CLeitorDeArquivo& ar) override;
+
+    // Preenche o registro com uma resposta de "PegarResultado.aspx". 0 (registro intacto)
+    // quando o texto tem menos de 5 caracteres. Só são lidas as linhas seguidas de CR LF.
+    // regional: a última forma de data tentada (ver LerDataDaResposta).
+    int LerDaResposta(const std::string& texto, const FLerDataRegional& regional);
+    int LerDaResposta(const std::string& texto);
+    // Acrescenta os cinco placares: três caracteres por jogo, gols do time 1 e do time 2.
+    void LerPlacares(std::string_view linha);
 };
 
 using CListaDeResultados = std::vector<std::unique_ptr<CResultadoVarenta>>;

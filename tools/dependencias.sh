@@ -5,12 +5,13 @@ set -euo pipefail
 
 QUINARO_PACOTES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-httpserver-dev libgl-dev
+  qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xdg-utils
 )
-# Só para os testes: o navegador que abre os relatórios e o pdftoppm que lê as páginas impressas.
-QUINARO_PACOTES_TESTE=(chromium poppler-utils)
+# Só para os testes: o navegador que abre os relatórios, o pdftoppm que lê as páginas impressas
+# e o proxy HTTP da atualização.
+QUINARO_PACOTES_TESTE=(chromium poppler-utils tinyproxy)
 
 pacotes_faltando() {
   local faltando=() p

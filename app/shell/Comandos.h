@@ -39,6 +39,7 @@ inline constexpr int kInserirResultado = 32789;
 inline constexpr int kRemoverResultado = 32790;
 inline constexpr int kComprovantes = 32791;
 inline constexpr int kResultadosPorColunaTime1 = 32795;
+inline constexpr int kConfigurarInternet = 32810;
 }  // namespace Comando
 
 // Recursos de menu e ícone: sem tela, tela de apostas, tela de conferência.

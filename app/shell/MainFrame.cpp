@@ -57,6 +57,7 @@ constexpr SItem kItens[] = {
     {Comando::kFiltrar, "Filtrar"},
     {Comando::kResultadosVarenta, "Resultados Varenta"},
     {Comando::kAtualizarPelaInternet, "Atualizar Resultados pela Internet"},
+    {Comando::kConfigurarInternet, "Configurar Acesso à Internet..."},
     {Comando::kInserirResultado, "Inserir Resultado Manualmente"},
     {Comando::kRemoverResultado, "Remover Resultado Manualmente"},
     {Comando::kFrequenciaResultados, "Frequência de resultados"},
@@ -199,7 +200,7 @@ void CMainFrame::CriarMenus()
 
     for (int recurso : {Recurso::kTelaDeApostas, Recurso::kTelaDeConferencia}) {
         QMenu* estatisticas = NovoMenu(QStringLiteral("&Estatisticas"),
-                                       {kResultadosVarenta, kAtualizarPelaInternet, kInserirResultado,
+                                       {kResultadosVarenta, kAtualizarPelaInternet, kConfigurarInternet, kInserirResultado,
                                         kRemoverResultado});
         QMenu* graficos = NovoMenu(QStringLiteral("Gráficos"),
                                    {kFrequenciaResultados, kGolsPorTime, kTotalDeGols, kResultadosPorColunaTime1,

@@ -12,6 +12,7 @@
 #include "apostas/ScoreForm.h"
 #include "conferencia/ConferenciaForm.h"
 #include "impressao/ComandosDeImpressao.h"
+#include "resultados/ComandosDeInternet.h"
 #include "resultados/ComandosDeResultados.h"
 #include "SobreDlg.h"
 #include "Vista.h"
@@ -100,6 +101,15 @@ void CVarentaApp::DefinirComandos()
     m_principal->DefinirComando(
         Comando::kRemoverResultado,
         [this] { CComandosDeResultados(m_servicos.pastas, m_servicos.relogio, m_principal.get()).OnRemoverResultado(); }, com_documento);
+    m_principal->DefinirComando(
+        Comando::kAtualizarPelaInternet,
+        [this] {
+            CComandosDeInternet(m_servicos.configuracoes, m_servicos.pastas, m_principal.get()).OnAtualizarResultados();
+        },
+        com_documento);
+    m_principal->DefinirComando(Comando::kConfigurarInternet, [this] {
+        CComandosDeInternet(m_servicos.configuracoes, m_servicos.pastas, m_principal.get()).OnConfigurarInternet();
+    });
     for (int i = 0; i < CArquivosRecentes::kTamanho; ++i)
         m_principal->DefinirComando(Comando::kArquivoRecente1 + i, [this, i] { OnArquivoRecente(i); },
                                     [this, i] { return i < m_recentes.Lista().size(); });

@@ -75,12 +75,10 @@ TEST_F(JanelaPrincipalTest, ComecaComUmDocumentoNovoNaTelaDeApostas)
     EXPECT_TRUE(m_programa.Acao(Comando::kTelaDeApostas)->isChecked());
     EXPECT_FALSE(m_programa.Acao(Comando::kConferencia)->isChecked());
     // Comandos de trabalhos futuros ficam nos menus, desabilitados.
-    for (int id : {Comando::kAtualizarPelaInternet})
-        EXPECT_FALSE(m_programa.Acao(id)->isEnabled()) << id;
     for (int id : {Comando::kNovo, Comando::kAbrir, Comando::kSalvar, Comando::kComprovantes, Comando::kFiltrar,
-                   Comando::kResultadosVarenta, Comando::kSobre, Comando::kAjuda, Comando::kImprimir,
-                   Comando::kVisualizarImpressao, Comando::kConfigurarImpressora,
-                   Comando::kConfigurarImpressaoDoCartao})
+                   Comando::kResultadosVarenta, Comando::kAtualizarPelaInternet, Comando::kConfigurarInternet,
+                   Comando::kSobre, Comando::kAjuda, Comando::kImprimir, Comando::kVisualizarImpressao,
+                   Comando::kConfigurarImpressora, Comando::kConfigurarImpressaoDoCartao})
         EXPECT_TRUE(m_programa.Acao(id)->isEnabled()) << id;
     EXPECT_EQ(m_programa.Acao(Comando::kNovo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(m_programa.Acao(Comando::kSalvar)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));

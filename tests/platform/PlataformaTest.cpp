@@ -1,5 +1,6 @@
 #include "ConfiguracoesQt.h"
 #include "PastasDoSistema.h"
+#include "ValoresDeInternetQt.h"
 #include "PastaTemporaria.h"
 
 #include <QStandardPaths>
@@ -8,6 +9,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,6 +62,43 @@ TEST(AmbienteDosTestes, PastasDoUsuarioEDoSistemaFicamNaPastaTemporaria)
                             QStandardPaths::GenericCacheLocation})
         for (const QString& pasta : QStandardPaths::standardLocations(tipo))
             EXPECT_TRUE(pasta.toStdString().starts_with(casa)) << pasta.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(ValoresDeInternetQt, GrupoProxyComoTextoEArquivoSoDoDono)
+{
+    struct SCaso {
+        mode_t umask;
+        const char* quando;
+    };
+    for (const SCaso& caso : {SCaso{0, "umask 000"}, SCaso{022, "umask 022"}, SCaso{077, "umask 077"}}) {
+        std::filesystem::remove(ArquivoDeConfiguracoes());
+        const mode_t anterior = ::umask(caso.umask);
+        {
+            CValoresDeInternetQt valores;
+            valores.GravarValorInternet(kProxyUser, "ana");
+            valores.GravarValorInternet(kProxyPassword, "s3gredo ç");
+            CConfiguracoesQt().GravarTexto("dados", "servidor", "h:1");
+        }
+        ::umask(anterior);
+        const auto permissoes = std::filesystem::status(ArquivoDeConfiguracoes()).permissions();
+        EXPECT_EQ(permissoes, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write) << caso.quando;
+        const std::string conteudo = LerBytes(ArquivoDeConfiguracoes());
+        EXPECT_NE(conteudo.find("[Proxy]"), std::string::npos) << conteudo;
+        const CValoresDeInternetQt relidos;
+        EXPECT_EQ(relidos.LerValorInternet(kProxyUser), "ana");
+        EXPECT_EQ(relidos.LerValorInternet(kProxyPassword), "s3gredo ç");
+        EXPECT_EQ(relidos.LerValorInternet(kProxyEnable), "");
+    }
+    // Mais de 1023 bytes lê como vazio; 1023 cabe.
+    CValoresDeInternetQt valores;
+    valores.GravarValorInternet(kProxyUser, std::string(1023, 'a'));
+    EXPECT_EQ(valores.LerValorInternet(kProxyUser).size(), 1023u);
+    valores.GravarValorInternet(kProxyUser, std::string(1024, 'a'));
+    EXPECT_EQ(valores.LerValorInternet(kProxyUser), "");
 }
 
 } // namespace

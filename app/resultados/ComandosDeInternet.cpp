@@ -1,0 +1,44 @@
+#include "ComandosDeInternet.h"
+
+#include "AtualizandoDlg.h"
+#include "BancoDeDados.h"
+#include "CaminhoDeDados.h"
+#include "ClienteDaInternet.h"
+#include "DataRegional.h"
+#include "DlgProxy.h"
+#include "ServicoDeResultados.h"
+#include "ValoresDeInternetQt.h"
+#include "shell/CursorDeEspera.h"
+#include "shell/Mensagens.h"
+
+CComandosDeInternet::CComandosDeInternet(IConfiguracoes& configuracoes, const IPastas& pastas, QWidget* janela)
+    : m_configuracoes(configuracoes), m_pastas(pastas), m_janela(janela)
+{
+}
+
+void CComandosDeInternet::OnAtualizarResultados()
+{
+    // Pedido que falha, último inválido ou arquivo danificado: o erro acaba o comando
+    // sem gravar nada e Proteger o mostra, já sem o diálogo de progresso.
+    Proteger(m_janela, [this] {
+        const CCursorDeEspera espera;
+        const auto caminho = CaminhoDeDados(m_pastas, kArquivoDeResultados);
+        CValoresDeInternetQt valores;
+        CClienteDaInternet cliente(valores);
+        CServicoDeResultados servico(cliente, ServidorDeResultados(m_configuracoes), DataRegionalDoSistema());
+        bool gravou = false;
+        {
+            CAtualizandoDlg progresso(m_janela);
+            gravou = CBancoDeDados::AtualizarPelaInternet(caminho, servico, progresso);
+        }
+        if (!gravou)
+            MostrarAviso(m_janela, QStringLiteral("Erro ao Salvar Arquivo"));
+    });
+}
+
+void CComandosDeInternet::OnConfigurarInternet()
+{
+    CValoresDeInternetQt valores;
+    CDlgProxy dialogo(valores, m_configuracoes, m_janela);
+    dialogo.exec();
+}

@@ -1,0 +1,21 @@
+#include "ServicoDeResultados.h"
+
+#include "EnderecoDoServico.h"
+#include "PaginasDaInternet.h"
+#include "TextoDaResposta.h"
+
+CServicoDeResultados::CServicoDeResultados(IPaginasDaInternet& paginas, std::string servidor,
+                                           FLerDataRegional regional)
+    : m_paginas(paginas), m_servidor(std::move(servidor)), m_regional(std::move(regional))
+{
+}
+
+int CServicoDeResultados::PegarUltimoConcurso()
+{
+    return InteiroDoInicio(m_paginas.BaixarPagina(EnderecoDoUltimoConcurso(m_servidor)));
+}
+
+std::string CServicoDeResultados::PegarResultado(int concurso)
+{
+    return m_paginas.BaixarPagina(EnderecoDoResultado(m_servidor, concurso));
+}

@@ -1,0 +1,277 @@
+// Leitura e escrita das respostas do serviço de resultados e a divisão dos endereços.
+#include "DataDoResultado.h"
+#include "EnderecoDoServico.h"
+#include "ErroDeInternet.h"
+#include "RespostaDoServico.h"
+#include "TextoDaResposta.h"
+#include "ValoresDoResultado.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+// As colunas dos dois times de cada jogo, na ordem dos jogos.
+std::vector<std::array<int, 2>> Colunas(const CResultadoVarenta& resultado)
+{
+    std::vector<std::array<int, 2>> colunas;
+    for (const auto& score : resultado.m_scores)
+        colunas.push_back({score->ColunaDoTime1(), score->ColunaDoTime2()});
+    return colunas;
+}
+
+std::string Linhas(const std::vector<std::string>& linhas)
+{
+    std::string texto;
+    for (size_t i = 0; i < linhas.size(); ++i)
+        texto += linhas[i] + (i + 1 < linhas.size() ? "\r\n" : "");
+    return texto;
+}
+
+const std::vector<std::string> kResposta = {"1234", "15/03/2004", "10 22 +1 00 3+", "0", "5", "2", "850.50", "fim"};
+
+TEST(LerDaResposta, RespostaCompletaSemLerAUltimaLinha)
+{
+    CResultadoVarenta resultado;
+    ASSERT_EQ(resultado.LerDaResposta(Linhas(kResposta)), 1);
+    EXPECT_EQ(resultado.m_concurso, 1234);
+    EXPECT_EQ(TextoDaData(resultado.m_data), "15/03/2004");
+    EXPECT_EQ(resultado.m_acumulado, 0);
+    EXPECT_EQ(resultado.m_ganhadores[5], 2);
+    EXPECT_EQ(resultado.m_rateio[5], 850.5);
+    EXPECT_EQ(Colunas(resultado), (std::vector<std::array<int, 2>>{{1, 0}, {2, 2}, {4, 1}, {0, 0}, {3, 4}}));
+    for (const auto& score : resultado.m_scores)
+        EXPECT_EQ(score->m_reservado, 0);
+}
+
+TEST(LerDaResposta, SemALinhaFinalOUltimoRateioSePerde)
+{
+    std::vector<std::string> sem_fim(kResposta.begin(), kResposta.end() - 1);
+    CResultadoVarenta resultado;
+    ASSERT_EQ(resultado.LerDaResposta(Linhas(sem_fim)), 1);
+    EXPECT_EQ(resultado.m_ganhadores[5], 2);
+    EXPECT_EQ(resultado.m_rateio[5], 0.0);
+}
+
+TEST(LerDaResposta, FaixasDeAcertos)
+{
+    struct SCaso {
+        const char* nome;
+        std::vector<std::string> grupo;  // acertos, ganhadores, rateio
+        int indice;
+        int ganhadores;
+        double rateio;
+    };
+    const SCaso casos[] = {
+        {"20 vale 0", {"20", "7", "1.5"}, 0, 7, 1.5},
+        {"ganhadores truncados", {"3", "152.9", "25.40"}, 3, 152, 25.4},
+        {"ganhadores negativos truncados para zero", {"4", "-2.7", "1"}, 4, -2, 1.0},
+        {"ganhadores grandes demais ficam no limite", {"4", "99999999999", "1"}, 4, 2147483647, 1.0},
+        {"faixa 14 é guardada", {"14", "1", "2"}, 14, 1, 2.0},
+    };
+    for (const SCaso& caso : casos) {
+        std::vector<std::string> linhas = {"7", "01/01/2004", "00 00 00 00 00", "0"};
+        linhas.insert(linhas.end(), caso.grupo.begin(), caso.grupo.end());
+        linhas.push_back("fim");
+        CResultadoVarenta resultado;
+        ASSERT_EQ(resultado.LerDaResposta(Linhas(linhas)), 1) << caso.nome;
+        EXPECT_EQ(resultado.m_ganhadores[caso.indice], caso.ganhadores) << caso.nome;
+        EXPECT_EQ(resultado.m_rateio[caso.indice], caso.rateio) << caso.nome;
+    }
+}
+
+TEST(LerDaResposta, FaixaForaDe0a14NaoGuardaNada)
+{
+    CResultadoVarenta resultado;
+    ASSERT_EQ(resultado.LerDaResposta(Linhas({"7", "01/01/2004", "", "0", "15", "9", "9", "-1", "8", "8", "fim"})), 1);
+    for (int i = 0; i < 15; ++i) {
+        EXPECT_EQ(resultado.m_ganhadores[i], 0) << i;
+        EXPECT_EQ(resultado.m_rateio[i], 0.0) << i;
+    }
+}
+
+TEST(LerDaResposta, TextoCurtoDeixaORegistroVazio)
+{
+    for (const char* texto : {"", "1234", "12\r\n"}) {
+        CResultadoVarenta resultado;
+        EXPECT_EQ(resultado.LerDaResposta(texto), 0) << texto;
+        EXPECT_EQ(resultado.m_concurso, 0) << texto;
+        EXPECT_TRUE(resultado.m_scores.empty()) << texto;
+    }
+}
+
+TEST(LerDaResposta, AcumuladoPositivoLigaOIndicador)
+{
+    struct SCaso {
+        const char* valor;
+        double esperado;
+        int indicador;
+    };
+    for (const SCaso& caso : {SCaso{"350000.75", 350000.75, 1}, SCaso{"0.00", 0.0, 0}, SCaso{"-3", -3.0, 0},
+                              SCaso{"abc", 0.0, 0}, SCaso{"  12.5xyz", 12.5, 1}}) {
+        CResultadoVarenta resultado;
+        ASSERT_EQ(resultado.LerDaResposta(Linhas({"9", "01/01/2004", "", caso.valor, "fim"})), 1);
+        EXPECT_EQ(resultado.m_valorAcumulado, caso.esperado) << caso.valor;
+        EXPECT_EQ(resultado.m_acumulado, caso.indicador) << caso.valor;
+    }
+}
+
+TEST(LerPlacares, ColunasDosCaracteres)
+{
+    struct SCaso {
+        const char* linha;
+        std::vector<std::array<int, 2>> colunas;
+    };
+    const SCaso casos[] = {
+        {"12", {{1, 2}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}},
+        {"10 22 +1 00 3+", {{1, 0}, {2, 2}, {4, 1}, {0, 0}, {3, 4}}},
+        // De 5 a 9 gols é a coluna "+"; o que não é algarismo nem "+", coluna 0.
+        {"59 67 8x ab 4-", {{4, 4}, {4, 4}, {4, 0}, {0, 0}, {4, 0}}},
+        {"", {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}},
+    };
+    for (const SCaso& caso : casos) {
+        CResultadoVarenta resultado;
+        resultado.LerPlacares(caso.linha);
+        EXPECT_EQ(Colunas(resultado), caso.colunas) << caso.linha;
+        for (size_t jogo = 0; jogo < resultado.m_scores.size(); ++jogo)
+            EXPECT_EQ(resultado.m_scores[jogo]->m_jogo, int(jogo));
+    }
+}
+
+TEST(TextoDaResposta, NumerosDoComecoDoTexto)
+{
+    struct SCaso {
+        const char* texto;
+        int32_t inteiro;
+        double decimal;
+    };
+    const SCaso casos[] = {
+        {"42", 42, 42.0},           {"  -7.25 reais", -7, -7.25}, {"+3", 3, 3.0},   {"abc", 0, 0.0},
+        {"", 0, 0.0},               {"12.5.6", 12, 12.5},         {"1e5", 1, 1.0}, {".5", 0, 0.5},
+        {"99999999999", 2147483647, 99999999999.0},               {"-99999999999", -2147483647 - 1, -99999999999.0},
+    };
+    for (const SCaso& caso : casos) {
+        EXPECT_EQ(InteiroDoInicio(caso.texto), caso.inteiro) << caso.texto;
+        EXPECT_EQ(DecimalDoInicio(caso.texto), caso.decimal) << caso.texto;
+    }
+}
+
+TEST(TextoDaResposta, DatasNasTresFormas)
+{
+    const auto regional = [](const std::string& texto) -> std::optional<SDiaEHora> {
+        if (texto == "mar 15, 2004")
+            return SDiaEHora{2004, 3, 15};
+        return std::nullopt;
+    };
+    struct SCaso {
+        const char* texto;
+        std::optional<SDiaEHora> momento;  // vazio: inválida
+        double invalida = 0.0;             // valor da data inválida
+    };
+    const SCaso casos[] = {
+        {"15/03/2004", SDiaEHora{2004, 3, 15}},
+        {"5/3/2004 20:30", SDiaEHora{2004, 3, 5, 20, 30}},
+        {"15/03/2004 08:05:09", SDiaEHora{2004, 3, 15, 8, 5, 9}},
+        {"2004-03-15", SDiaEHora{2004, 3, 15}},
+        {"2004-03-15T21:00:01", SDiaEHora{2004, 3, 15, 21, 0, 1}},
+        {"mar 15, 2004", SDiaEHora{2004, 3, 15}},
+        {"31/02/2004", std::nullopt, -1.0},
+        {"15/03/2004 25:00", std::nullopt, -1.0},
+        {"amanhã", std::nullopt, 0.0},
+        {"", std::nullopt, 0.0},
+    };
+    for (const SCaso& caso : casos) {
+        const SData data = LerDataDaResposta(caso.texto, regional);
+        if (caso.momento) {
+            EXPECT_EQ(data.estado, SData::kValida) << caso.texto;
+            EXPECT_EQ(CalendarioDaData(data), caso.momento) << caso.texto;
+        } else {
+            EXPECT_EQ(data.estado, SData::kInvalida) << caso.texto;
+            EXPECT_EQ(data.valor, caso.invalida) << caso.texto;
+        }
+    }
+}
+
+TEST(EnderecoDoServico, DivisaoEmServidorPortaEObjeto)
+{
+    struct SCaso {
+        const char* endereco;
+        const char* servidor;
+        int porta;
+        const char* objeto;
+    };
+    const SCaso casos[] = {
+        {"http://127.0.0.1:8080/WebService/PegarUltimoConcurso.aspx?tipo=80", "127.0.0.1", 8080,
+         "/WebService/PegarUltimoConcurso.aspx?tipo=80"},
+        {"http://resultados.exemplo/a/b", "resultados.exemplo", 80, "/a/b"},
+        {"xxxxxxxservidor", "servidor", 80, "/"},
+        {"http://servidor:81", "servidor", 81, "/"},
+        {"http://:81/x", ":81", 80, "/x"},  // ":" na primeira posição não separa porta
+        {"http:/", "", 80, "/"},
+    };
+    for (const SCaso& caso : casos) {
+        const SEndereco partes = DividirEndereco(caso.endereco);
+        EXPECT_EQ(partes.servidor, caso.servidor) << caso.endereco;
+        EXPECT_EQ(partes.porta, caso.porta) << caso.endereco;
+        EXPECT_EQ(partes.objeto, caso.objeto) << caso.endereco;
+    }
+    for (const char* invalido : {"http://servidor:0/x", "http://servidor:70000/x", "http://servidor:abc/x"}) {
+        try {
+            DividirEndereco(invalido);
+            ADD_FAILURE() << invalido;
+        } catch (const CErroDeInternet& erro) {
+            EXPECT_EQ(erro.TipoDoErro(), CErroDeInternet::Tipo::EnderecoInvalido) << invalido;
+        }
+    }
+    EXPECT_EQ(EnderecoDoResultado("h:1", 12), "http://h:1/WebService/PegarResultado.aspx?tipo=80&concurso=12");
+}
+
+TEST(EnderecoDoServico, RespostaMontadaLinhaALinha)
+{
+    struct SCaso {
+        std::string corpo;
+        std::string resposta;
+    };
+    const SCaso casos[] = {
+        {"1\n2\n3", "1\r\n2\r\n3"},
+        {"1\r\n2\r\n3\r\n", "1\r\n2\r\n3"},
+        {"\n\n  12 \r\n\t", "12"},
+        {"a\r\rb\nc", "ab\r\nc"},
+        {"", ""},
+    };
+    for (const SCaso& caso : casos)
+        EXPECT_EQ(MontarResposta(caso.corpo), caso.resposta) << caso.corpo;
+}
+
+TEST(RespostaDoServico, EscritaRelidaDaOMesmoRegistro)
+{
+    SValoresDoResultado valores;
+    valores.concurso = 321;
+    valores.data = DataDoCalendario({2004, 3, 15, 20, 30, 5});
+    valores.ganhadores = {152, 9, 1};
+    valores.rateios = {25.4, 2100.0, 0.1 + 0.2};
+    valores.valor_acumulado = 350000.75;
+    valores.colunas = {1, 0, 2, 2, 4, 1, 0, 0, 3, 4};
+    const auto original = NovoResultado(valores);
+
+    const std::string texto = EscreverRespostaDoResultado(*original);
+    CResultadoVarenta relido;
+    // A resposta passa pela montagem do cliente, como viria da rede.
+    ASSERT_EQ(relido.LerDaResposta(MontarResposta(texto)), 1);
+    EXPECT_EQ(relido.m_concurso, 321);
+    EXPECT_EQ(relido.m_data.estado, SData::kValida);
+    EXPECT_EQ(relido.m_data.valor, original->m_data.valor);
+    for (int acertos = 3; acertos <= 5; ++acertos) {
+        EXPECT_EQ(relido.m_ganhadores[acertos], original->m_ganhadores[acertos]);
+        EXPECT_EQ(relido.m_rateio[acertos], original->m_rateio[acertos]);
+    }
+    EXPECT_EQ(relido.m_valorAcumulado, 350000.75);
+    EXPECT_EQ(relido.m_acumulado, 1);
+    EXPECT_EQ(Colunas(relido), Colunas(*original));
+}
+
+} // namespace
