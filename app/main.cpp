@@ -2,6 +2,7 @@
 #include "ConfiguracoesQt.h"
 #include "NavegadorDoSistema.h"
 #include "PastasDoSistema.h"
+#include "TraducoesDoQt.h"
 #include "shell/VarentaApp.h"
 
 #include <QApplication>
@@ -10,6 +11,9 @@ int main(int argc, char** argv)
 {
     QApplication aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quinaro"));
+    // Liga as janelas à entrada do menu (ícone e nome no painel).
+    QGuiApplication::setDesktopFileName(QStringLiteral("quinaro"));
+    const CTraducoesDoQt traducoes;
     CConfiguracoesQt configuracoes;
     CPastasDoSistema pastas;
     CNavegadorDoSistema navegador;
