@@ -24,8 +24,7 @@ set(CPACK_PACKAGE_VENDOR "Orvane Technologies")
 set(CPACK_PACKAGE_CONTACT "Orvane Technologies <suporte@orvane.example>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "gera, filtra e confere apostas da Varenta")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "gera, filtra e confere apostas da Varenta
-Quinaro Professional monta os cartões de um quadro de palpites para os cinco
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quinaro Professional monta os cartões de um quadro de palpites para os cinco
 jogos da Varenta, afina o conjunto com filtros estatísticos, confere os cartões
 com os resultados dos concursos, escreve relatórios em HTML e imprime nos
 volantes. Traz também o quinaro-cli, que faz o mesmo trabalho no terminal.")
