@@ -4,12 +4,16 @@
 #include "PastasDoSistema.h"
 #include "RelogioDoSistema.h"
 #include "shell/AplicacaoProtegida.h"
+#include "TraducoesDoQt.h"
 #include "shell/VarentaApp.h"
 
 int main(int argc, char** argv)
 {
     CAplicacaoProtegida aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quinaro"));
+    // Liga as janelas à entrada do menu (ícone e nome no painel).
+    QGuiApplication::setDesktopFileName(QStringLiteral("quinaro"));
+    const CTraducoesDoQt traducoes;
     CConfiguracoesQt configuracoes;
     CPastasDoSistema pastas;
     CNavegadorDoSistema navegador;

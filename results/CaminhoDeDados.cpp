@@ -63,3 +63,11 @@ fs::path CaminhoDeDados(const IPastas& pastas, const std::string& relativo)
     SemearDaInstalacao(pastas, parte, destino);
     return destino;
 }
+
+fs::path PastaDeDados(const IPastas& pastas)
+{
+    const fs::path pasta = PastaBase(pastas) / kPastaDoPrograma;
+    std::error_code erro;
+    fs::create_directories(pasta, erro);
+    return pasta;
+}

@@ -10,5 +10,7 @@ class IPastas;
 // pastas que faltam e copia o arquivo de mesmo caminho da pasta de instalação quando o
 // do usuário ainda não existe (nunca sobrescreve).
 std::filesystem::path CaminhoDeDados(const IPastas& pastas, const std::string& relativo);
+// A própria pasta de dados, criada se faltar.
+std::filesystem::path PastaDeDados(const IPastas& pastas);
 
 inline constexpr const char* kArquivoDeResultados = "resultados\\Varenta.dat";

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Instala (apt-get) os pacotes Debian que faltam para compilar, rodar e testar o Quinaro.
-# Uso: source tools/dependencias.sh; instalar_dependencias [teste]
+# Uso: source tools/dependencias.sh; instalar_dependencias [teste|pacote]
 set -euo pipefail
 
 QUINARO_PACOTES=(
@@ -8,10 +8,15 @@ QUINARO_PACOTES=(
   qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xdg-utils
+  qt6-translations-l10n
 )
 # Só para os testes: o navegador que abre os relatórios, o pdftoppm que lê as páginas impressas
 # e o proxy HTTP da atualização.
 QUINARO_PACOTES_TESTE=(chromium poppler-utils tinyproxy)
+# Teste da instalação: validar a entrada do menu e achar o tipo dos arquivos ".vrt".
+QUINARO_PACOTES_TESTE+=(desktop-file-utils shared-mime-info libglib2.0-bin)
+# Só para tools/pacote-deb.sh: o CPack usa file e dpkg-shlibdeps; o lintian inspeciona.
+QUINARO_PACOTES_PACOTE=(dpkg-dev file lintian)
 
 pacotes_faltando() {
   local faltando=() p
@@ -27,6 +32,8 @@ instalar_dependencias() {
   local lista=("${QUINARO_PACOTES[@]}")
   if [[ "${1:-}" == teste ]]; then
     lista+=("${QUINARO_PACOTES_TESTE[@]}")
+  elif [[ "${1:-}" == pacote ]]; then
+    lista+=("${QUINARO_PACOTES_PACOTE[@]}")
   fi
   local faltando
   faltando=$(pacotes_faltando "${lista[@]}")

@@ -4,10 +4,12 @@
 #include "ErroDoUsuario.h"
 #include "Mensagens.h"
 #include "MvDocTemplate.h"
+#include "PastaDasApostas.h"
 #include "Relatorios.h"
 #include "VarentaDoc.h"
 #include "Vista.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -126,7 +128,8 @@ bool CDocumento::DoSave(bool perguntar)
 {
     QString caminho = m_caminho;
     if (perguntar) {
-        QFileDialog dialogo(Janela(), QString(), m_caminho.isEmpty() ? m_titulo : m_caminho,
+        const QString nome = m_caminho.isEmpty() ? m_titulo : QFileInfo(m_caminho).fileName();
+        QFileDialog dialogo(Janela(), QString(), QDir(CPastaDasApostas(m_servicos).Inicial()).filePath(nome),
                             QString::fromUtf8(kFiltroDoDocumento));
         dialogo.setAcceptMode(QFileDialog::AcceptSave);
         dialogo.setDefaultSuffix(QString::fromUtf8(kExtensaoDoDocumento).mid(1));

@@ -7,6 +7,7 @@
 #include "FrameTemplate.h"
 #include "MainFrame.h"
 #include "Navegador.h"
+#include "PastaDasApostas.h"
 #include "Pastas.h"
 #include "SDIMVDocTemplate.h"
 #include "apostas/ScoreForm.h"
@@ -172,7 +173,7 @@ void CVarentaApp::OnNovo()
 
 void CVarentaApp::OnAbrir()
 {
-    QFileDialog dialogo(m_principal.get(), QStringLiteral("Abrir"), QString(),
+    QFileDialog dialogo(m_principal.get(), QStringLiteral("Abrir"), CPastaDasApostas(m_servicos).Inicial(),
                         QString::fromUtf8(kFiltroDoDocumento));
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(QFileDialog::ExistingFile);
@@ -197,6 +198,7 @@ void CVarentaApp::OnArquivoRecente(int indice)
 void CVarentaApp::AdicionarRecente(const QString& caminho)
 {
     m_recentes.Adicionar(caminho);
+    CPastaDasApostas(m_servicos).Lembrar(caminho);
     if (m_principal != nullptr)
         m_principal->DefinirArquivosRecentes(m_recentes.Lista());
 }

@@ -54,8 +54,17 @@ QStringList CRespostasModais::Textos() const
 void CRespostasModais::Verificar()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == m_ultimo || m_fila.empty() || !modal->isVisible())
+    if (modal == nullptr || modal == m_ultimo || !modal->isVisible())
         return;
+    if (m_fila.empty()) {
+        if (m_falhar_sem_resposta) {
+            ADD_FAILURE() << "diálogo modal inesperado: " << modal->windowTitle().toStdString() << " ("
+                          << modal->metaObject()->className() << ")";
+            m_ultimo = modal;
+            modal->close();
+        }
+        return;
+    }
     m_ultimo = modal;
     ReivindicarModal(modal);
     auto acao = std::move(m_fila.front());

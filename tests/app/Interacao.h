@@ -36,6 +36,8 @@ public:
     const QList<SMensagem>& Mensagens() const { return m_mensagens; }
     QStringList Textos() const;
     bool Pendente() const { return !m_fila.empty(); }
+    // Um diálogo modal sem resposta na fila faz o teste falhar com o seu título e é fechado.
+    void FalharComDialogosInesperados() { m_falhar_sem_resposta = true; }
 
 private:
     void Verificar();
@@ -44,6 +46,7 @@ private:
     std::deque<std::function<void(QWidget*)>> m_fila;
     QPointer<QWidget> m_ultimo;
     QList<SMensagem> m_mensagens;
+    bool m_falhar_sem_resposta = false;
 };
 
 // Resposta a um diálogo de arquivo: digita o caminho e confirma. Sem `confirmar`, fecha

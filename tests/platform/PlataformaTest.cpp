@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -99,6 +101,42 @@ TEST(ValoresDeInternetQt, GrupoProxyComoTextoEArquivoSoDoDono)
     EXPECT_EQ(valores.LerValorInternet(kProxyUser).size(), 1023u);
     valores.GravarValorInternet(kProxyUser, std::string(1024, 'a'));
     EXPECT_EQ(valores.LerValorInternet(kProxyUser), "");
+}
+
+// Pastas que existem, relativas à pasta temporária, e de onde o executável roda.
+struct SCasoDeInstalacao {
+    const char* nome;
+    std::vector<std::string> pastas;
+    std::string executavel;
+    std::string esperada;
+};
+
+class ConteudoDaInstalacao : public testing::TestWithParam<SCasoDeInstalacao> {};
+
+TEST_P(ConteudoDaInstalacao, AchaAAjudaAoLadoOuEmShare)
+{
+    const SCasoDeInstalacao& caso = GetParam();
+    const CPastaTemporaria raiz;
+    for (const std::string& pasta : caso.pastas)
+        std::filesystem::create_directories(raiz / pasta);
+    EXPECT_EQ(CPastasDoSistema::ConteudoDaInstalacao(raiz / caso.executavel), raiz / caso.esperada);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pastas, ConteudoDaInstalacao,
+    testing::Values(
+        // Na compilação: a ajuda ao lado do executável, mesmo havendo uma instalação ao lado.
+        SCasoDeInstalacao{"Compilacao", {"build/bin/help", "build/share/quinaro"}, "build/bin", "build/bin"},
+        // Instalado em qualquer prefixo.
+        SCasoDeInstalacao{"Prefixo", {"usr/bin", "usr/share/quinaro/help"}, "usr/bin", "usr/share/quinaro"},
+        SCasoDeInstalacao{"Realocado", {"opt/x/y/bin", "opt/x/y/share/quinaro"}, "opt/x/y/bin", "opt/x/y/share/quinaro"},
+        // Sem nenhum dos dois: a do executável, como sempre foi.
+        SCasoDeInstalacao{"Solto", {"solto"}, "solto", "solto"}),
+    [](const testing::TestParamInfo<SCasoDeInstalacao>& info) { return std::string(info.param.nome); });
+
+TEST(ConteudoDaInstalacao, SemExecutavelConhecidoFicaVazio)
+{
+    EXPECT_EQ(CPastasDoSistema::ConteudoDaInstalacao({}), std::filesystem::path());
 }
 
 } // namespace

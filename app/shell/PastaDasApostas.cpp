@@ -1,0 +1,36 @@
+#include "PastaDasApostas.h"
+
+#include "CaminhoDeDados.h"
+#include "Configuracoes.h"
+#include "ErroDoUsuario.h"
+#include "Servicos.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+CPastaDasApostas::CPastaDasApostas(const SServicos& servicos) : m_servicos(servicos) {}
+
+QString CPastaDasApostas::Inicial() const
+{
+    const QString lembrada =
+        QString::fromStdString(m_servicos.configuracoes.LerTexto(kSecaoDados, kValorUltimaPasta, ""));
+    // Uma pasta apagada ou relativa levaria o diálogo para a pasta de trabalho.
+    if (!lembrada.isEmpty() && QDir::isAbsolutePath(lembrada) && QFileInfo(lembrada).isDir())
+        return lembrada;
+    return PastaDeDadosOuCasa();
+}
+
+void CPastaDasApostas::Lembrar(const QString& arquivo)
+{
+    const QString pasta = QFileInfo(arquivo).absolutePath();
+    m_servicos.configuracoes.GravarTexto(kSecaoDados, kValorUltimaPasta, pasta.toStdString());
+}
+
+QString CPastaDasApostas::PastaDeDadosOuCasa() const
+{
+    try {
+        return QString::fromStdString(PastaDeDados(m_servicos.pastas).string());
+    } catch (const CErroDoUsuario&) {
+        return QDir::homePath();
+    }
+}

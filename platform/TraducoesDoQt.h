@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLocale>
+#include <QTranslator>
+
+// As traduções do próprio Qt (diálogos de arquivo, impressão e cor, botões, menus de
+// contexto) na língua do usuário, das que a distribuição instala junto com o Qt. Os
+// textos do programa já são em português e não passam por aqui.
+class CTraducoesDoQt {
+public:
+    explicit CTraducoesDoQt(const QLocale& lingua = QLocale::system());
+    ~CTraducoesDoQt();
+    CTraducoesDoQt(const CTraducoesDoQt&) = delete;
+    CTraducoesDoQt& operator=(const CTraducoesDoQt&) = delete;
+
+    // Falso quando não há tradução instalada para a língua (o Qt fica em inglês).
+    bool Carregada() const { return m_carregada; }
+
+private:
+    QTranslator m_qtbase;
+    bool m_carregada = false;
+};
