@@ -5,8 +5,10 @@
 #include "Interacao.h"
 #include "ProgramaEmTeste.h"
 #include "ResultadosDeTeste.h"
+#include "Montagem.h"
 
 #include "ArquivoDeApostas.h"
+#include "CartaoCheio.h"
 #include "Chave.h"
 #include "VarentaDoc.h"
 #include "apostas/ScoreForm.h"
@@ -86,7 +88,7 @@ protected:
         documento.m_min_completas = fora_da_faixa ? 3 : 0;
         documento.m_max_completas = fora_da_faixa ? 7 : 1;
         for (const char* placares : {"0x0 0x0 0x0 0x0 0x0", "1x0 0x0 0x0 0x0 0x0", "0x1 0x0 0x0 0x0 0x0"})
-            AdicionarCartaoDeTeste(documento.m_volantes, placares);
+            AdicionarCartao(documento.m_volantes, placares);
         documento.m_qtde_apostas = 3;
         const fs::path caminho = m_programa.m_pasta / nome;
         GravarArquivoDeApostas(documento, caminho);
@@ -346,7 +348,7 @@ TEST_F(AlteracoesDoDocumento, OQueOJogadorMudaContaComoAlteracao)
     const SCaso casos[] = {
         {"clique numa célula", [&] { ClicarCelula(2, 7); }, true},
         {"nome de chave", [&] { QTest::keyClicks(Controle<QLineEdit>("chave3"), "b"); }, true},
-        {"Mín. de chaves completas", [&] { QTest::keyClick(Controle<QSpinBox>("min_completas"), Qt::Key_Up); }, true},
+        {"Mín. de chaves completas", [&] { QTest::keyClick(Controle<QAbstractSpinBox>("min_completas"), Qt::Key_Up); }, true},
         {"valor das apostas", [&] { QTest::keyClick(Controle<QComboBox>("valor_das_apostas"), Qt::Key_Down); }, true},
         {"escolha na grade",
          [&] {

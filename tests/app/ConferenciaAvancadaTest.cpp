@@ -2,6 +2,7 @@
 #include "Interacao.h"
 #include "ProgramaEmTeste.h"
 #include "RelogiosDoRitmo.h"
+#include "Montagem.h"
 #include "ResultadosDeTeste.h"
 
 #include "CaminhoDeDados.h"
@@ -259,7 +260,7 @@ TEST_F(ConferenciaAvancada, CabecalhosFicamAVistaQuandoAGradeRolaNasDuasDirecoes
     for (int i = 0; i < 200; ++i)
         concursos.emplace_back(99300 + i, "0x1 2x2 +x1 0x0 3x+");
     GravarResultados(ArquivoDeResultados(), concursos);
-    AdicionarCartaoDeTeste(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
+    AdicionarCartao(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
     UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
         Clicar(dialogo.m_botao_analisar);
         dialogo.resize(300, 260);
@@ -298,7 +299,7 @@ TEST_F(ConferenciaAvancada, ColunasMedidasDepoisDePreenchidasMostramOsNumerosInt
     CVolante modelo;
     {
         CListaDeVolantes um;
-        AdicionarCartaoDeTeste(um, "3x3 2x2 3x3 3x3 3x3");
+        AdicionarCartao(um, "3x3 2x2 3x3 3x3 3x3");
         modelo = *um.m_primeiro;
     }
     for (int i = 0; i < 1000000; ++i)

@@ -1,6 +1,7 @@
 // Tela de conferência: escolha do concurso, marcação à mão, conferência e limpeza.
 #include "Interacao.h"
 #include "ProgramaEmTeste.h"
+#include "Montagem.h"
 #include "ResultadosDeTeste.h"
 
 #include "CaminhoDeDados.h"
@@ -171,7 +172,7 @@ TEST_F(ConferenciaTela, EscolherDeNovoOMesmoConcursoRecarregaAsColunas)
 TEST_F(ConferenciaTela, LinhasDaAnaliseSeLeemInteiras)
 {
     GravarTresConcursos();
-    AdicionarCartaoDeTeste(Doc().m_volantes, "0x0 0x0 0x0 0x0 0x0");
+    AdicionarCartao(Doc().m_volantes, "0x0 0x0 0x0 0x0 0x0");
     CConferenciaForm& tela = AbrirTela();
     Escolher(tela.m_concurso, 2);
     Clicar(tela.m_botao_conferir);

@@ -7,6 +7,7 @@
 #include "CaminhoDeDados.h"
 #include "VarentaDoc.h"
 #include "conferencia/ConferenciaAvancadaVarentaDlg.h"
+#include "conferencia/GradeDaAnalise.h"
 #include "conferencia/ConferenciaForm.h"
 #include "shell/Documento.h"
 

@@ -133,7 +133,7 @@ TEST_F(ImpressaoDialogo, MargemQueNaoENumeroAvisaEGravaOQueFoiCarregado)
     m_configuracoes.GravarInteiro(C::kSecao, C::kFolhaMargemY, 1500);
     const auto dialogo = Abrir();
     CConfigurarImpressaoFolhaDlg& folha = *dialogo->PaginaDaFolha();
-    Digitar(folha.MargemX(), QStringLiteral("12,5"));
+    Digitar(folha.MargemX(), QStringLiteral("12 mm"));
     Digitar(folha.MargemY(), QStringLiteral("7"));
     folha.Linha(0)->setChecked(true);
     folha.Cor()->setCurrentIndex(10);

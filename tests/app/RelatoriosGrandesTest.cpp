@@ -2,6 +2,7 @@
 // e a barra de status com o caminho do relatório gravado.
 #include "Interacao.h"
 #include "ProgramaEmTeste.h"
+#include "Montagem.h"
 #include "ResultadosDeTeste.h"
 
 #include "CaminhoDeDados.h"
@@ -73,7 +74,7 @@ protected:
     void AdicionarCartoes(int quantidade) const
     {
         CListaDeVolantes um;
-        AdicionarCartaoDeTeste(um, "1x0 2x2 +x1 0x0 3x+");
+        AdicionarCartao(um, "1x0 2x2 +x1 0x0 3x+");
         for (int i = 0; i < quantidade; ++i)
             Doc().m_volantes.Adicionar(new CVolante(*um.m_primeiro));
     }

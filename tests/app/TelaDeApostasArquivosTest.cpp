@@ -132,8 +132,11 @@ protected:
         return arquivo;
     }
 
+    // O que o teste mexeu no documento anterior é descartado sem a pergunta de salvar.
     CScoreForm* Abrir(const std::filesystem::path& arquivo)
     {
+        if (m_programa.Documento() != nullptr)
+            m_programa.Documento()->MarcarSemAlteracoes();
         EXPECT_NE(m_programa.m_app.AbrirArquivo(QString::fromStdString(arquivo.string())), nullptr);
         m_tela = m_programa.TelaDeApostas();
         return m_tela;
