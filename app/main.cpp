@@ -1,11 +1,11 @@
 // O programa de mesa: os serviços da plataforma e a aplicação.
-#include "ConfiguracoesQt.h"
-#include "NavegadorDoSistema.h"
-#include "PastasDoSistema.h"
-#include "RelogioDoSistema.h"
-#include "shell/AplicacaoProtegida.h"
-#include "TraducoesDoQt.h"
-#include "shell/VarentaApp.h"
+#include "platform/ConfiguracoesQt.h"
+#include "platform/NavegadorDoSistema.h"
+#include "platform/PastasDoSistema.h"
+#include "results/RelogioDoSistema.h"
+#include "app/shell/AplicacaoProtegida.h"
+#include "platform/TraducoesDoQt.h"
+#include "app/shell/VarentaApp.h"
 
 int main(int argc, char** argv)
 {

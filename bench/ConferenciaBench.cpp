@@ -1,10 +1,10 @@
 // Análise de vários concursos: 100.000 cartões contra 1.000 concursos.
-#include "AnaliseDeConcursos.h"
+#include "checking/AnaliseDeConcursos.h"
 
-#include "CartaoCheio.h"
-#include "ListaDeVolantes.h"
-#include "ProgressoDaAnalise.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/ListaDeVolantes.h"
+#include "checking/ProgressoDaAnalise.h"
+#include "core/Volante.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Grava um arquivo de apostas com os 125 placares como favoritos e sem chaves: o quadro
 // que gera todos os 9.765.625 cartões. Uso: criar_quadro_cheio SAIDA.vrt
-#include "ArquivoDeApostas.h"
-#include "CartaoCheio.h"
-#include "VarentaDoc.h"
+#include "document/ArquivoDeApostas.h"
+#include "core/CartaoCheio.h"
+#include "document/VarentaDoc.h"
 
 #include <cstdio>
 #include <exception>

@@ -1,9 +1,9 @@
 // Arquivo de apostas no pior caso: os 9.765.625 cartões possíveis (14 bytes cada).
 // Meta: gravar em menos de 1,5 s e ler de volta em menos de 1,5 s.
-#include "ArquivoDeApostas.h"
-#include "CartaoCheio.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
+#include "document/ArquivoDeApostas.h"
+#include "core/CartaoCheio.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // Geração e filtragem no pior caso: o quadro de 125 favoritos, sem chaves, dá todos os
 // 9.765.625 cartões possíveis.
-#include "Aposta.h"
-#include "CartaoCheio.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "Filtro.h"
-#include "Progresso.h"
-#include "ScoreGrupo.h"
+#include "core/Aposta.h"
+#include "core/CartaoCheio.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "core/Filtro.h"
+#include "core/Progresso.h"
+#include "core/ScoreGrupo.h"
 
 #include <benchmark/benchmark.h>
 

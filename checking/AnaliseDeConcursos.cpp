@@ -1,8 +1,8 @@
-#include "AnaliseDeConcursos.h"
+#include "checking/AnaliseDeConcursos.h"
 
-#include "CartoesIndexados.h"
-#include "ProgressoDaAnalise.h"
-#include "Volante.h"
+#include "checking/CartoesIndexados.h"
+#include "checking/ProgressoDaAnalise.h"
+#include "core/Volante.h"
 
 #include <algorithm>
 

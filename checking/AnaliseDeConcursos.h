@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultadoVarenta.h"
+#include "results/ResultadoVarenta.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "CartoesIndexados.h"
+#include "checking/CartoesIndexados.h"
 
-#include "ListaDeVolantes.h"
-#include "Score.h"
-#include "Volante.h"
+#include "core/ListaDeVolantes.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <algorithm>
 #include <map>

@@ -1,6 +1,6 @@
-#include "ColunasDoResultado.h"
+#include "checking/ColunasDoResultado.h"
 
-#include "ResultadoVarenta.h"
+#include "results/ResultadoVarenta.h"
 
 std::array<int, 10> ColunasDoResultado(const CResultadoVarenta& resultado)
 {

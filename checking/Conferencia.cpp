@@ -1,7 +1,7 @@
-#include "Conferencia.h"
+#include "checking/Conferencia.h"
 
-#include "ErroDoUsuario.h"
-#include "ListaDeVolantes.h"
+#include "core/ErroDoUsuario.h"
+#include "core/ListaDeVolantes.h"
 
 #include <string>
 

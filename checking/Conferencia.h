@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Score.h"
-#include "Volante.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <array>
 #include <cstdint>

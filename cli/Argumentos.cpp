@@ -1,6 +1,6 @@
-#include "Argumentos.h"
+#include "cli/Argumentos.h"
 
-#include "ErroDoUsuario.h"
+#include "core/ErroDoUsuario.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,12 +1,12 @@
 // imprimir: as páginas dos cartões, como na impressão do programa de mesa, num PDF ou
 // numa impressora do sistema.
-#include "Argumentos.h"
-#include "ComandosDoCli.h"
+#include "cli/Argumentos.h"
+#include "cli/ComandosDoCli.h"
 
-#include "ArquivoDeApostas.h"
-#include "ConfiguracoesQt.h"
-#include "ImpressaoNaImpressora.h"
-#include "VarentaDoc.h"
+#include "document/ArquivoDeApostas.h"
+#include "platform/ConfiguracoesQt.h"
+#include "printing/ImpressaoNaImpressora.h"
+#include "document/VarentaDoc.h"
 
 int ComandoImprimir(const std::vector<std::string>& argumentos, std::ostream&, std::ostream&)
 {

@@ -1,17 +1,17 @@
 // relatorio: os mesmos relatórios HTML dos menus do programa de mesa.
-#include "Argumentos.h"
-#include "ComandosDoCli.h"
+#include "cli/Argumentos.h"
+#include "cli/ComandosDoCli.h"
 
-#include "ArquivoDeApostas.h"
-#include "Comprovantes.h"
-#include "ErroDoUsuario.h"
-#include "Graficos.h"
-#include "ListagemDeApostas.h"
-#include "ListagemDeResultados.h"
-#include "NavegadorDoSistema.h"
-#include "NomesDosGraficos.h"
-#include "PastasDoSistema.h"
-#include "VarentaDoc.h"
+#include "document/ArquivoDeApostas.h"
+#include "reports/Comprovantes.h"
+#include "core/ErroDoUsuario.h"
+#include "reports/Graficos.h"
+#include "reports/ListagemDeApostas.h"
+#include "reports/ListagemDeResultados.h"
+#include "platform/NavegadorDoSistema.h"
+#include "cli/NomesDosGraficos.h"
+#include "platform/PastasDoSistema.h"
+#include "document/VarentaDoc.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 // gerar, filtrar e listar: o mesmo trabalho do "Executar" e do "Filtrar" da tela de apostas.
-#include "Argumentos.h"
-#include "ComandosDoCli.h"
-#include "ProgressoNoTerminal.h"
+#include "cli/Argumentos.h"
+#include "cli/ComandosDoCli.h"
+#include "cli/ProgressoNoTerminal.h"
 
-#include "Aposta.h"
-#include "ArquivoDeApostas.h"
-#include "ConfiguracoesQt.h"
-#include "ErroDoUsuario.h"
-#include "GeracaoDeApostas.h"
-#include "PlacaresEmTexto.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
+#include "core/Aposta.h"
+#include "document/ArquivoDeApostas.h"
+#include "platform/ConfiguracoesQt.h"
+#include "core/ErroDoUsuario.h"
+#include "document/GeracaoDeApostas.h"
+#include "core/PlacaresEmTexto.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
 
 int ComandoGerar(const std::vector<std::string>& argumentos, std::ostream&, std::ostream& erros)
 {

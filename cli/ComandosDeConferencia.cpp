@@ -1,18 +1,18 @@
 // conferir e analisar: a conferência da tela de conferência e a análise de vários concursos.
-#include "Argumentos.h"
-#include "ComandosDoCli.h"
-#include "PosicaoDoConcurso.h"
-#include "ResultadosDoUsuario.h"
+#include "cli/Argumentos.h"
+#include "cli/ComandosDoCli.h"
+#include "cli/PosicaoDoConcurso.h"
+#include "results/ResultadosDoUsuario.h"
 
-#include "AnaliseDeConcursos.h"
-#include "ColunasDoResultado.h"
-#include "ArquivoDeApostas.h"
-#include "Conferencia.h"
-#include "ErroDoUsuario.h"
-#include "PastasDoSistema.h"
-#include "PlacaresEmTexto.h"
-#include "ProgressoDaAnalise.h"
-#include "VarentaDoc.h"
+#include "checking/AnaliseDeConcursos.h"
+#include "checking/ColunasDoResultado.h"
+#include "document/ArquivoDeApostas.h"
+#include "checking/Conferencia.h"
+#include "core/ErroDoUsuario.h"
+#include "platform/PastasDoSistema.h"
+#include "core/PlacaresEmTexto.h"
+#include "checking/ProgressoDaAnalise.h"
+#include "document/VarentaDoc.h"
 
 namespace {
 

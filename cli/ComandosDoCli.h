@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ComandoResultados.h"
+#include "cli/ComandoResultados.h"
 
 #include <ostream>
 #include <string>

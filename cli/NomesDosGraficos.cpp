@@ -1,4 +1,4 @@
-#include "NomesDosGraficos.h"
+#include "cli/NomesDosGraficos.h"
 
 #include <charconv>
 

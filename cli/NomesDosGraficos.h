@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Graficos.h"
+#include "reports/Graficos.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "PosicaoDoConcurso.h"
+#include "cli/PosicaoDoConcurso.h"
 
-#include "ErroDoUsuario.h"
+#include "core/ErroDoUsuario.h"
 
 #include <string>
 

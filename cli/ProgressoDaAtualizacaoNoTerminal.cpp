@@ -1,4 +1,4 @@
-#include "ProgressoDaAtualizacaoNoTerminal.h"
+#include "cli/ProgressoDaAtualizacaoNoTerminal.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgressoDaAtualizacao.h"
+#include "results/ProgressoDaAtualizacao.h"
 
 #include <ostream>
 

@@ -1,4 +1,4 @@
-#include "ProgressoNoTerminal.h"
+#include "cli/ProgressoNoTerminal.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Progresso.h"
+#include "core/Progresso.h"
 
 #include <chrono>
 #include <ostream>

@@ -1,6 +1,6 @@
-#include "TextoDoErro.h"
+#include "cli/TextoDoErro.h"
 
-#include "ErroAoAbrirArquivo.h"
+#include "core/ErroAoAbrirArquivo.h"
 
 std::string TextoDoErro(const std::exception& erro)
 {

@@ -1,9 +1,9 @@
 // quinaro-cli: a geração, a filtragem, a conferência, a análise, os relatórios e a
 // manutenção dos resultados do Quinaro, sem a interface gráfica.
-#include "Argumentos.h"
-#include "ComandosDoCli.h"
-#include "NomesDosGraficos.h"
-#include "TextoDoErro.h"
+#include "cli/Argumentos.h"
+#include "cli/ComandosDoCli.h"
+#include "cli/NomesDosGraficos.h"
+#include "cli/TextoDoErro.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

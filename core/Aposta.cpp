@@ -1,11 +1,11 @@
-#include "Aposta.h"
+#include "core/Aposta.h"
 
-#include "Chave.h"
-#include "ErroDoUsuario.h"
-#include "Progresso.h"
-#include "Score.h"
-#include "ScoreGrupo.h"
-#include "Volante.h"
+#include "core/Chave.h"
+#include "core/ErroDoUsuario.h"
+#include "core/Progresso.h"
+#include "core/Score.h"
+#include "core/ScoreGrupo.h"
+#include "core/Volante.h"
 
 #include <algorithm>
 #include <cstdint>

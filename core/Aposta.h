@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Filtro.h"
-#include "ListaDeVolantes.h"
-#include "Volante.h"
+#include "core/Filtro.h"
+#include "core/ListaDeVolantes.h"
+#include "core/Volante.h"
 
 #include <cstddef>
 #include <cstdint>

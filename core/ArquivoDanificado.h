@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErroDoUsuario.h"
+#include "core/ErroDoUsuario.h"
 
 #include <string>
 

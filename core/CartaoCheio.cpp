@@ -1,4 +1,4 @@
-#include "CartaoCheio.h"
+#include "core/CartaoCheio.h"
 
 CCartaoCheio::CCartaoCheio()
 {

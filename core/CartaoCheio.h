@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Score.h"
+#include "core/Score.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
-#include "Chave.h"
+#include "core/Chave.h"
 
-#include "EscritorDeArquivo.h"
-#include "LeitorDeArquivo.h"
-#include "ScoreGrupo.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
+#include "core/ScoreGrupo.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "ConfiguracoesEmMemoria.h"
+#include "core/ConfiguracoesEmMemoria.h"
 
 int CConfiguracoesEmMemoria::LerInteiro(const std::string& secao, const std::string& nome, int padrao) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Configuracoes.h"
+#include "core/Configuracoes.h"
 
 #include <map>
 #include <utility>

@@ -1,8 +1,8 @@
-#include "EscritorDeArquivo.h"
+#include "core/EscritorDeArquivo.h"
 
-#include "Cp1252.h"
-#include "EtiquetasDeArquivo.h"
-#include "Objeto.h"
+#include "core/Cp1252.h"
+#include "core/EtiquetasDeArquivo.h"
+#include "core/Objeto.h"
 
 #include <cstring>
 #include <stdexcept>

@@ -1,10 +1,10 @@
-#include "Filtro.h"
+#include "core/Filtro.h"
 
-#include "Configuracoes.h"
-#include "ListaDeVolantes.h"
-#include "Progresso.h"
-#include "ResumoDoVolante.h"
-#include "Volante.h"
+#include "core/Configuracoes.h"
+#include "core/ListaDeVolantes.h"
+#include "core/Progresso.h"
+#include "core/ResumoDoVolante.h"
+#include "core/Volante.h"
 
 #include <string>
 

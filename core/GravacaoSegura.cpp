@@ -1,4 +1,4 @@
-#include "GravacaoSegura.h"
+#include "core/GravacaoSegura.h"
 
 #include <exception>
 #include <fstream>

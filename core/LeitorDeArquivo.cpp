@@ -1,7 +1,7 @@
-#include "LeitorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
 
-#include "Cp1252.h"
-#include "EtiquetasDeArquivo.h"
+#include "core/Cp1252.h"
+#include "core/EtiquetasDeArquivo.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ErroDeFormato.h"
-#include "Objeto.h"
+#include "core/ErroDeFormato.h"
+#include "core/Objeto.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "ListaDeVolantes.h"
+#include "core/ListaDeVolantes.h"
 
-#include "EscritorDeArquivo.h"
-#include "LeitorDeArquivo.h"
-#include "Volante.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
+#include "core/Volante.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
-#include "PlacaresEmTexto.h"
+#include "core/PlacaresEmTexto.h"
 
-#include "ErroDoUsuario.h"
-#include "Score.h"
-#include "Volante.h"
+#include "core/ErroDoUsuario.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <sstream>
 #include <vector>

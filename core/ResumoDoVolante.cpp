@@ -1,8 +1,8 @@
-#include "ResumoDoVolante.h"
+#include "core/ResumoDoVolante.h"
 
-#include "CartaoCheio.h"
-#include "Score.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <algorithm>
 #include <array>

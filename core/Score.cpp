@@ -1,7 +1,7 @@
-#include "Score.h"
+#include "core/Score.h"
 
-#include "EscritorDeArquivo.h"
-#include "LeitorDeArquivo.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
 
 #include <cstring>
 

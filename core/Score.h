@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Objeto.h"
+#include "core/Objeto.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "ScoreGrupo.h"
+#include "core/ScoreGrupo.h"
 
-#include "EscritorDeArquivo.h"
-#include "LeitorDeArquivo.h"
-#include "Score.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
+#include "core/Score.h"
 
 void CScoreGrupo::Serialize(CEscritorDeArquivo& ar) const
 {

@@ -1,8 +1,8 @@
-#include "Volante.h"
+#include "core/Volante.h"
 
-#include "EscritorDeArquivo.h"
-#include "LeitorDeArquivo.h"
-#include "Score.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
+#include "core/Score.h"
 
 #include <cstdlib>
 #include <memory>

@@ -1,13 +1,13 @@
-#include "ArquivoDeApostas.h"
+#include "document/ArquivoDeApostas.h"
 
-#include "ArquivoDanificado.h"
-#include "ErroAoAbrirArquivo.h"
-#include "ErroDeFormato.h"
-#include "ErroDoUsuario.h"
-#include "EscritorDeArquivo.h"
-#include "GravacaoSegura.h"
-#include "LeitorDeArquivo.h"
-#include "VarentaDoc.h"
+#include "core/ArquivoDanificado.h"
+#include "core/ErroAoAbrirArquivo.h"
+#include "core/ErroDeFormato.h"
+#include "core/ErroDoUsuario.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/GravacaoSegura.h"
+#include "core/LeitorDeArquivo.h"
+#include "document/VarentaDoc.h"
 
 #include <fstream>
 

@@ -1,7 +1,7 @@
-#include "ConteudoDoDocumento.h"
+#include "document/ConteudoDoDocumento.h"
 
-#include "Chave.h"
-#include "VarentaDoc.h"
+#include "core/Chave.h"
+#include "document/VarentaDoc.h"
 
 SConteudoDoDocumento ConteudoDoDocumento(const CVarentaDoc& documento)
 {

@@ -1,13 +1,13 @@
-#include "GeracaoDeApostas.h"
+#include "document/GeracaoDeApostas.h"
 
-#include "Aposta.h"
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "Filtro.h"
-#include "OrdemDasChaves.h"
-#include "ResumoDasChaves.h"
-#include "ScoreGrupo.h"
-#include "VarentaDoc.h"
+#include "core/Aposta.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "core/Filtro.h"
+#include "document/OrdemDasChaves.h"
+#include "reports/ResumoDasChaves.h"
+#include "core/ScoreGrupo.h"
+#include "document/VarentaDoc.h"
 
 #include <algorithm>
 #include <cstdint>

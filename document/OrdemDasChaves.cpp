@@ -1,7 +1,7 @@
-#include "OrdemDasChaves.h"
+#include "document/OrdemDasChaves.h"
 
-#include "Chave.h"
-#include "Cp1252.h"
+#include "core/Chave.h"
+#include "core/Cp1252.h"
 
 #include <algorithm>
 #include <string>

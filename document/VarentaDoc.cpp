@@ -1,12 +1,12 @@
-#include "VarentaDoc.h"
+#include "document/VarentaDoc.h"
 
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "Conferencia.h"
-#include "EscritorDeArquivo.h"
-#include "LeitorDeArquivo.h"
-#include "Score.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "checking/Conferencia.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 CVarentaDoc::CVarentaDoc() = default;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ListaDeVolantes.h"
-#include "Objeto.h"
+#include "core/ListaDeVolantes.h"
+#include "core/Objeto.h"
 
 #include <array>
 #include <cstdint>

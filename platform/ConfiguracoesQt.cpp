@@ -1,4 +1,4 @@
-#include "ConfiguracoesQt.h"
+#include "platform/ConfiguracoesQt.h"
 
 #include <QDir>
 #include <QFile>

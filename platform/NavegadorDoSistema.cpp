@@ -1,4 +1,4 @@
-#include "NavegadorDoSistema.h"
+#include "platform/NavegadorDoSistema.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>

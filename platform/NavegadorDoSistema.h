@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Navegador.h"
+#include "core/Navegador.h"
 
 // Abre o arquivo no programa registrado (QDesktopServices); se falhar, tenta xdg-open.
 class CNavegadorDoSistema : public INavegador {

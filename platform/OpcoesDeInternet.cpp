@@ -1,4 +1,4 @@
-#include "OpcoesDeInternet.h"
+#include "platform/OpcoesDeInternet.h"
 
 #include <QProcess>
 #include <QStandardPaths>

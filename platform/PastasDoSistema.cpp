@@ -1,4 +1,4 @@
-#include "PastasDoSistema.h"
+#include "platform/PastasDoSistema.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pastas.h"
+#include "core/Pastas.h"
 
 // Documentos do usuário (QStandardPaths: $HOME/Documents sem arquivo user-dirs) e a
 // pasta de instalação achada a partir do executável.

@@ -1,4 +1,4 @@
-#include "TraducoesDoQt.h"
+#include "platform/TraducoesDoQt.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

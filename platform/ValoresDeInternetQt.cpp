@@ -1,4 +1,4 @@
-#include "ValoresDeInternetQt.h"
+#include "platform/ValoresDeInternetQt.h"
 
 namespace {
 

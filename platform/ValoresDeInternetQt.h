@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConfiguracoesQt.h"
-#include "ValoresDeInternet.h"
+#include "platform/ConfiguracoesQt.h"
+#include "core/ValoresDeInternet.h"
 
 // Os valores de acesso à internet no grupo "Proxy" do armazém de configurações, como
 // texto cru (fora das seções lidas com padrão).

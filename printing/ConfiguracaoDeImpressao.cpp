@@ -1,6 +1,6 @@
-#include "ConfiguracaoDeImpressao.h"
+#include "printing/ConfiguracaoDeImpressao.h"
 
-#include "Configuracoes.h"
+#include "core/Configuracoes.h"
 
 SConfiguracaoDeImpressao LerConfiguracaoDeImpressao(const IConfiguracoes& configuracoes)
 {

@@ -1,11 +1,11 @@
-#include "DesenhoDaFolha.h"
+#include "printing/DesenhoDaFolha.h"
 
-#include "ConfiguracaoDeImpressao.h"
-#include "ConvencoesDosRelatorios.h"
-#include "GeometriaDaPagina.h"
-#include "PrecoDoCartao.h"
-#include "Score.h"
-#include "Volante.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "reports/ConvencoesDosRelatorios.h"
+#include "printing/GeometriaDaPagina.h"
+#include "printing/PrecoDoCartao.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "DesenhoDoVolante.h"
+#include "printing/DesenhoDoVolante.h"
 
-#include "ConvencoesDosRelatorios.h"
-#include "GeometriaDaPagina.h"
-#include "PrecoDoCartao.h"
-#include "Score.h"
-#include "Volante.h"
+#include "reports/ConvencoesDosRelatorios.h"
+#include "printing/GeometriaDaPagina.h"
+#include "printing/PrecoDoCartao.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <string>
 

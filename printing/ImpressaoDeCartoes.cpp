@@ -1,10 +1,10 @@
-#include "ImpressaoDeCartoes.h"
+#include "printing/ImpressaoDeCartoes.h"
 
-#include "ConfiguracaoDeImpressao.h"
-#include "DesenhoDaFolha.h"
-#include "DesenhoDoVolante.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "printing/DesenhoDaFolha.h"
+#include "printing/DesenhoDoVolante.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeometriaDaPagina.h"
+#include "printing/GeometriaDaPagina.h"
 
 class CVarentaDoc;
 class CVolante;

@@ -1,8 +1,8 @@
-#include "ImpressaoNaImpressora.h"
+#include "printing/ImpressaoNaImpressora.h"
 
-#include "ErroDoUsuario.h"
-#include "ImpressaoDeCartoes.h"
-#include "PintorDaPagina.h"
+#include "core/ErroDoUsuario.h"
+#include "printing/ImpressaoDeCartoes.h"
+#include "printing/PintorDaPagina.h"
 
 #include <QPageLayout>
 #include <QPageSize>

@@ -1,6 +1,6 @@
-#include "PintorDaPagina.h"
+#include "printing/PintorDaPagina.h"
 
-#include "GeometriaDaPagina.h"
+#include "printing/GeometriaDaPagina.h"
 
 #include <QFont>
 #include <QFontMetricsF>

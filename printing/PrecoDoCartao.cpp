@@ -1,6 +1,6 @@
-#include "PrecoDoCartao.h"
+#include "printing/PrecoDoCartao.h"
 
-#include "Volante.h"
+#include "core/Volante.h"
 
 #include <cstdio>
 

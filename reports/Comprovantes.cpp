@@ -1,9 +1,9 @@
-#include "Comprovantes.h"
+#include "reports/Comprovantes.h"
 
-#include "CartaoCheio.h"
-#include "ConvencoesDosRelatorios.h"
-#include "RelatorioHtml.h"
-#include "TextoSeguroHtml.h"
+#include "core/CartaoCheio.h"
+#include "reports/ConvencoesDosRelatorios.h"
+#include "reports/RelatorioHtml.h"
+#include "reports/TextoSeguroHtml.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "ConvencoesDosRelatorios.h"
+#include "reports/ConvencoesDosRelatorios.h"
 
-#include "RelatorioHtml.h"
-#include "Score.h"
+#include "reports/RelatorioHtml.h"
+#include "core/Score.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "Graficos.h"
+#include "reports/Graficos.h"
 
-#include "ConvencoesDosRelatorios.h"
-#include "ErroDoUsuario.h"
-#include "RelatorioHtml.h"
-#include "ResultadosDoUsuario.h"
-#include "Score.h"
+#include "reports/ConvencoesDosRelatorios.h"
+#include "core/ErroDoUsuario.h"
+#include "reports/RelatorioHtml.h"
+#include "results/ResultadosDoUsuario.h"
+#include "core/Score.h"
 
 #include <algorithm>
 #include <array>

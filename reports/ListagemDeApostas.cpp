@@ -1,12 +1,12 @@
-#include "ListagemDeApostas.h"
+#include "reports/ListagemDeApostas.h"
 
-#include "ConvencoesDosRelatorios.h"
-#include "ListaDeVolantes.h"
-#include "ProgressoDoRelatorio.h"
-#include "RelatorioHtml.h"
-#include "RelatorioInterrompido.h"
-#include "Score.h"
-#include "Volante.h"
+#include "reports/ConvencoesDosRelatorios.h"
+#include "core/ListaDeVolantes.h"
+#include "reports/ProgressoDoRelatorio.h"
+#include "reports/RelatorioHtml.h"
+#include "reports/RelatorioInterrompido.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <string>
 

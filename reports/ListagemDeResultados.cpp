@@ -1,10 +1,10 @@
-#include "ListagemDeResultados.h"
+#include "reports/ListagemDeResultados.h"
 
-#include "CaminhoDeDados.h"
-#include "ConvencoesDosRelatorios.h"
-#include "DataDoResultado.h"
-#include "RelatorioHtml.h"
-#include "ResultadosDoUsuario.h"
+#include "results/CaminhoDeDados.h"
+#include "reports/ConvencoesDosRelatorios.h"
+#include "results/DataDoResultado.h"
+#include "reports/RelatorioHtml.h"
+#include "results/ResultadosDoUsuario.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "RelatorioHtml.h"
+#include "reports/RelatorioHtml.h"
 
-#include "CaminhoDeDados.h"
-#include "Cp1252.h"
-#include "ErroAoAbrirArquivo.h"
-#include "GravacaoSegura.h"
-#include "RelatorioInterrompido.h"
+#include "results/CaminhoDeDados.h"
+#include "core/Cp1252.h"
+#include "core/ErroAoAbrirArquivo.h"
+#include "core/GravacaoSegura.h"
+#include "reports/RelatorioInterrompido.h"
 
 void CRelatorioHtml::Escrever(std::string_view peca)
 {

@@ -1,8 +1,8 @@
-#include "ResumoDasChaves.h"
+#include "reports/ResumoDasChaves.h"
 
-#include "Chave.h"
-#include "Configuracoes.h"
-#include "Filtro.h"
+#include "core/Chave.h"
+#include "core/Configuracoes.h"
+#include "core/Filtro.h"
 
 namespace {
 

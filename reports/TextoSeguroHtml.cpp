@@ -1,4 +1,4 @@
-#include "TextoSeguroHtml.h"
+#include "reports/TextoSeguroHtml.h"
 
 namespace {
 constexpr std::string_view kQuebra = "<br>";

@@ -1,10 +1,10 @@
-#include "ArquivoDeResultados.h"
+#include "results/ArquivoDeResultados.h"
 
-#include "ArquivoDanificado.h"
-#include "ErroDeFormato.h"
-#include "EscritorDeArquivo.h"
-#include "GravacaoSegura.h"
-#include "LeitorDeArquivo.h"
+#include "core/ArquivoDanificado.h"
+#include "core/ErroDeFormato.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/GravacaoSegura.h"
+#include "core/LeitorDeArquivo.h"
 
 #include <fstream>
 #include <string>

@@ -1,9 +1,9 @@
-#include "BancoDeDados.h"
+#include "results/BancoDeDados.h"
 
-#include "ArquivoDeResultados.h"
-#include "ErroDoServico.h"
-#include "ProgressoDaAtualizacao.h"
-#include "ServicoDeResultados.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/ErroDoServico.h"
+#include "results/ProgressoDaAtualizacao.h"
+#include "results/ServicoDeResultados.h"
 
 #include <algorithm>
 #include <iterator>

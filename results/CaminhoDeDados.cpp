@@ -1,7 +1,7 @@
-#include "CaminhoDeDados.h"
+#include "results/CaminhoDeDados.h"
 
-#include "ErroDoUsuario.h"
-#include "Pastas.h"
+#include "core/ErroDoUsuario.h"
+#include "core/Pastas.h"
 
 #include <cstdlib>
 

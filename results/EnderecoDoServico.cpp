@@ -1,7 +1,7 @@
-#include "EnderecoDoServico.h"
+#include "results/EnderecoDoServico.h"
 
-#include "ErroDeInternet.h"
-#include "TextoDaResposta.h"
+#include "results/ErroDeInternet.h"
+#include "results/TextoDaResposta.h"
 
 std::string EnderecoDoUltimoConcurso(const std::string& servidor)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErroDoUsuario.h"
+#include "core/ErroDoUsuario.h"
 
 // Falha de um pedido ao serviço de resultados. Termina a atualização inteira sem mexer
 // no arquivo; a mensagem é a da plataforma (nunca leva a senha).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErroDoUsuario.h"
+#include "core/ErroDoUsuario.h"
 
 // O serviço respondeu, mas o último concurso informado não é um número de 1 a 99999.
 class CErroDoServico : public CErroDoUsuario {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataDoResultado.h"
+#include "results/DataDoResultado.h"
 
 // De onde vem o "agora" (dia e hora locais) de quem grava um resultado sem data dada;
 // os testes põem um relógio parado no lugar do sistema.

@@ -1,4 +1,4 @@
-#include "RelogioDoSistema.h"
+#include "results/RelogioDoSistema.h"
 
 #include <ctime>
 

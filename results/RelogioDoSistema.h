@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Relogio.h"
+#include "results/Relogio.h"
 
 // A hora local do sistema, ao segundo.
 class CRelogioDoSistema : public IRelogio {

@@ -1,6 +1,6 @@
-#include "RespostaDoServico.h"
+#include "results/RespostaDoServico.h"
 
-#include "DataDoResultado.h"
+#include "results/DataDoResultado.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "ResultadoVarenta.h"
+#include "results/ResultadoVarenta.h"
 
-#include "EscritorDeArquivo.h"
-#include "LeitorDeArquivo.h"
-#include "TextoDaResposta.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
+#include "results/TextoDaResposta.h"
 
 #include <algorithm>
 #include <limits>

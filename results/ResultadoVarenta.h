@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Objeto.h"
-#include "Score.h"
+#include "core/Objeto.h"
+#include "core/Score.h"
 
 #include <cstdint>
 #include <functional>

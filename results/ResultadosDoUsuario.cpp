@@ -1,8 +1,8 @@
-#include "ResultadosDoUsuario.h"
+#include "results/ResultadosDoUsuario.h"
 
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
-#include "ErroAoAbrirArquivo.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/CaminhoDeDados.h"
+#include "core/ErroAoAbrirArquivo.h"
 
 CListaDeResultados LerResultadosDoUsuario(const IPastas& pastas)
 {

@@ -1,8 +1,8 @@
-#include "ServicoDeResultados.h"
+#include "results/ServicoDeResultados.h"
 
-#include "EnderecoDoServico.h"
-#include "PaginasDaInternet.h"
-#include "TextoDaResposta.h"
+#include "results/EnderecoDoServico.h"
+#include "results/PaginasDaInternet.h"
+#include "results/TextoDaResposta.h"
 
 CServicoDeResultados::CServicoDeResultados(IPaginasDaInternet& paginas, std::string servidor,
                                            FLerDataRegional regional)

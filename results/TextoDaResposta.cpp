@@ -1,6 +1,6 @@
-#include "TextoDaResposta.h"
+#include "results/TextoDaResposta.h"
 
-#include "ErroDoUsuario.h"
+#include "core/ErroDoUsuario.h"
 
 #include <charconv>
 #include <cmath>

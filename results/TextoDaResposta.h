@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataDoResultado.h"
+#include "results/DataDoResultado.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "ValoresDoResultado.h"
+#include "results/ValoresDoResultado.h"
 
-#include "ErroDoUsuario.h"
+#include "core/ErroDoUsuario.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ConcursoDlg.h"
+#include "app/apostas/ConcursoDlg.h"
 
-#include "resultados/TrocaDeDados.h"
+#include "app/resultados/TrocaDeDados.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

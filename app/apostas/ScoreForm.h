@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Filtro.h"
-#include "shell/Vista.h"
+#include "core/Filtro.h"
+#include "app/shell/Vista.h"
 
 #include <QString>
 

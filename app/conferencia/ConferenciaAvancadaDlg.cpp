@@ -1,10 +1,10 @@
-#include "ConferenciaAvancadaDlg.h"
+#include "app/conferencia/ConferenciaAvancadaDlg.h"
 
-#include "GradeDaAnalise.h"
+#include "app/conferencia/GradeDaAnalise.h"
 
-#include "resultados/ResultadosNaTela.h"
-#include "resultados/TextoDoConcurso.h"
-#include "shell/Mensagens.h"
+#include "app/resultados/ResultadosNaTela.h"
+#include "app/resultados/TextoDoConcurso.h"
+#include "app/shell/Mensagens.h"
 
 #include <QComboBox>
 #include <QGridLayout>

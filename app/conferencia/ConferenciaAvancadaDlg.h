@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ResultadoVarenta.h"
-#include "dialogos/RitmoDaInterface.h"
+#include "results/ResultadoVarenta.h"
+#include "app/dialogos/RitmoDaInterface.h"
 
 #include <QDialog>
 

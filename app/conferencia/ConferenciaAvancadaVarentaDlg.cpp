@@ -1,9 +1,9 @@
-#include "ConferenciaAvancadaVarentaDlg.h"
+#include "app/conferencia/ConferenciaAvancadaVarentaDlg.h"
 
-#include "GradeDaAnalise.h"
+#include "app/conferencia/GradeDaAnalise.h"
 
-#include "AnaliseDeConcursos.h"
-#include "shell/CursorDeEspera.h"
+#include "checking/AnaliseDeConcursos.h"
+#include "app/shell/CursorDeEspera.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConferenciaAvancadaDlg.h"
-#include "ProgressoDaAnalise.h"
+#include "app/conferencia/ConferenciaAvancadaDlg.h"
+#include "checking/ProgressoDaAnalise.h"
 
 // A análise para os cinco jogos e as seis classes de acertos desta loteria.
 class CConferenciaAvancadaVarentaDlg : public CConferenciaAvancadaDlg, public IProgressoAnalise {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ResultadoVarenta.h"
-#include "shell/Vista.h"
+#include "results/ResultadoVarenta.h"
+#include "app/shell/Vista.h"
 
 #include <array>
 

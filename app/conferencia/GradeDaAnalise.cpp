@@ -1,4 +1,4 @@
-#include "GradeDaAnalise.h"
+#include "app/conferencia/GradeDaAnalise.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "BuscaDlg.h"
+#include "app/controles/BuscaDlg.h"
 
-#include "resultados/TrocaDeDados.h"
+#include "app/resultados/TrocaDeDados.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

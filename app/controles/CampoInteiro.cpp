@@ -1,6 +1,6 @@
-#include "CampoInteiro.h"
+#include "app/controles/CampoInteiro.h"
 
-#include "resultados/TrocaDeDados.h"
+#include "app/resultados/TrocaDeDados.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
-#include "ColorListBox.h"
+#include "app/controles/ColorListBox.h"
 
-#include "Cores.h"
+#include "app/controles/Cores.h"
 
 #include <QStyledItemDelegate>
 

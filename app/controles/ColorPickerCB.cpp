@@ -1,7 +1,7 @@
-#include "ColorPickerCB.h"
+#include "app/controles/ColorPickerCB.h"
 
-#include "Conferencia.h"
-#include "Cores.h"
+#include "checking/Conferencia.h"
+#include "app/controles/Cores.h"
 
 #include <QStyledItemDelegate>
 #include <QStylePainter>

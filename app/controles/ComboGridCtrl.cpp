@@ -1,4 +1,4 @@
-#include "ComboGridCtrl.h"
+#include "app/controles/ComboGridCtrl.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "DinheiroEdit.h"
+#include "app/controles/DinheiroEdit.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "EditColor.h"
+#include "app/controles/EditColor.h"
 
 // As cores valem em todos os estados, inclusive desabilitado ou somente leitura.
 CEditColor::CEditColor(QColor fundo, QColor texto, QWidget* pai) : QLineEdit(pai)

@@ -1,6 +1,6 @@
-#include "ImagemDoVolante.h"
+#include "app/controles/ImagemDoVolante.h"
 
-#include "StaticCartaoVarenta.h"
+#include "app/controles/StaticCartaoVarenta.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ScoreButton.h"
+#include "app/controles/ScoreButton.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "StaticCartao.h"
+#include "app/controles/StaticCartao.h"
 
 int CStaticCartao::Navegar(int, bool)
 {

@@ -1,10 +1,10 @@
-#include "StaticCartaoVarenta.h"
+#include "app/controles/StaticCartaoVarenta.h"
 
-#include "ImagemDoVolante.h"
-#include "ListaDeVolantes.h"
-#include "Score.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
+#include "app/controles/ImagemDoVolante.h"
+#include "core/ListaDeVolantes.h"
+#include "core/Score.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
 
 #include <QPainter>
 

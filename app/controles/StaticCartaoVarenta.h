@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StaticCartao.h"
+#include "app/controles/StaticCartao.h"
 
 class CListaDeVolantes;
 class CVarentaDoc;

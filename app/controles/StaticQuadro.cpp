@@ -1,6 +1,6 @@
-#include "StaticQuadro.h"
+#include "app/controles/StaticQuadro.h"
 
-#include "CartaoCheio.h"
+#include "core/CartaoCheio.h"
 
 #include <QPainter>
 

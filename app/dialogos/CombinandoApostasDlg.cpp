@@ -1,6 +1,6 @@
-#include "CombinandoApostasDlg.h"
+#include "app/dialogos/CombinandoApostasDlg.h"
 
-#include "TextosDeProgresso.h"
+#include "core/TextosDeProgresso.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

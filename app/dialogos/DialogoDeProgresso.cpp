@@ -1,4 +1,4 @@
-#include "DialogoDeProgresso.h"
+#include "app/dialogos/DialogoDeProgresso.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

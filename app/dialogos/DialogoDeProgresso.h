@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RitmoDaInterface.h"
+#include "app/dialogos/RitmoDaInterface.h"
 
 #include <QDialog>
 

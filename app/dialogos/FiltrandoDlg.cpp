@@ -1,6 +1,6 @@
-#include "FiltrandoDlg.h"
+#include "app/dialogos/FiltrandoDlg.h"
 
-#include "TextosDeProgresso.h"
+#include "core/TextosDeProgresso.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

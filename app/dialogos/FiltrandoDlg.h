@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogoDeProgresso.h"
-#include "Progresso.h"
+#include "app/dialogos/DialogoDeProgresso.h"
+#include "core/Progresso.h"
 
 #include <cstdint>
 #include <functional>

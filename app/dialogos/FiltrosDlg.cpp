@@ -1,8 +1,8 @@
-#include "FiltrosDlg.h"
+#include "app/dialogos/FiltrosDlg.h"
 
-#include "Configuracoes.h"
-#include "controles/CampoInteiro.h"
-#include "resultados/TrocaDeDados.h"
+#include "core/Configuracoes.h"
+#include "app/controles/CampoInteiro.h"
+#include "app/resultados/TrocaDeDados.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

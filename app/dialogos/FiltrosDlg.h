@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Filtro.h"
+#include "core/Filtro.h"
 
 #include <QDialog>
 

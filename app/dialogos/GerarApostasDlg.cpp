@@ -1,4 +1,4 @@
-#include "GerarApostasDlg.h"
+#include "app/dialogos/GerarApostasDlg.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

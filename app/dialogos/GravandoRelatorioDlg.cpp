@@ -1,6 +1,6 @@
-#include "GravandoRelatorioDlg.h"
+#include "app/dialogos/GravandoRelatorioDlg.h"
 
-#include "TextosDeProgresso.h"
+#include "core/TextosDeProgresso.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogoDeProgresso.h"
-#include "ProgressoDoRelatorio.h"
+#include "app/dialogos/DialogoDeProgresso.h"
+#include "reports/ProgressoDoRelatorio.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,4 +1,4 @@
-#include "RitmoDaInterface.h"
+#include "app/dialogos/RitmoDaInterface.h"
 
 #include <chrono>
 #include <utility>

@@ -1,7 +1,7 @@
-#include "CamposDeMargem.h"
+#include "app/impressao/CamposDeMargem.h"
 
-#include "MargemEmMilimetros.h"
-#include "resultados/TrocaDeDados.h"
+#include "app/impressao/MargemEmMilimetros.h"
+#include "app/resultados/TrocaDeDados.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "ComandosDeImpressao.h"
+#include "app/impressao/ComandosDeImpressao.h"
 
-#include "ConfigurarImpressaoDlg.h"
-#include "ImpressaoDeCartoes.h"
-#include "ImpressaoNaImpressora.h"
-#include "shell/CursorDeEspera.h"
-#include "shell/Mensagens.h"
+#include "app/impressao/ConfigurarImpressaoDlg.h"
+#include "printing/ImpressaoDeCartoes.h"
+#include "printing/ImpressaoNaImpressora.h"
+#include "app/shell/CursorDeEspera.h"
+#include "app/shell/Mensagens.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>

@@ -1,10 +1,10 @@
-#include "ConfigurarImpressaoDlg.h"
+#include "app/impressao/ConfigurarImpressaoDlg.h"
 
-#include "ConfigurarImpressaoFolhaDlg.h"
-#include "ConfigurarImpressaoVolanteDlg.h"
-#include "ConfiguracaoDeImpressao.h"
-#include "Configuracoes.h"
-#include "shell/Icones.h"
+#include "app/impressao/ConfigurarImpressaoFolhaDlg.h"
+#include "app/impressao/ConfigurarImpressaoVolanteDlg.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "core/Configuracoes.h"
+#include "app/shell/Icones.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

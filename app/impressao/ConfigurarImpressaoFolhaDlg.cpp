@@ -1,10 +1,10 @@
-#include "ConfigurarImpressaoFolhaDlg.h"
+#include "app/impressao/ConfigurarImpressaoFolhaDlg.h"
 
-#include "CamposDeMargem.h"
-#include "ConfiguracaoDeImpressao.h"
-#include "FiguraDaImpressao.h"
-#include "MargemEmMilimetros.h"
-#include "controles/ColorPickerCB.h"
+#include "app/impressao/CamposDeMargem.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "app/impressao/FiguraDaImpressao.h"
+#include "app/impressao/MargemEmMilimetros.h"
+#include "app/controles/ColorPickerCB.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

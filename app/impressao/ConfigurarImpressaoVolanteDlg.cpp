@@ -1,9 +1,9 @@
-#include "ConfigurarImpressaoVolanteDlg.h"
+#include "app/impressao/ConfigurarImpressaoVolanteDlg.h"
 
-#include "CamposDeMargem.h"
-#include "ConfiguracaoDeImpressao.h"
-#include "FiguraDaImpressao.h"
-#include "MargemEmMilimetros.h"
+#include "app/impressao/CamposDeMargem.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "app/impressao/FiguraDaImpressao.h"
+#include "app/impressao/MargemEmMilimetros.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

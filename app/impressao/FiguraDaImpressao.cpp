@@ -1,12 +1,12 @@
-#include "FiguraDaImpressao.h"
+#include "app/impressao/FiguraDaImpressao.h"
 
-#include "CartaoCheio.h"
-#include "ConfiguracaoDeImpressao.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "ImpressaoDeCartoes.h"
-#include "PintorDaPagina.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "printing/ImpressaoDeCartoes.h"
+#include "printing/PintorDaPagina.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "MargemEmMilimetros.h"
+#include "app/impressao/MargemEmMilimetros.h"
 
-#include "resultados/TrocaDeDados.h"
+#include "app/resultados/TrocaDeDados.h"
 
 #include <cmath>
 #include <limits>

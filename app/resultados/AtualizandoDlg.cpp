@@ -1,6 +1,6 @@
-#include "AtualizandoDlg.h"
+#include "app/resultados/AtualizandoDlg.h"
 
-#include "UnidadesDeDialogo.h"
+#include "app/resultados/UnidadesDeDialogo.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

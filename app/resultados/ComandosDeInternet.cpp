@@ -1,15 +1,15 @@
-#include "ComandosDeInternet.h"
+#include "app/resultados/ComandosDeInternet.h"
 
-#include "AtualizandoDlg.h"
-#include "BancoDeDados.h"
-#include "CaminhoDeDados.h"
-#include "ClienteDaInternet.h"
-#include "DataRegional.h"
-#include "DlgProxy.h"
-#include "ServicoDeResultados.h"
-#include "ValoresDeInternetQt.h"
-#include "shell/CursorDeEspera.h"
-#include "shell/Mensagens.h"
+#include "app/resultados/AtualizandoDlg.h"
+#include "results/BancoDeDados.h"
+#include "results/CaminhoDeDados.h"
+#include "results/web/ClienteDaInternet.h"
+#include "results/web/DataRegional.h"
+#include "app/resultados/DlgProxy.h"
+#include "results/ServicoDeResultados.h"
+#include "platform/ValoresDeInternetQt.h"
+#include "app/shell/CursorDeEspera.h"
+#include "app/shell/Mensagens.h"
 
 CComandosDeInternet::CComandosDeInternet(IConfiguracoes& configuracoes, const IPastas& pastas, QWidget* janela)
     : m_configuracoes(configuracoes), m_pastas(pastas), m_janela(janela)

@@ -1,10 +1,10 @@
-#include "ComandosDeResultados.h"
+#include "app/resultados/ComandosDeResultados.h"
 
-#include "BancoDeDados.h"
-#include "CaminhoDeDados.h"
-#include "EscolhaConcursoDlg.h"
-#include "ResultadoVarentaDlg.h"
-#include "shell/Mensagens.h"
+#include "results/BancoDeDados.h"
+#include "results/CaminhoDeDados.h"
+#include "app/resultados/EscolhaConcursoDlg.h"
+#include "app/resultados/ResultadoVarentaDlg.h"
+#include "app/shell/Mensagens.h"
 
 namespace {
 

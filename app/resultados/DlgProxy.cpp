@@ -1,11 +1,11 @@
-#include "DlgProxy.h"
+#include "app/resultados/DlgProxy.h"
 
-#include "Configuracoes.h"
-#include "EnderecoDoServico.h"
-#include "OpcoesDeInternet.h"
-#include "UnidadesDeDialogo.h"
-#include "ValoresDeInternet.h"
-#include "shell/Mensagens.h"
+#include "core/Configuracoes.h"
+#include "results/EnderecoDoServico.h"
+#include "platform/OpcoesDeInternet.h"
+#include "app/resultados/UnidadesDeDialogo.h"
+#include "core/ValoresDeInternet.h"
+#include "app/shell/Mensagens.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
-#include "EscolhaConcursoDlg.h"
+#include "app/resultados/EscolhaConcursoDlg.h"
 
-#include "ResultadosNaTela.h"
-#include "TextoDoConcurso.h"
-#include "UnidadesDeDialogo.h"
+#include "app/resultados/ResultadosNaTela.h"
+#include "app/resultados/TextoDoConcurso.h"
+#include "app/resultados/UnidadesDeDialogo.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "GradeDoResultado.h"
+#include "app/resultados/GradeDoResultado.h"
 
-#include "UnidadesDeDialogo.h"
+#include "app/resultados/UnidadesDeDialogo.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "ResultadoVarentaDlg.h"
+#include "app/resultados/ResultadoVarentaDlg.h"
 
-#include "DataDoResultado.h"
-#include "GradeDoResultado.h"
-#include "TrocaDeDados.h"
-#include "controles/DinheiroEdit.h"
+#include "results/DataDoResultado.h"
+#include "app/resultados/GradeDoResultado.h"
+#include "app/resultados/TrocaDeDados.h"
+#include "app/controles/DinheiroEdit.h"
 
 #include <QDateEdit>
 #include <QDateTime>

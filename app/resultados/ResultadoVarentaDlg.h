@@ -1,8 +1,8 @@
 #pragma once
 
-#include "RelogioDoSistema.h"
-#include "UnidadesDeDialogo.h"
-#include "ValoresDoResultado.h"
+#include "results/RelogioDoSistema.h"
+#include "app/resultados/UnidadesDeDialogo.h"
+#include "results/ValoresDoResultado.h"
 
 #include <QDate>
 #include <QDialog>

@@ -1,9 +1,9 @@
-#include "ResultadosNaTela.h"
+#include "app/resultados/ResultadosNaTela.h"
 
-#include "ErroAoAbrirArquivo.h"
-#include "ResultadosDoUsuario.h"
-#include "shell/CursorDeEspera.h"
-#include "shell/Mensagens.h"
+#include "core/ErroAoAbrirArquivo.h"
+#include "results/ResultadosDoUsuario.h"
+#include "app/shell/CursorDeEspera.h"
+#include "app/shell/Mensagens.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TextoDoConcurso.h"
+#include "app/resultados/TextoDoConcurso.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
-#include "TrocaDeDados.h"
+#include "app/resultados/TrocaDeDados.h"
 
-#include "ValoresDoResultado.h"
-#include "shell/Mensagens.h"
+#include "results/ValoresDoResultado.h"
+#include "app/shell/Mensagens.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "UnidadesDeDialogo.h"
+#include "app/resultados/UnidadesDeDialogo.h"
 
 #include <QFontMetricsF>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "AplicacaoProtegida.h"
+#include "app/shell/AplicacaoProtegida.h"
 
-#include "Mensagens.h"
+#include "app/shell/Mensagens.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "ArquivosRecentes.h"
+#include "app/shell/ArquivosRecentes.h"
 
-#include "Configuracoes.h"
+#include "core/Configuracoes.h"
 
 #include <QFileInfo>
 

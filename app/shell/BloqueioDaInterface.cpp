@@ -1,6 +1,6 @@
-#include "BloqueioDaInterface.h"
+#include "app/shell/BloqueioDaInterface.h"
 
-#include "MainFrame.h"
+#include "app/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QEvent>

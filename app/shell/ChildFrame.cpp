@@ -1,8 +1,8 @@
-#include "ChildFrame.h"
+#include "app/shell/ChildFrame.h"
 
-#include "Documento.h"
-#include "Icones.h"
-#include "Vista.h"
+#include "app/shell/Documento.h"
+#include "app/shell/Icones.h"
+#include "app/shell/Vista.h"
 
 #include <QCloseEvent>
 #include <QScrollArea>

@@ -1,8 +1,8 @@
-#include "DocFrameMgr.h"
+#include "app/shell/DocFrameMgr.h"
 
-#include "Frame.h"
-#include "FrameTemplate.h"
-#include "MainFrame.h"
+#include "app/shell/Frame.h"
+#include "app/shell/FrameTemplate.h"
+#include "app/shell/MainFrame.h"
 
 CDocFrameMgr::CDocFrameMgr(CDocumento& documento, const std::vector<std::unique_ptr<CFrameTemplate>>& modelos,
                            CMainFrame& principal)

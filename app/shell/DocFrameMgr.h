@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Comandos.h"
+#include "app/shell/Comandos.h"
 
 #include <memory>
 #include <vector>

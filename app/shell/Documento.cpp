@@ -1,13 +1,13 @@
-#include "Documento.h"
+#include "app/shell/Documento.h"
 
-#include "ArquivoDeApostas.h"
-#include "ErroDoUsuario.h"
-#include "Mensagens.h"
-#include "MvDocTemplate.h"
-#include "PastaDasApostas.h"
-#include "Relatorios.h"
-#include "VarentaDoc.h"
-#include "Vista.h"
+#include "document/ArquivoDeApostas.h"
+#include "core/ErroDoUsuario.h"
+#include "app/shell/Mensagens.h"
+#include "app/shell/MvDocTemplate.h"
+#include "app/shell/PastaDasApostas.h"
+#include "app/shell/Relatorios.h"
+#include "document/VarentaDoc.h"
+#include "app/shell/Vista.h"
 
 #include <QDir>
 #include <QFileDialog>

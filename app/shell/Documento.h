@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Comandos.h"
-#include "ConteudoDoDocumento.h"
-#include "Servicos.h"
+#include "app/shell/Comandos.h"
+#include "document/ConteudoDoDocumento.h"
+#include "app/shell/Servicos.h"
 
 #include <QList>
 #include <QObject>

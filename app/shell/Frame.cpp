@@ -1,10 +1,10 @@
-#include "Frame.h"
+#include "app/shell/Frame.h"
 
-#include "ChildFrame.h"
-#include "Documento.h"
-#include "FrameTemplate.h"
-#include "MainFrame.h"
-#include "Vista.h"
+#include "app/shell/ChildFrame.h"
+#include "app/shell/Documento.h"
+#include "app/shell/FrameTemplate.h"
+#include "app/shell/MainFrame.h"
+#include "app/shell/Vista.h"
 
 #include <QMdiArea>
 

@@ -1,6 +1,6 @@
-#include "Icones.h"
+#include "app/shell/Icones.h"
 
-#include "Comandos.h"
+#include "app/shell/Comandos.h"
 
 #include <QPainter>
 #include <QPixmap>

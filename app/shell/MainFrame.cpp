@@ -1,12 +1,12 @@
-#include "MainFrame.h"
+#include "app/shell/MainFrame.h"
 
-#include "BloqueioDaInterface.h"
-#include "ChildFrame.h"
-#include "Documento.h"
-#include "Icones.h"
-#include "Mensagens.h"
-#include "MvDocTemplate.h"
-#include "Vista.h"
+#include "app/shell/BloqueioDaInterface.h"
+#include "app/shell/ChildFrame.h"
+#include "app/shell/Documento.h"
+#include "app/shell/Icones.h"
+#include "app/shell/Mensagens.h"
+#include "app/shell/MvDocTemplate.h"
+#include "app/shell/Vista.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
-#include "Mensagens.h"
+#include "app/shell/Mensagens.h"
 
-#include "ConfiguracoesQt.h"
+#include "platform/ConfiguracoesQt.h"
 
 #include <QMessageBox>
 #include <QPushButton>

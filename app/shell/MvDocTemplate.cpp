@@ -1,14 +1,14 @@
-#include "MvDocTemplate.h"
+#include "app/shell/MvDocTemplate.h"
 
-#include "ChildFrame.h"
-#include "CursorDeEspera.h"
-#include "DocFrameMgr.h"
-#include "Documento.h"
-#include "ErroDoUsuario.h"
-#include "Frame.h"
-#include "MainFrame.h"
-#include "Mensagens.h"
-#include "Vista.h"
+#include "app/shell/ChildFrame.h"
+#include "app/shell/CursorDeEspera.h"
+#include "app/shell/DocFrameMgr.h"
+#include "app/shell/Documento.h"
+#include "core/ErroDoUsuario.h"
+#include "app/shell/Frame.h"
+#include "app/shell/MainFrame.h"
+#include "app/shell/Mensagens.h"
+#include "app/shell/Vista.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Comandos.h"
-#include "FrameTemplate.h"
+#include "app/shell/Comandos.h"
+#include "app/shell/FrameTemplate.h"
 
 #include <QList>
 #include <QObject>

@@ -1,9 +1,9 @@
-#include "PastaDasApostas.h"
+#include "app/shell/PastaDasApostas.h"
 
-#include "CaminhoDeDados.h"
-#include "Configuracoes.h"
-#include "ErroDoUsuario.h"
-#include "Servicos.h"
+#include "results/CaminhoDeDados.h"
+#include "core/Configuracoes.h"
+#include "core/ErroDoUsuario.h"
+#include "app/shell/Servicos.h"
 
 #include <QDir>
 #include <QFileInfo>

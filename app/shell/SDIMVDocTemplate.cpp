@@ -1,6 +1,6 @@
-#include "SDIMVDocTemplate.h"
+#include "app/shell/SDIMVDocTemplate.h"
 
-#include "Documento.h"
+#include "app/shell/Documento.h"
 
 CSDIMVDocTemplate::~CSDIMVDocTemplate()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MvDocTemplate.h"
+#include "app/shell/MvDocTemplate.h"
 
 // Modelo de várias telas com um documento aberto no máximo: abrir ou criar outro fecha
 // antes o que estava aberto, sem perguntar (o documento nunca fica modificado).

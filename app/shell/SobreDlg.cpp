@@ -1,7 +1,7 @@
-#include "SobreDlg.h"
+#include "app/shell/SobreDlg.h"
 
-#include "Icones.h"
-#include "Comandos.h"
+#include "app/shell/Icones.h"
+#include "app/shell/Comandos.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ArquivosRecentes.h"
-#include "Servicos.h"
+#include "app/shell/ArquivosRecentes.h"
+#include "app/shell/Servicos.h"
 
 #include <QObject>
 #include <QStringList>

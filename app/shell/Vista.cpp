@@ -1,7 +1,7 @@
-#include "Vista.h"
+#include "app/shell/Vista.h"
 
-#include "Documento.h"
-#include "MainFrame.h"
+#include "app/shell/Documento.h"
+#include "app/shell/MainFrame.h"
 
 CVista::CVista(CDocumento& documento, QWidget* pai) : QWidget(pai), m_documento(documento)
 {

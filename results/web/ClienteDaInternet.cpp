@@ -1,8 +1,8 @@
-#include "ClienteDaInternet.h"
+#include "results/web/ClienteDaInternet.h"
 
-#include "EnderecoDoServico.h"
-#include "ErroDeInternet.h"
-#include "ValoresDeInternet.h"
+#include "results/EnderecoDoServico.h"
+#include "results/ErroDeInternet.h"
+#include "core/ValoresDeInternet.h"
 
 #include <QAuthenticator>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PaginasDaInternet.h"
+#include "results/PaginasDaInternet.h"
 
 #include <chrono>
 #include <cstdint>

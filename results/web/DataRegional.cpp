@@ -1,4 +1,4 @@
-#include "DataRegional.h"
+#include "results/web/DataRegional.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -2,25 +2,25 @@
 // fim do programa perguntam "Salvar alterações em %s?" só quando o documento mudou desde
 // que foi aberto ou salvo.
 
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
-#include "ResultadosDeTeste.h"
-#include "Montagem.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
+#include "tests/app/ResultadosDeTeste.h"
+#include "tests/support/Montagem.h"
 
-#include "ArquivoDeApostas.h"
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "VarentaDoc.h"
-#include "apostas/ScoreForm.h"
-#include "controles/BuscaDlg.h"
-#include "controles/ComboGridCtrl.h"
-#include "controles/ScoreButton.h"
-#include "dialogos/GerarApostasDlg.h"
-#include "shell/ChildFrame.h"
-#include "shell/Comandos.h"
-#include "shell/Documento.h"
-#include "shell/MainFrame.h"
-#include "shell/SDIMVDocTemplate.h"
+#include "document/ArquivoDeApostas.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "document/VarentaDoc.h"
+#include "app/apostas/ScoreForm.h"
+#include "app/controles/BuscaDlg.h"
+#include "app/controles/ComboGridCtrl.h"
+#include "app/controles/ScoreButton.h"
+#include "app/dialogos/GerarApostasDlg.h"
+#include "app/shell/ChildFrame.h"
+#include "app/shell/Comandos.h"
+#include "app/shell/Documento.h"
+#include "app/shell/MainFrame.h"
+#include "app/shell/SDIMVDocTemplate.h"
 
 #include <QAction>
 #include <QApplication>

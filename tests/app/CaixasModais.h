@@ -3,7 +3,7 @@
 // Apoio dos testes de controles e diálogos: responder a caixa de mensagem modal que um
 // clique abre e gravar capturas de tela para revisão.
 
-#include "SentinelaDeModais.h"
+#include "tests/app/SentinelaDeModais.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,17 +1,17 @@
 // Análise de vários concursos: a grade, os totais, as cores e a parada no meio.
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
-#include "RelogiosDoRitmo.h"
-#include "Montagem.h"
-#include "ResultadosDeTeste.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
+#include "tests/app/RelogiosDoRitmo.h"
+#include "tests/support/Montagem.h"
+#include "tests/app/ResultadosDeTeste.h"
 
-#include "CaminhoDeDados.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
-#include "conferencia/ConferenciaAvancadaVarentaDlg.h"
-#include "conferencia/GradeDaAnalise.h"
-#include "conferencia/ConferenciaForm.h"
-#include "shell/Documento.h"
+#include "results/CaminhoDeDados.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
+#include "app/conferencia/ConferenciaAvancadaVarentaDlg.h"
+#include "app/conferencia/GradeDaAnalise.h"
+#include "app/conferencia/ConferenciaForm.h"
+#include "app/shell/Documento.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,18 +1,18 @@
 // Tela de conferência: escolha do concurso, marcação à mão, conferência e limpeza.
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
-#include "Montagem.h"
-#include "ResultadosDeTeste.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
+#include "tests/support/Montagem.h"
+#include "tests/app/ResultadosDeTeste.h"
 
-#include "CaminhoDeDados.h"
-#include "Conferencia.h"
-#include "VarentaDoc.h"
-#include "conferencia/ConferenciaForm.h"
-#include "controles/ColorListBox.h"
-#include "resultados/GradeDoResultado.h"
-#include "shell/ChildFrame.h"
-#include "shell/Documento.h"
-#include "shell/MainFrame.h"
+#include "results/CaminhoDeDados.h"
+#include "checking/Conferencia.h"
+#include "document/VarentaDoc.h"
+#include "app/conferencia/ConferenciaForm.h"
+#include "app/controles/ColorListBox.h"
+#include "app/resultados/GradeDoResultado.h"
+#include "app/shell/ChildFrame.h"
+#include "app/shell/Documento.h"
+#include "app/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,13 +1,13 @@
 // Células do quadro, painel de jogo e mostrador de cartões.
-#include "CaixasModais.h"
+#include "tests/app/CaixasModais.h"
 
-#include "CartaoCheio.h"
-#include "Score.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
-#include "controles/ScoreButton.h"
-#include "controles/StaticCartaoVarenta.h"
-#include "controles/StaticQuadro.h"
+#include "core/CartaoCheio.h"
+#include "core/Score.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
+#include "app/controles/ScoreButton.h"
+#include "app/controles/StaticCartaoVarenta.h"
+#include "app/controles/StaticQuadro.h"
 
 #include <QSignalSpy>
 #include <QTest>

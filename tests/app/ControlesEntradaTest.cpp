@@ -1,13 +1,13 @@
 // Campo de dinheiro, campo colorido, lista colorida, escolha de cor, grade de chaves e "Busca".
-#include "CaixasModais.h"
+#include "tests/app/CaixasModais.h"
 
-#include "Conferencia.h"
-#include "controles/BuscaDlg.h"
-#include "controles/ColorListBox.h"
-#include "controles/ColorPickerCB.h"
-#include "controles/ComboGridCtrl.h"
-#include "controles/DinheiroEdit.h"
-#include "controles/EditColor.h"
+#include "checking/Conferencia.h"
+#include "app/controles/BuscaDlg.h"
+#include "app/controles/ColorListBox.h"
+#include "app/controles/ColorPickerCB.h"
+#include "app/controles/ComboGridCtrl.h"
+#include "app/controles/DinheiroEdit.h"
+#include "app/controles/EditColor.h"
 
 #include <QClipboard>
 #include <QComboBox>

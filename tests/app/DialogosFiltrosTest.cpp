@@ -1,10 +1,10 @@
 // Diálogo "Filtros": carga dos valores, faixas das setas, OK, "Cancelar" e campo inválido.
-#include "CaixasModais.h"
+#include "tests/app/CaixasModais.h"
 
-#include "ConfiguracoesEmMemoria.h"
-#include "Filtro.h"
-#include "controles/CampoInteiro.h"
-#include "dialogos/FiltrosDlg.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "core/Filtro.h"
+#include "app/controles/CampoInteiro.h"
+#include "app/dialogos/FiltrosDlg.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,16 +1,16 @@
 // "Gerar Apostas", "Processando..." e "Filtrando...", com as regras de texto do progresso.
-#include "CaixasModais.h"
-#include "RelogiosDoRitmo.h"
+#include "tests/app/CaixasModais.h"
+#include "tests/app/RelogiosDoRitmo.h"
 
-#include "CartaoCheio.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "Filtro.h"
-#include "ListaDeVolantes.h"
-#include "TextosDeProgresso.h"
-#include "Volante.h"
-#include "dialogos/CombinandoApostasDlg.h"
-#include "dialogos/FiltrandoDlg.h"
-#include "dialogos/GerarApostasDlg.h"
+#include "core/CartaoCheio.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "core/Filtro.h"
+#include "core/ListaDeVolantes.h"
+#include "core/TextosDeProgresso.h"
+#include "core/Volante.h"
+#include "app/dialogos/CombinandoApostasDlg.h"
+#include "app/dialogos/FiltrandoDlg.h"
+#include "app/dialogos/GerarApostasDlg.h"
 
 #include <QDialogButtonBox>
 #include <QProgressBar>

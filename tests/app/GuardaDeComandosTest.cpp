@@ -1,15 +1,15 @@
 // A guarda de todos os comandos: um erro que escapa de um tratador ligado fora de
 // qualquer proteção aparece como a falha do comando e o programa continua usável.
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
-#include "ResultadosDeTeste.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
+#include "tests/app/ResultadosDeTeste.h"
 
-#include "CaminhoDeDados.h"
-#include "VarentaDoc.h"
-#include "conferencia/ConferenciaAvancadaVarentaDlg.h"
-#include "conferencia/GradeDaAnalise.h"
-#include "conferencia/ConferenciaForm.h"
-#include "shell/Documento.h"
+#include "results/CaminhoDeDados.h"
+#include "document/VarentaDoc.h"
+#include "app/conferencia/ConferenciaAvancadaVarentaDlg.h"
+#include "app/conferencia/GradeDaAnalise.h"
+#include "app/conferencia/ConferenciaForm.h"
+#include "app/shell/Documento.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // Falha o teste, com o título e a classe do diálogo, quando um diálogo modal que ninguém
 // pediu fica aberto; ele é fechado para o teste seguir.
 
-#include "Interacao.h"
+#include "tests/app/Interacao.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,15 +1,15 @@
 // "Configurar Impressão": padrões do diálogo, margens em milímetros, o tipo trazendo a
 // sua página para a frente e o que o OK e o "Cancelar" gravam.
-#include "CaixasModais.h"
-#include "GuardaDeModais.h"
-#include "Interacao.h"
+#include "tests/app/CaixasModais.h"
+#include "tests/app/GuardaDeModais.h"
+#include "tests/app/Interacao.h"
 
-#include "ConfiguracaoDeImpressao.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "controles/ColorPickerCB.h"
-#include "impressao/ConfigurarImpressaoDlg.h"
-#include "impressao/ConfigurarImpressaoFolhaDlg.h"
-#include "impressao/ConfigurarImpressaoVolanteDlg.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "app/controles/ColorPickerCB.h"
+#include "app/impressao/ConfigurarImpressaoDlg.h"
+#include "app/impressao/ConfigurarImpressaoFolhaDlg.h"
+#include "app/impressao/ConfigurarImpressaoVolanteDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

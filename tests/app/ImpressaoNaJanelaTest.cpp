@@ -1,17 +1,17 @@
 // Impressão pela janela principal: os comandos só com a tela de apostas na frente, a
 // visualização das páginas, a impressão num PDF pelo diálogo de impressão e o diálogo
 // "Configurar Impressão" pelo menu.
-#include "GuardaDeModais.h"
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
+#include "tests/app/GuardaDeModais.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
 
-#include "CartoesDeTeste.h"
-#include "ConfiguracaoDeImpressao.h"
-#include "VarentaDoc.h"
-#include "apostas/ScoreForm.h"
-#include "impressao/ConfigurarImpressaoDlg.h"
-#include "shell/Documento.h"
-#include "shell/MainFrame.h"
+#include "tests/printing/CartoesDeTeste.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "document/VarentaDoc.h"
+#include "app/apostas/ScoreForm.h"
+#include "app/impressao/ConfigurarImpressaoDlg.h"
+#include "app/shell/Documento.h"
+#include "app/shell/MainFrame.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "Interacao.h"
+#include "tests/app/Interacao.h"
 
-#include "SentinelaDeModais.h"
+#include "tests/app/SentinelaDeModais.h"
 
 #include <QAbstractButton>
 #include <QApplication>

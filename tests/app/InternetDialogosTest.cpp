@@ -1,19 +1,19 @@
 // "Configurações de Proxy" e "Atualizar Resultados pela Internet" pela janela do
 // programa: regras de habilitação, o que fica guardado e a atualização contra o serviço
 // de resultados de verdade no loopback.
-#include "CaixasModais.h"
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
-#include "ResultadosDeTeste.h"
-#include "ServicosEmTeste.h"
+#include "tests/app/CaixasModais.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
+#include "tests/app/ResultadosDeTeste.h"
+#include "tests/results/web/ServicosEmTeste.h"
 
-#include "CaminhoDeDados.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "ValoresDeInternetQt.h"
-#include "resultados/AtualizandoDlg.h"
-#include "resultados/DlgProxy.h"
-#include "shell/Comandos.h"
-#include "shell/MainFrame.h"
+#include "results/CaminhoDeDados.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "platform/ValoresDeInternetQt.h"
+#include "app/resultados/AtualizandoDlg.h"
+#include "app/resultados/DlgProxy.h"
+#include "app/shell/Comandos.h"
+#include "app/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,7 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include "SentinelaDeModais.h"
+#include "tests/app/SentinelaDeModais.h"
 
 #include <QPushButton>
 #include <QTest>

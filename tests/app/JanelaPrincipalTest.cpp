@@ -1,19 +1,19 @@
 // A janela principal, os modelos de documento e os comandos do programa, dirigidos pelos
 // menus e diálogos de verdade.
 
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
 
-#include "ArquivoDeApostas.h"
-#include "PastaTemporaria.h"
-#include "VarentaDoc.h"
-#include "apostas/ConcursoDlg.h"
-#include "apostas/ScoreForm.h"
-#include "shell/ChildFrame.h"
-#include "shell/Comandos.h"
-#include "shell/Documento.h"
-#include "shell/MainFrame.h"
-#include "shell/SDIMVDocTemplate.h"
+#include "document/ArquivoDeApostas.h"
+#include "tests/support/PastaTemporaria.h"
+#include "document/VarentaDoc.h"
+#include "app/apostas/ConcursoDlg.h"
+#include "app/apostas/ScoreForm.h"
+#include "app/shell/ChildFrame.h"
+#include "app/shell/Comandos.h"
+#include "app/shell/Documento.h"
+#include "app/shell/MainFrame.h"
+#include "app/shell/SDIMVDocTemplate.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // Testes de interface: QApplication fora da tela, com HOME e XDG_* isolados, a mesma
 // guarda de comandos do programa e uma sentinela de diálogos modais em cada teste.
-#include "Ambiente.h"
-#include "PastaTemporaria.h"
-#include "SentinelaDeModais.h"
+#include "tests/support/Ambiente.h"
+#include "tests/support/PastaTemporaria.h"
+#include "tests/app/SentinelaDeModais.h"
 
-#include "shell/AplicacaoProtegida.h"
+#include "app/shell/AplicacaoProtegida.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

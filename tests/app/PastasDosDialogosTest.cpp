@@ -1,13 +1,13 @@
 // Onde os diálogos "Abrir" e "Salvar como" começam, e os textos do Qt em português.
 
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
 
-#include "ArquivoDeApostas.h"
-#include "TraducoesDoQt.h"
-#include "VarentaDoc.h"
-#include "shell/Comandos.h"
-#include "shell/Documento.h"
+#include "document/ArquivoDeApostas.h"
+#include "platform/TraducoesDoQt.h"
+#include "document/VarentaDoc.h"
+#include "app/shell/Comandos.h"
+#include "app/shell/Documento.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

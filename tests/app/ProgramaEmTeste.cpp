@@ -1,8 +1,8 @@
-#include "ProgramaEmTeste.h"
+#include "tests/app/ProgramaEmTeste.h"
 
-#include "apostas/ScoreForm.h"
-#include "shell/Documento.h"
-#include "shell/MainFrame.h"
+#include "app/apostas/ScoreForm.h"
+#include "app/shell/Documento.h"
+#include "app/shell/MainFrame.h"
 
 #include <QAction>
 #include <QApplication>

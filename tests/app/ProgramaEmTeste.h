@@ -3,12 +3,12 @@
 // O programa inteiro montado para um teste: configurações na memória, pastas
 // temporárias e um navegador que só anota o que lhe pedem para abrir.
 
-#include "ConfiguracoesEmMemoria.h"
-#include "Navegador.h"
-#include "PastaTemporaria.h"
-#include "Pastas.h"
-#include "RelogioParado.h"
-#include "shell/VarentaApp.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "core/Navegador.h"
+#include "tests/support/PastaTemporaria.h"
+#include "core/Pastas.h"
+#include "tests/support/RelogioParado.h"
+#include "app/shell/VarentaApp.h"
 
 #include <QStringList>
 

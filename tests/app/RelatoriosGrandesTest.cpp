@@ -1,18 +1,18 @@
 // Listagem das apostas de um documento grande: aviso do tamanho, progresso com "Parar"
 // e a barra de status com o caminho do relatório gravado.
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
-#include "Montagem.h"
-#include "ResultadosDeTeste.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
+#include "tests/support/Montagem.h"
+#include "tests/app/ResultadosDeTeste.h"
 
-#include "CaminhoDeDados.h"
-#include "ListagemDeApostas.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
-#include "dialogos/GravandoRelatorioDlg.h"
-#include "shell/Comandos.h"
-#include "shell/Documento.h"
-#include "shell/MainFrame.h"
+#include "results/CaminhoDeDados.h"
+#include "reports/ListagemDeApostas.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
+#include "app/dialogos/GravandoRelatorioDlg.h"
+#include "app/shell/Comandos.h"
+#include "app/shell/Documento.h"
+#include "app/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QDir>

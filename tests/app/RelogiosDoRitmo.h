@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogos/RitmoDaInterface.h"
+#include "app/dialogos/RitmoDaInterface.h"
 
 #include <cstdint>
 #include <memory>

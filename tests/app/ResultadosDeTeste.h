@@ -4,10 +4,10 @@
 // montados a partir de placares escritos como "1x0 2x2 +x1 0x0 3x+" (os cartões vêm de
 // Montagem.h).
 
-#include "ArquivoDeResultados.h"
-#include "Montagem.h"
-#include "PlacaresEmTexto.h"
-#include "ValoresDoResultado.h"
+#include "results/ArquivoDeResultados.h"
+#include "tests/support/Montagem.h"
+#include "core/PlacaresEmTexto.h"
+#include "results/ValoresDoResultado.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
 // Inserir e remover resultados à mão: os diálogos "Cadastro de resultados" e
 // "Selecione o concurso:" e o que fica no arquivo.
-#include "CaixasModais.h"
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
-#include "ResultadosDeTeste.h"
+#include "tests/app/CaixasModais.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
+#include "tests/app/ResultadosDeTeste.h"
 
-#include "CaminhoDeDados.h"
-#include "DataDoResultado.h"
-#include "controles/DinheiroEdit.h"
-#include "resultados/EscolhaConcursoDlg.h"
-#include "resultados/GradeDoResultado.h"
-#include "resultados/ResultadoVarentaDlg.h"
-#include "shell/MainFrame.h"
+#include "results/CaminhoDeDados.h"
+#include "results/DataDoResultado.h"
+#include "app/controles/DinheiroEdit.h"
+#include "app/resultados/EscolhaConcursoDlg.h"
+#include "app/resultados/GradeDoResultado.h"
+#include "app/resultados/ResultadoVarentaDlg.h"
+#include "app/shell/MainFrame.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,14 +1,14 @@
 // O arquivo de resultados do usuário em cada tela que só o lê: a mesma leitura e as
 // mesmas caixas (aviso para o arquivo que não abre, parada para o danificado).
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
 
-#include "CaminhoDeDados.h"
-#include "PastaTemporaria.h"
-#include "conferencia/ConferenciaAvancadaVarentaDlg.h"
-#include "conferencia/ConferenciaForm.h"
-#include "resultados/EscolhaConcursoDlg.h"
-#include "shell/Documento.h"
+#include "results/CaminhoDeDados.h"
+#include "tests/support/PastaTemporaria.h"
+#include "app/conferencia/ConferenciaAvancadaVarentaDlg.h"
+#include "app/conferencia/ConferenciaForm.h"
+#include "app/resultados/EscolhaConcursoDlg.h"
+#include "app/shell/Documento.h"
 
 #include <QPushButton>
 

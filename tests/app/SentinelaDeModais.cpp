@@ -1,4 +1,4 @@
-#include "SentinelaDeModais.h"
+#include "tests/app/SentinelaDeModais.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 // A sentinela dos testes de interface: um diálogo modal sem resposta planejada falha o
 // teste com o nome do diálogo e é fechado, em vez de travar a execução.
-#include "Interacao.h"
+#include "tests/app/Interacao.h"
 
 #include <QDialog>
 #include <QMessageBox>

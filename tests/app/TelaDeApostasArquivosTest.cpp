@@ -3,25 +3,25 @@
 // valores extremos não travam nem derrubam a tela, a grade, o cartão, a conferência e o
 // relatório.
 
-#include "Interacao.h"
-#include "ProgramaEmTeste.h"
-#include "ResultadosDeTeste.h"
+#include "tests/app/Interacao.h"
+#include "tests/app/ProgramaEmTeste.h"
+#include "tests/app/ResultadosDeTeste.h"
 
-#include "ArquivoDeApostas.h"
-#include "CaminhoDeDados.h"
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
-#include "apostas/ScoreForm.h"
-#include "conferencia/ConferenciaForm.h"
-#include "controles/CampoInteiro.h"
-#include "controles/ComboGridCtrl.h"
-#include "controles/StaticCartaoVarenta.h"
-#include "dialogos/GerarApostasDlg.h"
-#include "shell/Comandos.h"
-#include "shell/Documento.h"
-#include "shell/MainFrame.h"
+#include "document/ArquivoDeApostas.h"
+#include "results/CaminhoDeDados.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
+#include "app/apostas/ScoreForm.h"
+#include "app/conferencia/ConferenciaForm.h"
+#include "app/controles/CampoInteiro.h"
+#include "app/controles/ComboGridCtrl.h"
+#include "app/controles/StaticCartaoVarenta.h"
+#include "app/dialogos/GerarApostasDlg.h"
+#include "app/shell/Comandos.h"
+#include "app/shell/Documento.h"
+#include "app/shell/MainFrame.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // Os campos "Valor", "Qtde de Cartões" e "Cartão Atual" da tela de apostas mostram o
 // maior número que podem receber inteiro.
 
-#include "ProgramaEmTeste.h"
+#include "tests/app/ProgramaEmTeste.h"
 
-#include "VarentaDoc.h"
-#include "apostas/ScoreForm.h"
-#include "shell/Documento.h"
+#include "document/VarentaDoc.h"
+#include "app/apostas/ScoreForm.h"
+#include "app/shell/Documento.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
-#include "AnaliseDeConcursos.h"
+#include "checking/AnaliseDeConcursos.h"
 
-#include "CartaoCheio.h"
-#include "ListaDeVolantes.h"
-#include "Montagem.h"
-#include "ProgressoDaAnalise.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/ListaDeVolantes.h"
+#include "tests/support/Montagem.h"
+#include "checking/ProgressoDaAnalise.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

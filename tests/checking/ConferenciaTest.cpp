@@ -1,9 +1,9 @@
-#include "Conferencia.h"
+#include "checking/Conferencia.h"
 
-#include "ErroDoUsuario.h"
-#include "ListaDeVolantes.h"
-#include "Montagem.h"
-#include "PlacaresEmTexto.h"
+#include "core/ErroDoUsuario.h"
+#include "core/ListaDeVolantes.h"
+#include "tests/support/Montagem.h"
+#include "core/PlacaresEmTexto.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // quinaro-cli e o arquivo de resultados do usuário: a mesma leitura e as mesmas
 // mensagens do programa de mesa em todo comando que o lê; gráficos pelo nome.
-#include "ExecucaoDoCli.h"
-#include "PastaTemporaria.h"
+#include "tests/cli/ExecucaoDoCli.h"
+#include "tests/support/PastaTemporaria.h"
 
-#include "ArquivoDeApostas.h"
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
-#include "CartaoCheio.h"
-#include "PastasDoSistema.h"
-#include "VarentaDoc.h"
+#include "document/ArquivoDeApostas.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/CaminhoDeDados.h"
+#include "core/CartaoCheio.h"
+#include "platform/PastasDoSistema.h"
+#include "document/VarentaDoc.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

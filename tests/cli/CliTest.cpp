@@ -1,14 +1,14 @@
 // quinaro-cli de ponta a ponta: o executável de verdade, com HOME isolado.
-#include "ExecucaoDoCli.h"
-#include "PastaTemporaria.h"
+#include "tests/cli/ExecucaoDoCli.h"
+#include "tests/support/PastaTemporaria.h"
 
-#include "ArquivoDeApostas.h"
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
-#include "CartaoCheio.h"
-#include "ConfiguracoesQt.h"
-#include "PastasDoSistema.h"
-#include "VarentaDoc.h"
+#include "document/ArquivoDeApostas.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/CaminhoDeDados.h"
+#include "core/CartaoCheio.h"
+#include "platform/ConfiguracoesQt.h"
+#include "platform/PastasDoSistema.h"
+#include "document/VarentaDoc.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

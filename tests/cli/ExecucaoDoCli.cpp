@@ -1,4 +1,4 @@
-#include "ExecucaoDoCli.h"
+#include "tests/cli/ExecucaoDoCli.h"
 
 #include <cstdio>
 #include <fcntl.h>

@@ -1,11 +1,11 @@
 // "quinaro-cli resultados", chamado direto, com HOME isolado pelo main dos testes.
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
-#include "ComandoResultados.h"
-#include "DataDoResultado.h"
-#include "PastaTemporaria.h"
-#include "PastasDoSistema.h"
-#include "RelogioParado.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/CaminhoDeDados.h"
+#include "cli/ComandoResultados.h"
+#include "results/DataDoResultado.h"
+#include "tests/support/PastaTemporaria.h"
+#include "platform/PastasDoSistema.h"
+#include "tests/support/RelogioParado.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "Aposta.h"
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "ErroDoUsuario.h"
-#include "Progresso.h"
-#include "ScoreGrupo.h"
-#include "Volante.h"
+#include "core/Aposta.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "core/ErroDoUsuario.h"
+#include "core/Progresso.h"
+#include "core/ScoreGrupo.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "Cp1252.h"
-#include "EscritorDeArquivo.h"
-#include "LeitorDeArquivo.h"
-#include "ListaDeVolantes.h"
-#include "Score.h"
-#include "ScoreGrupo.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "core/Cp1252.h"
+#include "core/EscritorDeArquivo.h"
+#include "core/LeitorDeArquivo.h"
+#include "core/ListaDeVolantes.h"
+#include "core/Score.h"
+#include "core/ScoreGrupo.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "CartaoCheio.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "Filtro.h"
-#include "ListaDeVolantes.h"
-#include "Progresso.h"
-#include "ResumoDoVolante.h"
-#include "Score.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "core/Filtro.h"
+#include "core/ListaDeVolantes.h"
+#include "core/Progresso.h"
+#include "core/ResumoDoVolante.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

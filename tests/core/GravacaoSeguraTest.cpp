@@ -1,6 +1,6 @@
-#include "GravacaoSegura.h"
+#include "core/GravacaoSegura.h"
 
-#include "PastaTemporaria.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 

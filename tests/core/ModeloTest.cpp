@@ -1,8 +1,8 @@
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "ListaDeVolantes.h"
-#include "Score.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "core/ListaDeVolantes.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "CartaoCheio.h"
-#include "ErroDoUsuario.h"
-#include "PlacaresEmTexto.h"
-#include "Score.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/ErroDoUsuario.h"
+#include "core/PlacaresEmTexto.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "ArquivoDeApostas.h"
+#include "document/ArquivoDeApostas.h"
 
-#include "ArquivoDanificado.h"
-#include "BytesHex.h"
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "DocumentosDeTeste.h"
-#include "ErroDoUsuario.h"
-#include "LeitorDeArquivo.h"
-#include "PastaTemporaria.h"
-#include "ScoreGrupo.h"
+#include "core/ArquivoDanificado.h"
+#include "tests/support/BytesHex.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "tests/document/DocumentosDeTeste.h"
+#include "core/ErroDoUsuario.h"
+#include "core/LeitorDeArquivo.h"
+#include "tests/support/PastaTemporaria.h"
+#include "core/ScoreGrupo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "ArquivoDeApostas.h"
+#include "document/ArquivoDeApostas.h"
 
-#include "BytesHex.h"
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "DocumentosDeTeste.h"
-#include "ErroAoAbrirArquivo.h"
-#include "ErroDoUsuario.h"
-#include "PastaTemporaria.h"
-#include "ScoreGrupo.h"
-#include "Volante.h"
+#include "tests/support/BytesHex.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "tests/document/DocumentosDeTeste.h"
+#include "core/ErroAoAbrirArquivo.h"
+#include "core/ErroDoUsuario.h"
+#include "tests/support/PastaTemporaria.h"
+#include "core/ScoreGrupo.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "DocumentosDeTeste.h"
+#include "tests/document/DocumentosDeTeste.h"
 
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "Score.h"
-#include "ScoreGrupo.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "core/Score.h"
+#include "core/ScoreGrupo.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

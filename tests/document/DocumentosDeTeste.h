@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VarentaDoc.h"
+#include "document/VarentaDoc.h"
 
 #include <cstddef>
 #include <memory>

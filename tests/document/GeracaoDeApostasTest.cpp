@@ -1,13 +1,13 @@
-#include "Aposta.h"
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "Filtro.h"
-#include "GeracaoDeApostas.h"
-#include "Progresso.h"
-#include "ScoreGrupo.h"
-#include "VarentaDoc.h"
-#include "Volante.h"
+#include "core/Aposta.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "core/Filtro.h"
+#include "document/GeracaoDeApostas.h"
+#include "core/Progresso.h"
+#include "core/ScoreGrupo.h"
+#include "document/VarentaDoc.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

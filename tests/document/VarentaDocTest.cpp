@@ -1,10 +1,10 @@
-#include "VarentaDoc.h"
+#include "document/VarentaDoc.h"
 
-#include "CartaoCheio.h"
-#include "Chave.h"
-#include "Conferencia.h"
-#include "DocumentosDeTeste.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/Chave.h"
+#include "checking/Conferencia.h"
+#include "tests/document/DocumentosDeTeste.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

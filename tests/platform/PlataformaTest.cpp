@@ -1,7 +1,7 @@
-#include "ConfiguracoesQt.h"
-#include "PastasDoSistema.h"
-#include "ValoresDeInternetQt.h"
-#include "PastaTemporaria.h"
+#include "platform/ConfiguracoesQt.h"
+#include "platform/PastasDoSistema.h"
+#include "platform/ValoresDeInternetQt.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <QStandardPaths>
 

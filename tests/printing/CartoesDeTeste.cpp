@@ -1,7 +1,7 @@
-#include "CartoesDeTeste.h"
+#include "tests/printing/CartoesDeTeste.h"
 
-#include "CartaoCheio.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/Volante.h"
 
 void AdicionarCartao(CVarentaDoc& documento, const int (&celulas)[5])
 {

@@ -3,7 +3,7 @@
 // Documentos pequenos para os testes da impressão: cartões montados com as células da
 // tabela cheia, como os do gerador.
 
-#include "VarentaDoc.h"
+#include "document/VarentaDoc.h"
 
 #include <memory>
 

@@ -1,13 +1,13 @@
 // O desenho das páginas (volantes e folhas) em 0,01 mm, sem impressora.
-#include "CartoesDeTeste.h"
+#include "tests/printing/CartoesDeTeste.h"
 
-#include "CartaoCheio.h"
-#include "ConfiguracaoDeImpressao.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "ImpressaoDeCartoes.h"
-#include "PrecoDoCartao.h"
-#include "Score.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "printing/ImpressaoDeCartoes.h"
+#include "printing/PrecoDoCartao.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

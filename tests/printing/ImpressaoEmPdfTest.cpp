@@ -1,13 +1,13 @@
 // Os cartões impressos de verdade por uma QPrinter num PDF e a página lida de volta como
 // imagem (pdftoppm): as marcas saem pretas onde o desenho diz, e só lá.
-#include "CartoesDeTeste.h"
+#include "tests/printing/CartoesDeTeste.h"
 
-#include "ConfiguracaoDeImpressao.h"
-#include "ConfiguracoesEmMemoria.h"
-#include "ErroDoUsuario.h"
-#include "ImpressaoDeCartoes.h"
-#include "ImpressaoNaImpressora.h"
-#include "PastaTemporaria.h"
+#include "printing/ConfiguracaoDeImpressao.h"
+#include "core/ConfiguracoesEmMemoria.h"
+#include "core/ErroDoUsuario.h"
+#include "printing/ImpressaoDeCartoes.h"
+#include "printing/ImpressaoNaImpressora.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <QColor>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Testes da impressão: QGuiApplication fora da tela (fontes e QPrinter), com HOME e
 // XDG_* isolados.
-#include "Ambiente.h"
-#include "PastaTemporaria.h"
+#include "tests/support/Ambiente.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <QGuiApplication>
 #include <gmock/gmock.h>

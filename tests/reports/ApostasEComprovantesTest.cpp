@@ -1,12 +1,12 @@
-#include "CartaoCheio.h"
-#include "Comprovantes.h"
-#include "ListaDeVolantes.h"
-#include "ListagemDeApostas.h"
-#include "Montagem.h"
-#include "PastasDeTeste.h"
-#include "ProgressoDoRelatorio.h"
-#include "RelatorioInterrompido.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "reports/Comprovantes.h"
+#include "core/ListaDeVolantes.h"
+#include "reports/ListagemDeApostas.h"
+#include "tests/support/Montagem.h"
+#include "tests/reports/PastasDeTeste.h"
+#include "reports/ProgressoDoRelatorio.h"
+#include "reports/RelatorioInterrompido.h"
+#include "core/Volante.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ConvencoesDosRelatorios.h"
-#include "Graficos.h"
-#include "RelatorioHtml.h"
-#include "Score.h"
-#include "TextoSeguroHtml.h"
+#include "reports/ConvencoesDosRelatorios.h"
+#include "reports/Graficos.h"
+#include "reports/RelatorioHtml.h"
+#include "core/Score.h"
+#include "reports/TextoSeguroHtml.h"
 
 #include <gtest/gtest.h>
 

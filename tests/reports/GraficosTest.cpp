@@ -1,9 +1,9 @@
-#include "Graficos.h"
+#include "reports/Graficos.h"
 
-#include "Cp1252.h"
-#include "ErroAoAbrirArquivo.h"
-#include "Montagem.h"
-#include "PastasDeTeste.h"
+#include "core/Cp1252.h"
+#include "core/ErroAoAbrirArquivo.h"
+#include "tests/support/Montagem.h"
+#include "tests/reports/PastasDeTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ListagemDeResultados.h"
+#include "reports/ListagemDeResultados.h"
 
-#include "ArquivoDanificado.h"
-#include "ErroAoAbrirArquivo.h"
-#include "Montagem.h"
-#include "PastasDeTeste.h"
+#include "core/ArquivoDanificado.h"
+#include "core/ErroAoAbrirArquivo.h"
+#include "tests/support/Montagem.h"
+#include "tests/reports/PastasDeTeste.h"
 
 #include <gtest/gtest.h>
 

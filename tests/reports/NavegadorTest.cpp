@@ -1,12 +1,12 @@
 // Os relatórios abertos de verdade num navegador (Chromium sem janela): a página é lida
 // e as linhas das tabelas estão lá.
-#include "Comprovantes.h"
-#include "Graficos.h"
-#include "ListaDeVolantes.h"
-#include "ListagemDeApostas.h"
-#include "ListagemDeResultados.h"
-#include "Montagem.h"
-#include "PastasDeTeste.h"
+#include "reports/Comprovantes.h"
+#include "reports/Graficos.h"
+#include "core/ListaDeVolantes.h"
+#include "reports/ListagemDeApostas.h"
+#include "reports/ListagemDeResultados.h"
+#include "tests/support/Montagem.h"
+#include "tests/reports/PastasDeTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "PastasDeTeste.h"
+#include "tests/reports/PastasDeTeste.h"
 
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/CaminhoDeDados.h"
 
 #include <stdexcept>
 

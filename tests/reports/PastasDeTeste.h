@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Pastas.h"
-#include "PastaTemporaria.h"
-#include "ResultadoVarenta.h"
+#include "core/Pastas.h"
+#include "tests/support/PastaTemporaria.h"
+#include "results/ResultadoVarenta.h"
 
 #include <filesystem>
 #include <string>

@@ -1,7 +1,7 @@
-#include "ResumoDasChaves.h"
+#include "reports/ResumoDasChaves.h"
 
-#include "Chave.h"
-#include "ConfiguracoesEmMemoria.h"
+#include "core/Chave.h"
+#include "core/ConfiguracoesEmMemoria.h"
 
 #include <gtest/gtest.h>
 

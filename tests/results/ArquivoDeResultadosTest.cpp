@@ -1,8 +1,8 @@
-#include "ArquivoDeResultados.h"
+#include "results/ArquivoDeResultados.h"
 
-#include "ArquivoDanificado.h"
-#include "BytesHex.h"
-#include "PastaTemporaria.h"
+#include "core/ArquivoDanificado.h"
+#include "tests/support/BytesHex.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "BancoDeDados.h"
+#include "results/BancoDeDados.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "CaminhoDeDados.h"
+#include "results/CaminhoDeDados.h"
 
-#include "ErroDoUsuario.h"
-#include "PastaTemporaria.h"
-#include "Pastas.h"
+#include "core/ErroDoUsuario.h"
+#include "tests/support/PastaTemporaria.h"
+#include "core/Pastas.h"
 
 #include <gtest/gtest.h>
 

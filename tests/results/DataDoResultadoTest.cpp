@@ -1,6 +1,6 @@
-#include "DataDoResultado.h"
+#include "results/DataDoResultado.h"
 
-#include "ErroDoUsuario.h"
+#include "core/ErroDoUsuario.h"
 
 #include <gtest/gtest.h>
 

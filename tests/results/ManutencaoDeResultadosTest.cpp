@@ -1,8 +1,8 @@
-#include "ArquivoDeResultados.h"
-#include "BancoDeDados.h"
-#include "ErroDoUsuario.h"
-#include "PastaTemporaria.h"
-#include "ValoresDoResultado.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/BancoDeDados.h"
+#include "core/ErroDoUsuario.h"
+#include "tests/support/PastaTemporaria.h"
+#include "results/ValoresDoResultado.h"
 
 #include <gtest/gtest.h>
 

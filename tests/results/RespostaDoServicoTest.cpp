@@ -1,10 +1,10 @@
 // Leitura e escrita das respostas do serviço de resultados e a divisão dos endereços.
-#include "DataDoResultado.h"
-#include "EnderecoDoServico.h"
-#include "ErroDeInternet.h"
-#include "RespostaDoServico.h"
-#include "TextoDaResposta.h"
-#include "ValoresDoResultado.h"
+#include "results/DataDoResultado.h"
+#include "results/EnderecoDoServico.h"
+#include "results/ErroDeInternet.h"
+#include "results/RespostaDoServico.h"
+#include "results/TextoDaResposta.h"
+#include "results/ValoresDoResultado.h"
 
 #include <gtest/gtest.h>
 

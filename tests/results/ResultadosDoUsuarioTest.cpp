@@ -1,11 +1,11 @@
-#include "ResultadosDoUsuario.h"
+#include "results/ResultadosDoUsuario.h"
 
-#include "ArquivoDanificado.h"
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
-#include "ErroAoAbrirArquivo.h"
-#include "PastaTemporaria.h"
-#include "Pastas.h"
+#include "core/ArquivoDanificado.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/CaminhoDeDados.h"
+#include "core/ErroAoAbrirArquivo.h"
+#include "tests/support/PastaTemporaria.h"
+#include "core/Pastas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Ambiente.h"
+#include "tests/support/Ambiente.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-#include "BytesHex.h"
+#include "tests/support/BytesHex.h"
 
-#include "PastaTemporaria.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <cctype>
 #include <stdexcept>

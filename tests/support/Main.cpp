@@ -1,7 +1,7 @@
 // Todo teste roda com HOME e as pastas XDG numa pasta temporária, para nunca tocar
 // nas pastas e configurações do usuário de verdade.
-#include "Ambiente.h"
-#include "PastaTemporaria.h"
+#include "tests/support/Ambiente.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "Montagem.h"
+#include "tests/support/Montagem.h"
 
-#include "CartaoCheio.h"
-#include "ListaDeVolantes.h"
-#include "PlacaresEmTexto.h"
-#include "Volante.h"
+#include "core/CartaoCheio.h"
+#include "core/ListaDeVolantes.h"
+#include "core/PlacaresEmTexto.h"
+#include "core/Volante.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "PastaTemporaria.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <cstdlib>
 #include <fstream>

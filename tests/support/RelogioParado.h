@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Relogio.h"
+#include "results/Relogio.h"
 
 // Relógio de teste: o momento que o teste escolheu, sempre o mesmo.
 class CRelogioParado : public IRelogio {

@@ -1,8 +1,8 @@
-#include "CatalogoDeResultados.h"
+#include "tools/servidor/CatalogoDeResultados.h"
 
-#include "ArquivoDeResultados.h"
-#include "ErroDoUsuario.h"
-#include "RespostaDoServico.h"
+#include "results/ArquivoDeResultados.h"
+#include "core/ErroDoUsuario.h"
+#include "results/RespostaDoServico.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "EscutaLimitada.h"
+#include "tools/servidor/EscutaLimitada.h"
 
 #include <QTcpSocket>
 

@@ -1,6 +1,6 @@
-#include "ServidorDeResultados.h"
+#include "tools/servidor/ServidorDeResultados.h"
 
-#include "EnderecoDoServico.h"
+#include "results/EnderecoDoServico.h"
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CatalogoDeResultados.h"
+#include "tools/servidor/CatalogoDeResultados.h"
 
 #include <QAbstractHttpServer>
 #include <QByteArray>

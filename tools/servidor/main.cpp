@@ -1,8 +1,8 @@
 // quinaro-servidor-resultados: o serviço de resultados que a atualização pela internet
 // consulta, servindo um arquivo de resultados.
-#include "CatalogoDeResultados.h"
-#include "EscutaLimitada.h"
-#include "ServidorDeResultados.h"
+#include "tools/servidor/CatalogoDeResultados.h"
+#include "tools/servidor/EscutaLimitada.h"
+#include "tools/servidor/ServidorDeResultados.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,18 +1,18 @@
 // A atualização pela internet contra o serviço de resultados de verdade no loopback, e
 // as falhas de rede contra servidores que calam, cortam ou respondem páginas de erro.
-#include "ServicosEmTeste.h"
+#include "tests/results/web/ServicosEmTeste.h"
 
-#include "ArquivoDeResultados.h"
-#include "BancoDeDados.h"
-#include "ClienteDaInternet.h"
-#include "DataDoResultado.h"
-#include "ErroDeInternet.h"
-#include "ErroDoServico.h"
-#include "PastaTemporaria.h"
-#include "ProgressoDaAtualizacao.h"
-#include "ServicoDeResultados.h"
-#include "ValoresDeInternet.h"
-#include "ValoresDoResultado.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/BancoDeDados.h"
+#include "results/web/ClienteDaInternet.h"
+#include "results/DataDoResultado.h"
+#include "results/ErroDeInternet.h"
+#include "results/ErroDoServico.h"
+#include "tests/support/PastaTemporaria.h"
+#include "results/ProgressoDaAtualizacao.h"
+#include "results/ServicoDeResultados.h"
+#include "core/ValoresDeInternet.h"
+#include "results/ValoresDoResultado.h"
 
 #include <QTcpSocket>
 

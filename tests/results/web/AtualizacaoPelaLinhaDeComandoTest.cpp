@@ -1,11 +1,11 @@
 // "quinaro-cli resultados atualizar" contra o serviço de resultados de verdade.
-#include "ServicosEmTeste.h"
+#include "tests/results/web/ServicosEmTeste.h"
 
-#include "ArquivoDeResultados.h"
-#include "CaminhoDeDados.h"
-#include "PastaTemporaria.h"
-#include "PastasDoSistema.h"
-#include "ValoresDoResultado.h"
+#include "results/ArquivoDeResultados.h"
+#include "results/CaminhoDeDados.h"
+#include "tests/support/PastaTemporaria.h"
+#include "platform/PastasDoSistema.h"
+#include "results/ValoresDoResultado.h"
 
 #include <QProcess>
 

@@ -1,6 +1,6 @@
 // Testes de rede: laço de eventos do Qt (QCoreApplication) com HOME e XDG_* isolados.
-#include "Ambiente.h"
-#include "PastaTemporaria.h"
+#include "tests/support/Ambiente.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <QCoreApplication>
 #include <gmock/gmock.h>

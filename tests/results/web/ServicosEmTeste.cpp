@@ -1,4 +1,4 @@
-#include "ServicosEmTeste.h"
+#include "tests/results/web/ServicosEmTeste.h"
 
 #include <QFile>
 #include <QProcessEnvironment>

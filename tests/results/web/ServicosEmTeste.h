@@ -4,7 +4,7 @@
 // resultados, o proxy HTTP tinyproxy e um servidor TCP que responde como o teste manda
 // (cala, corta a resposta ao meio, devolve uma página de erro).
 
-#include "PastaTemporaria.h"
+#include "tests/support/PastaTemporaria.h"
 
 #include <QByteArray>
 #include <QProcess>
