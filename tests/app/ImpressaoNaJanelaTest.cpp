@@ -5,7 +5,7 @@
 #include "tests/app/Interacao.h"
 #include "tests/app/ProgramaEmTeste.h"
 
-#include "tests/printing/CartoesDeTeste.h"
+#include "tests/support/CartoesDeTeste.h"
 #include "printing/ConfiguracaoDeImpressao.h"
 #include "document/VarentaDoc.h"
 #include "app/apostas/ScoreForm.h"

@@ -5,7 +5,7 @@
 #include "tests/app/Interacao.h"
 #include "tests/app/ProgramaEmTeste.h"
 #include "tests/app/ResultadosDeTeste.h"
-#include "tests/results/web/ServicosEmTeste.h"
+#include "tests/support/ServicosEmTeste.h"
 
 #include "results/CaminhoDeDados.h"
 #include "core/ConfiguracoesEmMemoria.h"

@@ -1,5 +1,5 @@
 // O desenho das páginas (volantes e folhas) em 0,01 mm, sem impressora.
-#include "tests/printing/CartoesDeTeste.h"
+#include "tests/support/CartoesDeTeste.h"
 
 #include "core/CartaoCheio.h"
 #include "printing/ConfiguracaoDeImpressao.h"

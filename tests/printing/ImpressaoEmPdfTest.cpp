@@ -1,6 +1,6 @@
 // Os cartões impressos de verdade por uma QPrinter num PDF e a página lida de volta como
 // imagem (pdftoppm): as marcas saem pretas onde o desenho diz, e só lá.
-#include "tests/printing/CartoesDeTeste.h"
+#include "tests/support/CartoesDeTeste.h"
 
 #include "printing/ConfiguracaoDeImpressao.h"
 #include "core/ConfiguracoesEmMemoria.h"

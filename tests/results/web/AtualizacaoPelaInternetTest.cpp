@@ -1,6 +1,6 @@
 // A atualização pela internet contra o serviço de resultados de verdade no loopback, e
 // as falhas de rede contra servidores que calam, cortam ou respondem páginas de erro.
-#include "tests/results/web/ServicosEmTeste.h"
+#include "tests/support/ServicosEmTeste.h"
 
 #include "results/ArquivoDeResultados.h"
 #include "results/BancoDeDados.h"

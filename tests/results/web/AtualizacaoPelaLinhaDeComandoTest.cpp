@@ -1,5 +1,5 @@
 // "quinaro-cli resultados atualizar" contra o serviço de resultados de verdade.
-#include "tests/results/web/ServicosEmTeste.h"
+#include "tests/support/ServicosEmTeste.h"
 
 #include "results/ArquivoDeResultados.h"
 #include "results/CaminhoDeDados.h"

@@ -1,4 +1,4 @@
-#include "tests/results/web/ServicosEmTeste.h"
+#include "tests/support/ServicosEmTeste.h"
 
 #include <QFile>
 #include <QProcessEnvironment>

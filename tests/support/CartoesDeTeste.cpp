@@ -1,4 +1,4 @@
-#include "tests/printing/CartoesDeTeste.h"
+#include "tests/support/CartoesDeTeste.h"
 
 #include "core/CartaoCheio.h"
 #include "core/Volante.h"
