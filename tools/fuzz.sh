@@ -2,6 +2,7 @@
 # tools/fuzz.sh SEGUNDOS [ALVO...]: compila os alvos de fuzzing (clang, em build-fuzz/) e
 # roda cada um por SEGUNDOS, um de cada vez, em baixa prioridade. Mostra execuções,
 # cobertura e achados de cada alvo; sai com 1 se algum alvo achou algo.
+# QUINARO_FUZZ_OPCOES: opções a mais do libFuzzer (ex.: "-max_len=262144 -len_control=0").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,7 +31,7 @@ for alvo in "${alvos[@]}"; do
     # Travamento (10 s por entrada) e memória acima de 2 GB também são achados.
     status=0
     nice -n 10 "$pasta/fuzz_$alvo" -max_total_time="$segundos" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix="$achados/" "${dicionario[@]}" \
+        -print_final_stats=1 -artifact_prefix="$achados/" "${dicionario[@]}" ${QUINARO_FUZZ_OPCOES:-} \
         "$corpus" "$pasta/sementes/$alvo" >"$registro" 2>&1 || status=$?
     execucoes=$(sed -n 's/^stat::number_of_executed_units: *//p' "$registro" | tail -1)
     cobertura=$(grep -o 'cov: [0-9]*' "$registro" | tail -1 | cut -d' ' -f2)
