@@ -35,9 +35,15 @@ public:
 
     // Lê um objeto da classe T (T::kNome): nulo, referência a um já lido ou novo.
     template <class T>
-    T* LerObjeto(Regras regras = {})
+    T* LerObjeto(Regras regras)
     {
         return static_cast<T*>(LerObjetoDaClasse(T::kNome, [] { return std::make_unique<T>(); }, regras));
+    }
+    // Sem argumento padrão: o clang não aceita o inicializador de Regras ainda dentro da classe.
+    template <class T>
+    T* LerObjeto()
+    {
+        return LerObjeto<T>(Regras{});
     }
 
     uint64_t BytesRestantes() const { return m_tamanho - m_consumidos; }

@@ -20,6 +20,11 @@ std::unique_ptr<CVarentaDoc> LerArquivoDeApostas(const fs::path& caminho)
     const uintmax_t tamanho = fs::file_size(caminho, falha);
     if (!entrada || falha)
         throw CErroAoAbrirArquivo("Failed to open document.", caminho);
+    return LerApostasDoFluxo(entrada, tamanho);
+}
+
+std::unique_ptr<CVarentaDoc> LerApostasDoFluxo(std::istream& entrada, uint64_t tamanho)
+{
     CLeitorDeArquivo ar(entrada, tamanho);
     auto documento = std::make_unique<CVarentaDoc>();
     try {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <istream>
 #include <memory>
 
 class CVarentaDoc;
@@ -10,6 +12,8 @@ class CVarentaDoc;
 // ou fora do formato: CArquivoDanificado("Unexpected file format."); nenhum documento
 // sobra, nada vaza.
 std::unique_ptr<CVarentaDoc> LerArquivoDeApostas(const std::filesystem::path& caminho);
+// O mesmo a partir de um fluxo já aberto com `tamanho` bytes (só CArquivoDanificado).
+std::unique_ptr<CVarentaDoc> LerApostasDoFluxo(std::istream& entrada, uint64_t tamanho);
 
 // Grava o documento inteiro com a gravação segura: ou o arquivo novo fica completo, ou
 // o anterior fica como estava. Lança CErroDoUsuario("Failed to save document.").

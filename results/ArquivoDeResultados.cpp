@@ -57,16 +57,21 @@ bool LerArquivoDeResultados(const fs::path& caminho, CListaDeResultados& lista)
     const uintmax_t tamanho = fs::file_size(caminho, falha);
     if (!entrada || falha)
         return false;
-    CListaDeResultados lidos;
     try {
-        CLeitorDeArquivo ar(entrada, tamanho);
-        LerRegistros(ar, lidos);
+        LerResultadosDoFluxo(entrada, tamanho, lista);
     } catch (const CErroDeFormato& erro) {
         throw ErroDoArquivo(erro, caminho);
     }
+    return true;
+}
+
+void LerResultadosDoFluxo(std::istream& entrada, uint64_t tamanho, CListaDeResultados& lista)
+{
+    CListaDeResultados lidos;
+    CLeitorDeArquivo ar(entrada, tamanho);
+    LerRegistros(ar, lidos);
     for (auto& registro : lidos)
         lista.push_back(std::move(registro));
-    return true;
 }
 
 bool GravarArquivoDeResultados(const fs::path& caminho, const CListaDeResultados& lista)

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <regex>
+#include <optional>
 
 namespace {
 
@@ -31,15 +31,91 @@ size_t InicioDoNumero(std::string_view texto, bool& negativo)
     return i;
 }
 
-SData DataDasPartes(const std::smatch& partes, int ano, int mes, int dia, int primeira_hora)
-{
-    SDiaEHora momento{ano, mes, dia};
-    if (partes[primeira_hora].matched) {
-        momento.hora = std::stoi(partes[primeira_hora]);
-        momento.minuto = std::stoi(partes[primeira_hora + 1]);
-        if (partes[primeira_hora + 2].matched)
-            momento.segundo = std::stoi(partes[primeira_hora + 2]);
+// Percorre a linha da data uma vez, sem voltar atrás. Não usa std::regex: aquele desce
+// um nível de pilha por caractere e uma linha longa vinda da rede esgotava a pilha.
+class CCursorDaData {
+public:
+    explicit CCursorDaData(std::string_view texto) : m_texto(texto) {}
+
+    bool Fim() const { return m_posicao == m_texto.size(); }
+
+    // De minimo a maximo algarismos (o máximo possível) em valor.
+    bool Numero(size_t minimo, size_t maximo, int& valor)
+    {
+        size_t lidos = 0;
+        valor = 0;
+        while (lidos < maximo && !Fim() && Algarismo(m_texto[m_posicao])) {
+            valor = valor * 10 + (m_texto[m_posicao++] - '0');
+            ++lidos;
+        }
+        return lidos >= minimo;
     }
+
+    bool Caractere(std::string_view aceitos)
+    {
+        if (Fim() || aceitos.find(m_texto[m_posicao]) == std::string_view::npos)
+            return false;
+        ++m_posicao;
+        return true;
+    }
+
+    // Um ou mais brancos (os de \s: espaço, tabulação, CR, LF, VT, FF).
+    bool Brancos()
+    {
+        const size_t inicio = m_posicao;
+        while (Caractere(" \t\r\n\v\f")) {
+        }
+        return m_posicao > inicio;
+    }
+
+private:
+    std::string_view m_texto;
+    size_t m_posicao = 0;
+};
+
+// hh:mm[:ss] até o fim do texto, com horas de minimo_da_hora a dois algarismos.
+bool LerHora(CCursorDaData& cursor, size_t minimo_da_hora, SDiaEHora& momento)
+{
+    if (!cursor.Numero(minimo_da_hora, 2, momento.hora) || !cursor.Caractere(":") ||
+        !cursor.Numero(2, 2, momento.minuto))
+        return false;
+    if (cursor.Caractere(":") && !cursor.Numero(2, 2, momento.segundo))
+        return false;
+    return cursor.Fim();
+}
+
+// dd/mm/aaaa [hh:mm[:ss]] (dia, mês e hora com um ou dois algarismos).
+std::optional<SDiaEHora> FormaDoServico(std::string_view texto)
+{
+    CCursorDaData cursor(texto);
+    SDiaEHora momento;
+    if (!cursor.Numero(1, 2, momento.dia) || !cursor.Caractere("/") || !cursor.Numero(1, 2, momento.mes) ||
+        !cursor.Caractere("/") || !cursor.Numero(4, 4, momento.ano))
+        return std::nullopt;
+    if (cursor.Fim())
+        return momento;
+    if (!cursor.Brancos() || !LerHora(cursor, 1, momento))
+        return std::nullopt;
+    return momento;
+}
+
+// aaaa-mm-dd[(T| )hh:mm[:ss]].
+std::optional<SDiaEHora> FormaIso(std::string_view texto)
+{
+    CCursorDaData cursor(texto);
+    SDiaEHora momento;
+    if (!cursor.Numero(4, 4, momento.ano) || !cursor.Caractere("-") || !cursor.Numero(2, 2, momento.mes) ||
+        !cursor.Caractere("-") || !cursor.Numero(2, 2, momento.dia))
+        return std::nullopt;
+    if (cursor.Fim())
+        return momento;
+    if (!cursor.Caractere("T ") || !LerHora(cursor, 2, momento))
+        return std::nullopt;
+    return momento;
+}
+
+SData DataDoMomento(const SDiaEHora& momento)
+{
     try {
         return DataDoCalendario(momento);
     } catch (const CErroDoUsuario&) {
@@ -96,21 +172,13 @@ std::string_view Aparar(std::string_view texto)
 
 SData LerDataDaResposta(const std::string& texto, const FLerDataRegional& regional)
 {
-    static const std::regex brasileira(R"((\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?)");
-    static const std::regex iso(R"((\d{4})-(\d{2})-(\d{2})(?:[T ](\d{2}):(\d{2})(?::(\d{2}))?)?)");
-    std::smatch partes;
-    if (std::regex_match(texto, partes, brasileira))
-        return DataDasPartes(partes, std::stoi(partes[3]), std::stoi(partes[2]), std::stoi(partes[1]), 4);
-    if (std::regex_match(texto, partes, iso))
-        return DataDasPartes(partes, std::stoi(partes[1]), std::stoi(partes[2]), std::stoi(partes[3]), 4);
+    if (const auto momento = FormaDoServico(texto))
+        return DataDoMomento(*momento);
+    if (const auto momento = FormaIso(texto))
+        return DataDoMomento(*momento);
     if (regional) {
-        if (const auto momento = regional(texto)) {
-            try {
-                return DataDoCalendario(*momento);
-            } catch (const CErroDoUsuario&) {
-                return SData{-1.0, SData::kInvalida};
-            }
-        }
+        if (const auto momento = regional(texto))
+            return DataDoMomento(*momento);
     }
     return SData{0.0, SData::kInvalida};
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -194,6 +195,36 @@ TEST(TextoDaResposta, DatasNasTresFormas)
             EXPECT_EQ(data.valor, caso.invalida) << caso.texto;
         }
     }
+}
+
+TEST(TextoDaResposta, LinhaDeDataLongaNaoEsgotaAPilha)
+{
+    // Uma linha da rede com um milhão de brancos ou algarismos: antes derrubava o
+    // programa por estouro de pilha.
+    const std::string brancos(1000000, ' ');
+    struct SCaso {
+        std::string texto;
+        std::optional<SDiaEHora> momento;  // vazio: inválida com valor 0
+    };
+    const SCaso casos[] = {
+        {"15/03/2004" + brancos + "20:30", SDiaEHora{2004, 3, 15, 20, 30}},
+        {"15/03/2004" + brancos + "x", std::nullopt},
+        {"15/03/" + std::string(1000000, '2'), std::nullopt},
+        {"2004-03-15T" + std::string(1000000, '1'), std::nullopt},
+    };
+    for (const SCaso& caso : casos) {
+        const SData data = LerDataDaResposta(caso.texto, FLerDataRegional());
+        if (caso.momento) {
+            EXPECT_EQ(data.estado, SData::kValida);
+            EXPECT_EQ(CalendarioDaData(data), caso.momento);
+        } else {
+            EXPECT_EQ(data.estado, SData::kInvalida);
+            EXPECT_EQ(data.valor, 0.0);
+        }
+    }
+    CResultadoVarenta resultado;
+    ASSERT_EQ(resultado.LerDaResposta(Linhas({"7", "01/01/2004" + brancos + "10:00", "00 00 00 00 00", "fim"})), 1);
+    EXPECT_EQ(CalendarioDaData(resultado.m_data), (SDiaEHora{2004, 1, 1, 10, 0}));
 }
 
 TEST(EnderecoDoServico, DivisaoEmServidorPortaEObjeto)
