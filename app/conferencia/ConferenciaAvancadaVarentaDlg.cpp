@@ -58,6 +58,8 @@ CConferenciaAvancadaVarentaDlg::CConferenciaAvancadaVarentaDlg(const SServicos& 
     // Só há o que relatar depois de uma análise.
     m_botao_relatorio->setEnabled(false);
     AcrescentarBotao(m_botao_relatorio);
+    // Largura para as seis classes e os três valores sem rolar.
+    resize(840, height());
     connect(m_botao_relatorio, &QPushButton::clicked, this, &CConferenciaAvancadaVarentaDlg::OnRelatorio);
 }
 
