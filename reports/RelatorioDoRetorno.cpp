@@ -15,7 +15,7 @@ struct SColuna {
 };
 
 constexpr SColuna kColunas[] = {
-    {"Concurso", 60},  {"3 acertos", 70}, {"4 acertos", 70},        {"5 acertos", 70},
+    {"Concurso", 60},  {"3 acertos", 80}, {"4 acertos", 80},        {"5 acertos", 80},
     {"Prêmio", 100}, {"Custo", 100},    {"Saldo", 100}, {"Saldo do concurso", 300},
 };
 
