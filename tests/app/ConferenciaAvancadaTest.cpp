@@ -211,6 +211,24 @@ TEST_F(ConferenciaAvancada, PremioCustoESaldoNaGradeENoRelatorio)
               std::string::npos);
 }
 
+TEST_F(ConferenciaAvancada, RelatorioQueNaoGravaAvisaENaoAbreONavegador)
+{
+    GravarResultados(ArquivoDeResultados(), DezConcursos());
+    AdicionarCartao(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
+    // Uma pasta com conteúdo no lugar do relatório: a troca de nome não tem como passar.
+    const std::filesystem::path ocupado =
+        m_programa.Documentos() / "Quinaro Professional" / "relatorios" / "VarentaRetorno.htm";
+    std::filesystem::create_directories(ocupado / "dentro");
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        Clicar(dialogo.m_botao_analisar);
+        m_respostas.AceitarMensagem();
+        Clicar(dialogo.m_botao_relatorio);
+        EXPECT_FALSE(m_respostas.Pendente());
+    });
+    EXPECT_EQ(m_respostas.Textos(), QStringList{"Erro ao Abrir Arquivo"});
+    EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
+}
+
 TEST_F(ConferenciaAvancada, FaixaDeUmConcursoEFaixaInvertida)
 {
     GravarResultados(ArquivoDeResultados(), DezConcursos());
