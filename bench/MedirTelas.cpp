@@ -18,6 +18,9 @@
 #include "app/dialogos/CombinandoApostasDlg.h"
 #include "app/dialogos/FiltrandoDlg.h"
 #include "app/shell/BloqueioDaInterface.h"
+#include "app/shell/Servicos.h"
+#include "platform/NavegadorDoSistema.h"
+#include "results/RelogioDoSistema.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -145,7 +148,11 @@ void MedirAnalise()
         resultados.push_back(std::move(resultado));
     }
     CPastasFixas pastas("/nonexistent", "/nonexistent");
-    CConferenciaAvancadaVarentaDlg dialogo(pastas);
+    CConfiguracoesEmMemoria configuracoes;
+    CNavegadorDoSistema navegador;
+    CRelogioDoSistema relogio;
+    const SServicos servicos{configuracoes, pastas, navegador, relogio};
+    CConferenciaAvancadaVarentaDlg dialogo(servicos);
     dialogo.m_grade->setRowCount(1001);
     dialogo.show();
     CProgressoAnaliseSilencioso silencioso;

@@ -1,4 +1,5 @@
 // relatorio: os mesmos relatórios HTML dos menus do programa de mesa.
+#include "cli/AnaliseDoArquivo.h"
 #include "cli/Argumentos.h"
 #include "cli/ComandosDoCli.h"
 
@@ -8,6 +9,7 @@
 #include "reports/Graficos.h"
 #include "reports/ListagemDeApostas.h"
 #include "reports/ListagemDeResultados.h"
+#include "reports/RelatorioDoRetorno.h"
 #include "platform/NavegadorDoSistema.h"
 #include "cli/NomesDosGraficos.h"
 #include "platform/PastasDoSistema.h"
@@ -24,6 +26,12 @@ std::filesystem::path EscreverRelatorio(const CArgumentos& args, const IPastas& 
     const bool comprovantes = tipo == "comprovantes";
     if (args.Valor("--concurso").has_value() != comprovantes)
         throw CErroDeUso(comprovantes ? "comprovantes pedem --concurso N" : "--concurso é só para comprovantes");
+    if (tipo == "retorno") {
+        args.ExigirPosicionais(2);
+        return EscreverRelatorioDoRetorno(pastas, CAnaliseDoArquivo(posicionais[1], args).Retorno());
+    }
+    if (args.Valor("--de") || args.Valor("--ate"))
+        throw CErroDeUso("--de e --ate são só para retorno");
 
     if (tipo == "resultados") {
         args.ExigirPosicionais(1);
@@ -55,7 +63,7 @@ std::filesystem::path EscreverRelatorio(const CArgumentos& args, const IPastas& 
 
 int ComandoRelatorio(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream&)
 {
-    const CArgumentos args(argumentos, {"--concurso"}, {"--abrir"});
+    const CArgumentos args(argumentos, {"--concurso", "--de", "--ate"}, {"--abrir"});
     const CPastasDoSistema pastas;
     const std::filesystem::path relatorio = EscreverRelatorio(args, pastas);
     saida << relatorio.string() << '\n';

@@ -1,17 +1,16 @@
 // conferir e analisar: a conferência da tela de conferência e a análise de vários concursos.
+#include "cli/AnaliseDoArquivo.h"
 #include "cli/Argumentos.h"
 #include "cli/ComandosDoCli.h"
 #include "cli/PosicaoDoConcurso.h"
 #include "results/ResultadosDoUsuario.h"
 
-#include "checking/AnaliseDeConcursos.h"
 #include "checking/ColunasDoResultado.h"
 #include "document/ArquivoDeApostas.h"
 #include "checking/Conferencia.h"
 #include "core/ErroDoUsuario.h"
 #include "platform/PastasDoSistema.h"
 #include "core/PlacaresEmTexto.h"
-#include "checking/ProgressoDaAnalise.h"
 #include "document/VarentaDoc.h"
 
 namespace {
@@ -49,32 +48,42 @@ int ComandoConferir(const std::vector<std::string>& argumentos, std::ostream& sa
     return 0;
 }
 
-int ComandoAnalisar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream&)
+namespace {
+
+void EscreverLinha(std::ostream& saida, const std::string& rotulo, const auto& celulas)
 {
-    const CArgumentos args(argumentos, {"--de", "--ate"});
-    args.ExigirPosicionais(1);
-    const auto documento = LerArquivoDeApostas(args.Posicionais()[0]);
-    const CListaDeResultados resultados = LerResultadosDoUsuario(CPastasDoSistema());
+    saida << rotulo;
+    for (const auto& celula : celulas)
+        saida << ';' << celula;
+    saida << '\n';
+}
 
-    const auto de = args.Inteiro("--de");
-    const auto ate = args.Inteiro("--ate");
-    const int inicial = de ? static_cast<int>(PosicaoDoConcurso(resultados, *de)) : 0;
-    const int final = ate ? static_cast<int>(PosicaoDoConcurso(resultados, *ate))
-                          : static_cast<int>(resultados.size()) - 1;
-
-    CAnaliseDeConcursos analise(resultados);
-    CProgressoAnaliseSilencioso progresso;
-    analise.Analisar(documento->m_volantes, inicial, final, progresso);
-
-    const auto escrever = [&saida](const std::string& rotulo, const AcertosPorClasse& acertos) {
-        saida << rotulo;
-        for (int64_t n : acertos)
-            saida << ';' << n;
-        saida << '\n';
-    };
+void EscreverAcertos(std::ostream& saida, const CAnaliseDeConcursos& analise)
+{
     saida << "Concursos;Sem Acerto;1 Acerto;2 acertos;3 acertos;4 acertos;5 acertos\n";
     for (const SLinhaDaAnalise& linha : analise.Linhas())
-        escrever(std::to_string(linha.m_concurso), linha.m_acertos);
-    escrever("Total:", analise.Total());
+        EscreverLinha(saida, std::to_string(linha.m_concurso), linha.m_acertos);
+    EscreverLinha(saida, "Total:", analise.Total());
+}
+
+void EscreverRetorno(std::ostream& saida, const CRetornoDaAposta& retorno)
+{
+    EscreverLinha(saida, "Concursos", kColunasDoRetorno);
+    for (const SRetornoDoConcurso& concurso : retorno.Concursos())
+        EscreverLinha(saida, std::to_string(concurso.m_concurso), TextosDoRetorno(concurso));
+    EscreverLinha(saida, "Total:", TextosDoRetorno(retorno.Total()));
+}
+
+} // namespace
+
+int ComandoAnalisar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream&)
+{
+    const CArgumentos args(argumentos, {"--de", "--ate"}, {"--retorno"});
+    args.ExigirPosicionais(1);
+    const CAnaliseDoArquivo analise(args.Posicionais()[0], args);
+    if (args.Tem("--retorno"))
+        EscreverRetorno(saida, analise.Retorno());
+    else
+        EscreverAcertos(saida, analise.Analise());
     return 0;
 }

@@ -8,6 +8,7 @@ class CScore;
 // Arquivos dos relatórios, relativos à pasta de dados.
 inline constexpr const char* kRelatorioVarenta = "relatorios\\Varenta.htm";
 inline constexpr const char* kRelatorioFrequencia = "relatorios\\VarentaFrequencia.htm";
+inline constexpr const char* kRelatorioRetorno = "relatorios\\VarentaRetorno.htm";
 
 // Peças comuns da listagem de resultados e dos gráficos.
 inline constexpr const char* kAberturaDaTabela = "<table border=\"0\" cellspacing=\"1\" cellpadding=\"0\" >";

@@ -3,6 +3,7 @@
 #include "core/Aposta.h"
 #include "core/CartaoCheio.h"
 #include "core/Chave.h"
+#include "core/PrecoDaAposta.h"
 #include "app/apostas/ConcursoDlg.h"
 #include "document/GeracaoDeApostas.h"
 #include "document/OrdemDasChaves.h"
@@ -477,7 +478,7 @@ bool CScoreForm::ValidarFavoritos()
 
 QString CScoreForm::Preco() const
 {
-    return QString::asprintf("%.2f", double(m_valor_da_aposta + 1) * double(Doc().m_qtde_apostas));
+    return QString::fromStdString(TextoComDuasCasas(PrecoDaAposta(m_valor_da_aposta, Doc().m_qtde_apostas)));
 }
 
 void CScoreForm::AtualizarTotais()

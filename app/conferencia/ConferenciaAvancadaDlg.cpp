@@ -40,14 +40,14 @@ CConferenciaAvancadaDlg::CConferenciaAvancadaDlg(const IPastas& pastas, QWidget*
     seletores->addWidget(new QLabel(QStringLiteral("Concurso Final:"), this), 0, 1);
     seletores->addWidget(m_final, 1, 1);
     seletores->setColumnStretch(2, 1);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
+    m_botoes = new QHBoxLayout;
+    m_botoes->addStretch();
     for (QPushButton* botao : {m_botao_analisar, m_botao_parar, m_botao_ok})
-        botoes->addWidget(botao);
+        m_botoes->addWidget(botao);
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(seletores);
     tudo->addWidget(m_grade, 1);
-    tudo->addLayout(botoes);
+    tudo->addLayout(m_botoes);
     resize(560, 420);
 
     connect(m_botao_analisar, &QPushButton::clicked, this, &CConferenciaAvancadaDlg::Analisar);
@@ -99,6 +99,11 @@ void CConferenciaAvancadaDlg::MarcarAnalise(bool analisando)
     m_analisando = analisando;
     m_botao_ok->setEnabled(!analisando);
     m_botao_analisar->setEnabled(!analisando);
+}
+
+void CConferenciaAvancadaDlg::AcrescentarBotao(QPushButton* botao)
+{
+    m_botoes->insertWidget(m_botoes->indexOf(m_botao_analisar), botao);
 }
 
 void CConferenciaAvancadaDlg::CarregarResultados()

@@ -8,6 +8,7 @@
 class CListaDeVolantes;
 class IPastas;
 class QComboBox;
+class QHBoxLayout;
 class QPushButton;
 class CGradeDaAnalise;
 
@@ -49,6 +50,8 @@ protected:
     void CarregarResultados();
     // Liga ou desliga "OK" e "Analisar" durante uma análise.
     void MarcarAnalise(bool analisando);
+    // Botão a mais da análise, antes de "Analisar".
+    void AcrescentarBotao(QPushButton* botao);
 
     const IPastas& m_pastas;
     CListaDeResultados m_resultados;
@@ -60,4 +63,5 @@ protected:
 private:
     void PreencherSeletores();
     bool m_analisando = false;
+    QHBoxLayout* m_botoes = nullptr;
 };

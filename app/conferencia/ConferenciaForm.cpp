@@ -3,6 +3,7 @@
 #include "checking/ColunasDoResultado.h"
 #include "app/conferencia/ConferenciaAvancadaVarentaDlg.h"
 #include "checking/Conferencia.h"
+#include "core/PrecoDaAposta.h"
 #include "document/VarentaDoc.h"
 #include "app/controles/ColorListBox.h"
 #include "app/resultados/GradeDoResultado.h"
@@ -173,6 +174,7 @@ void CConferenciaForm::OnLimparTudo()
 void CConferenciaForm::OnAvancado()
 {
     // Sem dono explícito: a janela principal é a dona do diálogo.
-    CConferenciaAvancadaVarentaDlg dialogo(Servicos().pastas, window());
+    CConferenciaAvancadaVarentaDlg dialogo(Servicos(), window());
+    dialogo.DefinirPrecoDaAposta(PrecoDaAposta(Doc().m_valor_da_aposta, Doc().m_qtde_apostas));
     dialogo.AbrirAnalise(Doc().m_volantes);
 }

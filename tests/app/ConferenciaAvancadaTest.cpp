@@ -6,6 +6,7 @@
 #include "tests/app/ResultadosDeTeste.h"
 
 #include "results/CaminhoDeDados.h"
+#include "tests/support/PastaTemporaria.h"
 #include "document/VarentaDoc.h"
 #include "core/Volante.h"
 #include "app/conferencia/ConferenciaAvancadaVarentaDlg.h"
@@ -137,10 +138,10 @@ TEST_F(ConferenciaAvancada, UmaLinhaPorConcursoETotalColorido)
     });
     ASSERT_EQ(grade.linhas, 12);
     EXPECT_EQ(grade.textos[0], (QStringList{"Concursos", "Sem Acerto", "1 Acerto", "2 acertos", "3 acertos",
-                                            "4 acertos", "5 acertos"}));
-    EXPECT_EQ(grade.textos[1], (QStringList{"101", "0", "0", "0", "2", "1", "1"}));
-    EXPECT_EQ(grade.textos[2], (QStringList{"102", "0", "0", "2", "0", "1", "1"}));
-    EXPECT_EQ(grade.textos[11], (QStringList{"Total:", "0", "0", "10", "10", "10", "10"}));
+                                            "4 acertos", "5 acertos", "Prêmio", "Custo", "Saldo"}));
+    EXPECT_EQ(grade.textos[1], (QStringList{"101", "0", "0", "0", "2", "1", "1", "0.00", "0.00", "0.00"}));
+    EXPECT_EQ(grade.textos[2], (QStringList{"102", "0", "0", "2", "0", "1", "1", "0.00", "0.00", "0.00"}));
+    EXPECT_EQ(grade.textos[11], (QStringList{"Total:", "0", "0", "10", "10", "10", "10", "0.00", "0.00", "0.00"}));
     EXPECT_EQ(grade.Cor(1, 4), kAzul);
     EXPECT_EQ(grade.Cor(1, 5), kVerde);
     EXPECT_EQ(grade.Cor(1, 6), kRosa);
@@ -148,6 +149,84 @@ TEST_F(ConferenciaAvancada, UmaLinhaPorConcursoETotalColorido)
     EXPECT_FALSE(grade.Cor(1, 3).isValid());
     for (int coluna = 1; coluna <= 6; ++coluna)
         EXPECT_EQ(grade.Cor(11, coluna), kAmarelo) << coluna;
+}
+
+// Rateios conhecidos e o preço do documento ("R$ 2,00" x 4 apostas = 8.00 por concurso):
+//   101: 2 cartões com 3 e 1 com 5 -> 2 x 10,50 + 5000,00 = 5021,00
+//   102: 2 cartões com 4           -> 2 x 150,25          =  300,50
+//   103: 1 cartão com 3            -> 5,00, saldo negativo
+TEST_F(ConferenciaAvancada, PremioCustoESaldoNaGradeENoRelatorio)
+{
+    CListaDeResultados resultados;
+    const auto concurso = [&](int numero, const char* placares, const std::array<double, 3>& rateios) {
+        resultados.push_back(ResultadoDeTeste(numero, placares));
+        for (size_t faixa = 0; faixa < 3; ++faixa)
+            resultados.back()->m_rateio[faixa + 3] = rateios[faixa];
+    };
+    concurso(101, "1x0 2x2 +x1 0x0 3x+", {10.50, 200.00, 5000.00});
+    concurso(102, "0x1 2x2 +x1 0x0 3x+", {8.00, 150.25, 0.0});
+    concurso(103, "3x3 3x3 3x3 3x3 3x3", {5.00, 90.00, 7000.00});
+    ASSERT_TRUE(GravarArquivoDeResultados(ArquivoDeResultados(), resultados));
+    for (const char* placares : {"1x0 2x2 +x1 0x0 3x+", "1x0 2x2 +x1 1x1 1x1", "0x1 2x2 +x1 0x0 1x1",
+                                 "3x3 3x3 3x3 0x0 3x+"})
+        AdicionarCartao(Doc().m_volantes, placares);
+    Doc().m_valor_da_aposta = 1;
+    Doc().m_qtde_apostas = 4;
+
+    SGrade grade;
+    bool relatorio_antes = true;
+    QColor saldo_negativo;
+    QColor saldo_positivo;
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        relatorio_antes = dialogo.m_botao_relatorio->isEnabled();
+        Clicar(dialogo.m_botao_analisar);
+        grade = LerGrade(*dialogo.m_grade);
+        saldo_positivo = dialogo.m_grade->item(0, 8)->foreground().color();
+        saldo_negativo = dialogo.m_grade->item(2, 8)->foreground().color();
+        SalvarCaptura(&dialogo, QStringLiteral("conferencia_avancada_retorno.png"));
+        ASSERT_TRUE(dialogo.m_botao_relatorio->isEnabled());
+        Clicar(dialogo.m_botao_relatorio);
+    });
+    EXPECT_FALSE(relatorio_antes);
+    ASSERT_EQ(grade.linhas, 5);
+    EXPECT_EQ(grade.textos[1], (QStringList{"101", "0", "0", "1", "2", "0", "1", "5021.00", "8.00", "5013.00"}));
+    EXPECT_EQ(grade.textos[2], (QStringList{"102", "0", "0", "2", "0", "2", "0", "300.50", "8.00", "292.50"}));
+    EXPECT_EQ(grade.textos[3], (QStringList{"103", "3", "0", "0", "1", "0", "0", "5.00", "8.00", "-3.00"}));
+    EXPECT_EQ(grade.textos[4], (QStringList{"Total:", "3", "0", "3", "3", "2", "1", "5326.50", "24.00", "5302.50"}));
+    EXPECT_EQ(saldo_negativo, QColor(200, 0, 0));
+    EXPECT_NE(saldo_positivo, QColor(200, 0, 0));
+    for (int coluna = 7; coluna <= 9; ++coluna) {
+        EXPECT_FALSE(grade.Cor(1, coluna).isValid()) << coluna;
+        EXPECT_EQ(grade.Cor(4, coluna), kAmarelo) << coluna;
+    }
+
+    // O relatório da mesma análise, aberto no navegador.
+    ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 1u);
+    const std::filesystem::path relatorio = m_programa.m_navegador.m_abertos[0];
+    EXPECT_EQ(relatorio.filename(), "VarentaRetorno.htm");
+    const std::string pagina = LerBytes(relatorio);
+    EXPECT_NE(pagina.find("<td>103</td><td>1</td><td>0</td><td>0</td><td>5,00</td><td>8,00</td><td>-3,00</td>"),
+              std::string::npos);
+    EXPECT_NE(pagina.find("<td>Total:</td><td>3</td><td>2</td><td>1</td><td>5.326,50</td><td>24,00</td>"),
+              std::string::npos);
+}
+
+TEST_F(ConferenciaAvancada, RelatorioQueNaoGravaAvisaENaoAbreONavegador)
+{
+    GravarResultados(ArquivoDeResultados(), DezConcursos());
+    AdicionarCartao(Doc().m_volantes, "0x1 2x2 +x1 0x0 3x+");
+    // Uma pasta com conteúdo no lugar do relatório: a troca de nome não tem como passar.
+    const std::filesystem::path ocupado =
+        m_programa.Documentos() / "Quinaro Professional" / "relatorios" / "VarentaRetorno.htm";
+    std::filesystem::create_directories(ocupado / "dentro");
+    UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
+        Clicar(dialogo.m_botao_analisar);
+        m_respostas.AceitarMensagem();
+        Clicar(dialogo.m_botao_relatorio);
+        EXPECT_FALSE(m_respostas.Pendente());
+    });
+    EXPECT_EQ(m_respostas.Textos(), QStringList{"Erro ao Abrir Arquivo"});
+    EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
 }
 
 TEST_F(ConferenciaAvancada, FaixaDeUmConcursoEFaixaInvertida)
@@ -167,11 +246,11 @@ TEST_F(ConferenciaAvancada, FaixaDeUmConcursoEFaixaInvertida)
         invertida = LerGrade(*dialogo.m_grade);
     });
     ASSERT_EQ(um.linhas, 3);
-    EXPECT_EQ(um.textos[1], (QStringList{"105", "0", "0", "0", "0", "0", "1"}));
-    EXPECT_EQ(um.textos[2], (QStringList{"Total:", "0", "0", "0", "0", "0", "1"}));
+    EXPECT_EQ(um.textos[1], (QStringList{"105", "0", "0", "0", "0", "0", "1", "0.00", "0.00", "0.00"}));
+    EXPECT_EQ(um.textos[2], (QStringList{"Total:", "0", "0", "0", "0", "0", "1", "0.00", "0.00", "0.00"}));
     // A análise nova limpa a anterior; sem concurso, o total de zeros na linha 1.
     ASSERT_EQ(invertida.linhas, 2);
-    EXPECT_EQ(invertida.textos[1], (QStringList{"Total:", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(invertida.textos[1], (QStringList{"Total:", "0", "0", "0", "0", "0", "0", "0.00", "0.00", "0.00"}));
 }
 
 TEST_F(ConferenciaAvancada, SemCartoesTudoZeroESoOTotalColorido)
@@ -183,7 +262,7 @@ TEST_F(ConferenciaAvancada, SemCartoesTudoZeroESoOTotalColorido)
         grade = LerGrade(*dialogo.m_grade);
     });
     ASSERT_EQ(grade.linhas, 4);
-    EXPECT_EQ(grade.textos[2], (QStringList{"25", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(grade.textos[2], (QStringList{"25", "0", "0", "0", "0", "0", "0", "0.00", "0.00", "0.00"}));
     for (int coluna = 1; coluna <= 6; ++coluna) {
         EXPECT_FALSE(grade.Cor(1, coluna).isValid());
         EXPECT_EQ(grade.Cor(3, coluna), kAmarelo);
@@ -225,8 +304,8 @@ TEST_F(ConferenciaAvancada, PararNoTerceiroConcursoTerminaEleETotalizaTres)
     EXPECT_FALSE(ok_durante);
     EXPECT_FALSE(analisar_durante);
     ASSERT_EQ(grade.linhas, 12);
-    EXPECT_EQ(grade.textos[3], (QStringList{"103", "0", "0", "0", "0", "750", "750"}));
-    EXPECT_EQ(grade.textos[4], (QStringList{"Total:", "0", "0", "0", "0", "2250", "2250"}));
+    EXPECT_EQ(grade.textos[3], (QStringList{"103", "0", "0", "0", "0", "750", "750", "0.00", "0.00", "0.00"}));
+    EXPECT_EQ(grade.textos[4], (QStringList{"Total:", "0", "0", "0", "0", "2250", "2250", "0.00", "0.00", "0.00"}));
     for (int linha = 5; linha < 12; ++linha)
         EXPECT_EQ(grade.textos[size_t(linha)].join(QString()), QString()) << linha;
 }
@@ -251,7 +330,7 @@ TEST_F(ConferenciaAvancada, SemArquivoSeletoresVaziosETotalDeZeros)
     Clicar(m_tela->m_botao_avancado);
     EXPECT_EQ(m_respostas.Textos(), (QStringList{"Erro ao Abrir Arquivo", "Erro ao Abrir Arquivo"}));
     ASSERT_EQ(grade.linhas, 3);
-    EXPECT_EQ(grade.textos[1], (QStringList{"Total:", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(grade.textos[1], (QStringList{"Total:", "0", "0", "0", "0", "0", "0", "0.00", "0.00", "0.00"}));
 }
 
 TEST_F(ConferenciaAvancada, CabecalhosFicamAVistaQuandoAGradeRolaNasDuasDirecoes)
@@ -283,7 +362,7 @@ TEST_F(ConferenciaAvancada, CabecalhosFicamAVistaQuandoAGradeRolaNasDuasDirecoes
         EXPECT_LE(linhas.geometry().right(), grade.viewport()->geometry().left());
         // O que os cabeçalhos mostram acompanha as células à vista: a última coluna e o total.
         const int ultima_coluna = colunas.logicalIndexAt(colunas.width() - 2);
-        EXPECT_EQ(grade.horizontalHeaderItem(ultima_coluna)->text(), "5 acertos");
+        EXPECT_EQ(grade.horizontalHeaderItem(ultima_coluna)->text(), "Saldo");
         const int ultima_linha = linhas.logicalIndexAt(linhas.height() - 2);
         EXPECT_EQ(grade.TextoDaLinha(ultima_linha), "Total:");
         EXPECT_EQ(grade.TextoDaLinha(ultima_linha - 1), "99499");
@@ -328,8 +407,8 @@ TEST_F(ConferenciaAvancada, ColunasMedidasDepoisDePreenchidasMostramOsNumerosInt
                 << texto.toStdString();
     });
     ASSERT_EQ(grade.linhas, 12);
-    EXPECT_EQ(grade.textos[1], (QStringList{"101", "0", "1000000", "0", "0", "0", "0"}));
-    EXPECT_EQ(grade.textos[11], (QStringList{"Total:", "0", "10000000", "0", "0", "0", "0"}));
+    EXPECT_EQ(grade.textos[1], (QStringList{"101", "0", "1000000", "0", "0", "0", "0", "0.00", "0.00", "0.00"}));
+    EXPECT_EQ(grade.textos[11], (QStringList{"Total:", "0", "10000000", "0", "0", "0", "0", "0.00", "0.00", "0.00"}));
 }
 
 } // namespace

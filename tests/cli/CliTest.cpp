@@ -22,6 +22,7 @@ using testing::StartsWith;
 
 constexpr int k1x0 = 9;
 constexpr int k0x0 = 14;
+constexpr int k2x2 = 12;
 
 std::vector<std::string> Linhas(const std::string& texto)
 {
@@ -63,18 +64,31 @@ protected:
         configuracoes.GravarInteiro("filtros", "m_max_quantidade_de_resultados_empatados", maximo);
     }
 
-    static void GravarResultado(int concurso, int k_por_jogo)
+    // Concurso com o mesmo placar (célula k) nos cinco jogos e os rateios de 3, 4 e 5 acertos.
+    struct SConcurso {
+        int concurso;
+        int k_por_jogo;
+        std::array<double, 3> rateios{};
+    };
+
+    static void GravarResultados(const std::vector<SConcurso>& concursos)
     {
         CListaDeResultados lista;
-        auto resultado = std::make_unique<CResultadoVarenta>();
-        resultado->m_concurso = concurso;
-        for (int m = 0; m < 5; ++m) {
-            auto score = std::make_unique<CScore>(*CCartaoCheio::Instancia().Celula(m, k_por_jogo));
-            resultado->m_scores.push_back(std::move(score));
+        for (const SConcurso& concurso : concursos) {
+            auto resultado = std::make_unique<CResultadoVarenta>();
+            resultado->m_concurso = concurso.concurso;
+            for (int m = 0; m < 5; ++m) {
+                auto score = std::make_unique<CScore>(*CCartaoCheio::Instancia().Celula(m, concurso.k_por_jogo));
+                resultado->m_scores.push_back(std::move(score));
+            }
+            for (size_t faixa = 0; faixa < 3; ++faixa)
+                resultado->m_rateio[faixa + 3] = concurso.rateios[faixa];
+            lista.push_back(std::move(resultado));
         }
-        lista.push_back(std::move(resultado));
         ASSERT_TRUE(GravarArquivoDeResultados(CaminhoDeDados(CPastasDoSistema(), kArquivoDeResultados), lista));
     }
+
+    static void GravarResultado(int concurso, int k_por_jogo) { GravarResultados({{concurso, k_por_jogo}}); }
 
     CPastaTemporaria m_pasta;
     std::filesystem::path m_quadro = m_pasta / "quadro.vrt";
@@ -164,6 +178,59 @@ TEST_F(Cli, ConferirEAnalisarComOArquivoDeResultados)
     EXPECT_THAT(ausente.erros, HasSubstr("99"));
 }
 
+// Os 32 cartões contra cinco jogos iguais de uma das duas células favoritas: 1, 5, 10, 10,
+// 5 e 1 cartões com 0 a 5 acertos; contra 2x2, nenhum acerto.
+TEST_F(Cli, AnalisarComRetorno)
+{
+    ASSERT_EQ(ExecutarCli({"gerar", m_quadro, m_gerado}).codigo, 0);
+    GravarResultados({{10, k0x0, {2.00, 20.00, 1000.00}}, {11, k2x2, {5.00, 50.00, 500.00}},
+                      {12, k1x0, {1.50, 10.25, 0.0}}});
+    struct Caso {
+        int valor_da_aposta;
+        std::vector<std::string> faixa;
+        std::string saida;
+    } const casos[] = {
+        // "R$ 1,00" x 32 apostas em cada concurso.
+        {0, {},
+         "Concursos;3 acertos;4 acertos;5 acertos;Premio;Custo;Saldo\n"
+         "10;10;5;1;1120.00;32.00;1088.00\n"
+         "11;0;0;0;0.00;32.00;-32.00\n"
+         "12;10;5;1;66.25;32.00;34.25\n"
+         "Total:;20;10;2;1186.25;96.00;1090.25\n"},
+        // O terceiro valor multiplica por 3, como o "Valor" da tela de apostas.
+        {2, {"--de", "11", "--ate", "12"},
+         "Concursos;3 acertos;4 acertos;5 acertos;Premio;Custo;Saldo\n"
+         "11;0;0;0;0.00;96.00;-96.00\n"
+         "12;10;5;1;66.25;96.00;-29.75\n"
+         "Total:;10;5;1;66.25;192.00;-125.75\n"},
+        {1, {"--de", "12", "--ate", "10"},
+         "Concursos;3 acertos;4 acertos;5 acertos;Premio;Custo;Saldo\n"
+         "Total:;0;0;0;0.00;0.00;0.00\n"},
+    };
+    for (const Caso& caso : casos) {
+        auto documento = LerArquivoDeApostas(m_gerado);
+        documento->m_valor_da_aposta = caso.valor_da_aposta;
+        GravarArquivoDeApostas(*documento, m_gerado);
+        std::vector<std::string> argumentos{"analisar", m_gerado, "--retorno"};
+        argumentos.insert(argumentos.end(), caso.faixa.begin(), caso.faixa.end());
+        const SExecucao analisar = ExecutarCli(argumentos);
+        ASSERT_EQ(analisar.codigo, 0) << analisar.erros;
+        EXPECT_EQ(analisar.saida, caso.saida) << caso.valor_da_aposta;
+    }
+
+    const SExecucao relatorio = ExecutarCli({"relatorio", "retorno", m_gerado, "--de", "11"});
+    ASSERT_EQ(relatorio.codigo, 0) << relatorio.erros;
+    const std::string pagina = LerBytes(relatorio.saida.substr(0, relatorio.saida.size() - 1));
+    EXPECT_THAT(pagina, HasSubstr("<td>12</td><td>10</td><td>5</td><td>1</td><td>66,25</td><td>64,00</td>"));
+    EXPECT_THAT(pagina, HasSubstr("<td>Total:</td><td>10</td><td>5</td><td>1</td><td>66,25</td><td>128,00</td>"
+                                  "<td>-61,75</td>"));
+    EXPECT_EQ(pagina.find("<td>10</td><td>10</td>"), std::string::npos);  // o 10 fica fora da faixa
+
+    EXPECT_EQ(ExecutarCli({"analisar", m_gerado, "--retorno", "--ate", "13"}).codigo, 1);
+    EXPECT_EQ(ExecutarCli({"relatorio", "retorno"}).codigo, 2);
+    EXPECT_EQ(ExecutarCli({"relatorio", "resultados", "--de", "10"}).codigo, 2);
+}
+
 TEST_F(Cli, Relatorios)
 {
     ASSERT_EQ(ExecutarCli({"gerar", m_quadro, m_gerado}).codigo, 0);
@@ -178,6 +245,7 @@ TEST_F(Cli, Relatorios)
         {{"relatorio", "grafico", "32773"}, "VarentaFrequencia.htm", "Time 1 vence"},
         {{"relatorio", "apostas", m_gerado}, "Varenta.htm", "Listagem das Apostas"},
         {{"relatorio", "comprovantes", m_gerado, "--concurso", "7"}, "Varenta.htm", "Concurso : 7</font>"},
+        {{"relatorio", "retorno", m_gerado}, "VarentaRetorno.htm", "Retorno da Aposta na Varenta"},
     };
     for (const Caso& caso : casos) {
         const SExecucao execucao = ExecutarCli(caso.argumentos);

@@ -7,6 +7,8 @@
 #include "reports/ListagemDeResultados.h"
 #include "tests/support/Montagem.h"
 #include "tests/reports/PastasDeTeste.h"
+#include "reports/RelatorioDoRetorno.h"
+#include "tests/reports/RetornoDeExemplo.h"
 
 #include <gtest/gtest.h>
 
@@ -99,6 +101,18 @@ TEST_F(NoNavegador, ListagemDeApostas)
 
     EXPECT_EQ(Ocorrencias(dom, "<tr"), 2u + 3u) << dom;
     EXPECT_EQ(Ocorrencias(dom, "<td>+</td>"), 5u);
+}
+
+TEST_F(NoNavegador, RetornoDaAposta)
+{
+    const std::string dom = Dom(EscreverRelatorioDoRetorno(m_pastas.Pastas(), RetornoDeExemplo()));
+
+    // Cabeçalho, três concursos com as duas linhas da barra cada e o total.
+    EXPECT_EQ(Ocorrencias(dom, "<tr"), 1u + 3u * (1u + 2u) + 1u) << dom;
+    EXPECT_EQ(Ocorrencias(dom, "<th "), 8u);
+    EXPECT_NE(dom.find(">Pr\u00eamio</font>"), std::string::npos);  // lido como Windows-1252
+    EXPECT_EQ(Ocorrencias(dom, "bgcolor=\"#FF3300\""), 1u);
+    EXPECT_NE(dom.find("<td>5.302,50</td>"), std::string::npos);
 }
 
 TEST_F(NoNavegador, ComprovantesSemMarcacaoVindaDoArquivo)
