@@ -6,6 +6,7 @@
 #include "app/apostas/ConcursoDlg.h"
 #include "document/GeracaoDeApostas.h"
 #include "document/OrdemDasChaves.h"
+#include "document/PrecoDasApostas.h"
 #include "document/VarentaDoc.h"
 #include "app/controles/BuscaDlg.h"
 #include "app/controles/CampoInteiro.h"
@@ -477,7 +478,7 @@ bool CScoreForm::ValidarFavoritos()
 
 QString CScoreForm::Preco() const
 {
-    return QString::asprintf("%.2f", double(m_valor_da_aposta + 1) * double(Doc().m_qtde_apostas));
+    return QString::fromStdString(TextoDoPrecoDasApostas(Doc().m_qtde_apostas, m_valor_da_aposta));
 }
 
 void CScoreForm::AtualizarTotais()
