@@ -10,6 +10,8 @@
 namespace {
 
 constexpr std::array<int32_t, 5> kPeso = {1, 25, 625, 15625, 390625};
+// Até tantos cartões distintos, o índice é a lista ordenada em vez da tabela densa.
+constexpr size_t kDistintosDaBuscaBinaria = 1 << 14;
 
 // Chave do monte da escolha gulosa: ganho, desempate (13 bits cada; o ganho não passa
 // de 1 + 5 x 24 + 10 x 24 x 24 = 5881) e o índice, o menor antes.
@@ -67,23 +69,46 @@ CFechamento::CFechamento(std::vector<int32_t> cartoes, int garantia)
 
 void CFechamento::Indexar()
 {
-    m_indice.assign(kCartoesPossiveis, 0);
+    m_presentes.assign(kCartoesPossiveis / 64 + 1, 0);
     std::array<std::array<bool, kCelulas>, 5> aparece{};
     for (size_t posicao = 0; posicao < m_cartoes.size(); ++posicao) {
-        const int32_t cartao = m_cartoes[posicao];
-        int32_t& indice = m_indice[static_cast<size_t>(cartao)];
-        if (indice != 0)
+        const auto cartao = static_cast<uint32_t>(m_cartoes[posicao]);
+        uint64_t& palavra = m_presentes[cartao / 64];
+        const uint64_t bit = uint64_t{1} << (cartao % 64);
+        if (palavra & bit)
             continue;
-        m_distintos.push_back(cartao);
+        palavra |= bit;
+        m_distintos.push_back(static_cast<int32_t>(cartao));
         m_primeira_posicao.push_back(static_cast<int32_t>(posicao));
-        indice = static_cast<int32_t>(m_distintos.size());
         for (size_t jogo = 0; jogo < 5; ++jogo)
-            aparece[jogo][static_cast<size_t>(Celula(cartao, jogo))] = true;
+            aparece[jogo][static_cast<size_t>(Celula(static_cast<int32_t>(cartao), jogo))] = true;
     }
     for (size_t jogo = 0; jogo < 5; ++jogo)
         for (int celula = 0; celula < kCelulas; ++celula)
             if (aparece[jogo][static_cast<size_t>(celula)])
                 m_celulas_do_jogo[jogo].push_back(celula);
+
+    // A tabela densa custa 39 MB para zerar; com poucos cartões a busca binária sai antes.
+    if (m_distintos.size() > kDistintosDaBuscaBinaria) {
+        m_indice.assign(kCartoesPossiveis, 0);
+        for (size_t i = 0; i < m_distintos.size(); ++i)
+            m_indice[static_cast<size_t>(m_distintos[i])] = static_cast<int32_t>(i + 1);
+        return;
+    }
+    for (size_t i = 0; i < m_distintos.size(); ++i)
+        m_ordenados.emplace_back(m_distintos[i], static_cast<int32_t>(i));
+    std::sort(m_ordenados.begin(), m_ordenados.end());
+}
+
+int32_t CFechamento::Procurar(int32_t cartao) const
+{
+    const auto numero = static_cast<uint32_t>(cartao);
+    if (((m_presentes[numero / 64] >> (numero % 64)) & 1) == 0)
+        return 0;
+    if (!m_indice.empty())
+        return m_indice[numero];
+    const auto achado = std::lower_bound(m_ordenados.begin(), m_ordenados.end(), std::pair{cartao, int32_t{0}});
+    return achado->second + 1;
 }
 
 // Só as células que aparecem em algum cartão: um quadro de poucos favoritos por jogo
@@ -91,9 +116,8 @@ void CFechamento::Indexar()
 template <class Funcao>
 void CFechamento::ParaCadaVizinho(int32_t cartao, Funcao&& funcao) const
 {
-    const int32_t* const indice = m_indice.data();
     auto olhar = [&](int32_t vizinho) {
-        if (const int32_t i = indice[vizinho])
+        if (const int32_t i = Procurar(vizinho))
             funcao(i - 1);
     };
     olhar(cartao);

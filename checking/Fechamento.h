@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 struct SResultadoDoFechamento {
@@ -42,6 +43,8 @@ public:
 
 private:
     void Indexar();
+    // Distinto + 1, ou 0 se o cartão não está entre os dados.
+    int32_t Procurar(int32_t cartao) const;
     template <class Funcao>
     void ParaCadaVizinho(int32_t cartao, Funcao&& funcao) const;
 
@@ -61,7 +64,10 @@ private:
     int m_raio;
     std::vector<int32_t> m_distintos;         // na ordem da primeira vez
     std::vector<int32_t> m_primeira_posicao;  // em m_cartoes, por distinto
-    std::vector<int32_t> m_indice;            // por cartão possível: distinto + 1, ou 0
+    std::vector<uint64_t> m_presentes;        // um bit por cartão possível
+    // Com muitos distintos, por cartão possível: distinto + 1, ou 0 (vazio com poucos).
+    std::vector<int32_t> m_indice;
+    std::vector<std::pair<int32_t, int32_t>> m_ordenados;  // (cartão, distinto), com poucos
     std::array<std::vector<int32_t>, 5> m_celulas_do_jogo;  // só as que aparecem
 
     std::vector<int32_t> m_vizinhos;  // por distinto, ele incluído

@@ -592,6 +592,10 @@ void CScoreForm::OnReduzirApostas()
     if (pergunta.exec() != QDialog::Accepted)
         return;
     const QString preco_antes = Preco();
+    const auto mostrar_os_cartoes = [this] {
+        m_cartao->Navegar(CStaticCartaoVarenta::kPrimeiro, true);
+        AtualizarTotais();
+    };
     // Os cartões que saem não podem estar sendo desenhados.
     m_cartao->EsconderCartao();
     SReducaoDeApostas reducao;
@@ -603,13 +607,17 @@ void CScoreForm::OnReduzirApostas()
                                             *m_dialogo_de_reducao);
     } catch (const CCartaoNaoSimples& erro) {
         m_dialogo_de_reducao->hide();
-        m_cartao->Navegar(CStaticCartaoVarenta::kPrimeiro, true);
-        AtualizarTotais();
+        mostrar_os_cartoes();
         MostrarAviso(this, QString::fromStdString(erro.what()) + QStringLiteral("\nOs cartões ficaram como estavam."));
         return;
+    } catch (...) {
+        // A lista só muda depois da conferência: a tela volta ao que havia e o erro segue
+        // para quem trata os comandos.
+        m_dialogo_de_reducao->hide();
+        mostrar_os_cartoes();
+        throw;
     }
-    m_cartao->Navegar(CStaticCartaoVarenta::kPrimeiro, true);
-    AtualizarTotais();
+    mostrar_os_cartoes();
     m_dialogo_de_reducao->Concluir(reducao, preco_antes, Preco());
 }
 

@@ -174,6 +174,19 @@ INSTANTIATE_TEST_SUITE_P(Casos, FechamentoParado,
                                          SCasoDeParada{4, -1}, SCasoDeParada{3, 1}, SCasoDeParada{4, 2},
                                          SCasoDeParada{3, 40}, SCasoDeParada{4, 300}, SCasoDeParada{3, 2000}));
 
+// Muitos cartões distintos: o índice passa a ser a tabela de todos os cartões possíveis.
+TEST(Fechamento, ComMuitosCartoesTambemGarante)
+{
+    std::vector<int32_t> cartoes = Sorteados(30000, 10, 3);
+    cartoes.push_back(cartoes.front());
+    CProgressoFechamentoSilencioso progresso;
+    const SResultadoDoFechamento resultado = CFechamento(cartoes, 4).Reduzir(progresso, kSemPressa);
+    EXPECT_FALSE(resultado.interrompido);
+    EXPECT_LT(resultado.depois, resultado.antes);
+    EXPECT_FALSE(resultado.manter.back());
+    EXPECT_TRUE(CFechamento::GaranteOsPontos(cartoes, resultado.manter, 4));
+}
+
 // A conferência pega um conjunto que não garante, e só ele.
 TEST(Fechamento, ConferenciaExataRecusaOQueNaoGarante)
 {
