@@ -137,7 +137,7 @@ std::vector<int32_t> Sorteados(int quantidade, int celulas_por_jogo, uint32_t se
     for (int i = 0; i < quantidade; ++i) {
         int32_t numero = 0;
         for (int jogo = 0, peso = 1; jogo < 5; ++jogo, peso *= 25)
-            numero += peso * (3 * celula(sorteio) + 1);
+            numero += peso * (2 * celula(sorteio) + 1);  // até 12 células por jogo
         cartoes.push_back(numero);
     }
     return cartoes;
