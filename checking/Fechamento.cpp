@@ -10,8 +10,9 @@
 namespace {
 
 constexpr std::array<int32_t, 5> kPeso = {1, 25, 625, 15625, 390625};
-// Até tantos cartões distintos, o índice é a lista ordenada em vez da tabela densa.
-constexpr size_t kDistintosDaBuscaBinaria = 1 << 14;
+// Até tantas consultas numa contagem de vizinhos, o índice é a lista ordenada em vez da
+// tabela densa (zerar os 39 MB custa mais que as buscas binárias).
+constexpr int64_t kConsultasDaBuscaBinaria = int64_t{1} << 18;
 
 // Chave do monte da escolha gulosa: ganho, desempate (13 bits cada; o ganho não passa
 // de 1 + 5 x 24 + 10 x 24 x 24 = 5881) e o índice, o menor antes.
@@ -88,8 +89,7 @@ void CFechamento::Indexar()
             if (aparece[jogo][static_cast<size_t>(celula)])
                 m_celulas_do_jogo[jogo].push_back(celula);
 
-    // A tabela densa custa 39 MB para zerar; com poucos cartões a busca binária sai antes.
-    if (m_distintos.size() > kDistintosDaBuscaBinaria) {
+    if (static_cast<int64_t>(m_distintos.size()) * TamanhoDaBola() > kConsultasDaBuscaBinaria) {
         m_indice.assign(kCartoesPossiveis, 0);
         for (size_t i = 0; i < m_distintos.size(); ++i)
             m_indice[static_cast<size_t>(m_distintos[i])] = static_cast<int32_t>(i + 1);
@@ -98,6 +98,19 @@ void CFechamento::Indexar()
     for (size_t i = 0; i < m_distintos.size(); ++i)
         m_ordenados.emplace_back(m_distintos[i], static_cast<int32_t>(i));
     std::sort(m_ordenados.begin(), m_ordenados.end());
+}
+
+// Cartões que ParaCadaVizinho consulta para cada cartão.
+int64_t CFechamento::TamanhoDaBola() const
+{
+    int64_t um_jogo = 0;
+    int64_t dois_jogos = 0;
+    for (size_t jogo = 0; jogo < 5; ++jogo) {
+        const auto outras = static_cast<int64_t>(m_celulas_do_jogo[jogo].size()) - 1;
+        dois_jogos += um_jogo * outras;
+        um_jogo += outras;
+    }
+    return 1 + (m_raio >= 1 ? um_jogo : 0) + (m_raio >= 2 ? dois_jogos : 0);
 }
 
 int32_t CFechamento::Procurar(int32_t cartao) const

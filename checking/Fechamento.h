@@ -45,6 +45,7 @@ private:
     void Indexar();
     // Distinto + 1, ou 0 se o cartão não está entre os dados.
     int32_t Procurar(int32_t cartao) const;
+    int64_t TamanhoDaBola() const;
     template <class Funcao>
     void ParaCadaVizinho(int32_t cartao, Funcao&& funcao) const;
 
