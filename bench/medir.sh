@@ -4,12 +4,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target bench_core bench_documento bench_conferencia medir_execucao criar_quadro_cheio medir_telas quinaro-cli
+cmake --build build --target bench_core bench_documento bench_conferencia bench_fechamento medir_execucao criar_quadro_cheio medir_telas quinaro-cli
 
 for programa in bench_core bench_documento bench_conferencia; do
   echo "== $programa"
   build/bin/$programa
 done
+
+echo "== bench_fechamento (prazo de 60 s por redução)"
+build/bin/bench_fechamento 60
 
 pasta=$(mktemp -d)
 trap 'rm -rf "$pasta"' EXIT

@@ -10,6 +10,7 @@
 // do usuário chegam como CErroDoUsuario (saída 1) e uso errado como CErroDeUso (saída 2).
 int ComandoGerar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
 int ComandoFiltrar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
+int ComandoReduzir(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
 int ComandoListar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
 int ComandoConferir(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);
 int ComandoAnalisar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros);

@@ -1,4 +1,4 @@
-// quinaro-cli: a geração, a filtragem, a conferência, a análise, os relatórios e a
+// quinaro-cli: a geração, a filtragem, a redução, a conferência, a análise, os relatórios e a
 // manutenção dos resultados do Quinaro, sem a interface gráfica.
 #include "cli/Argumentos.h"
 #include "cli/ComandosDoCli.h"
@@ -24,6 +24,10 @@ std::string Uso()
         "\n"
         "  gerar ENTRADA.vrt SAIDA.vrt [--filtrar]   gera os cartões do quadro de ENTRADA\n"
         "  filtrar ENTRADA.vrt SAIDA.vrt             aplica os filtros configurados aos cartões\n"
+        "  reduzir ENTRADA.vrt SAIDA.vrt --garantia G [--tempo S]\n"
+        "                                            menos cartões que ainda garantem G pontos (3, 4 ou 5)\n"
+        "                                            com qualquer resultado entre os cartões; S segundos\n"
+        "                                            no máximo (60 se não for dado)\n"
         "  listar ARQUIVO.vrt                        um cartão por linha: 1x0 2x2 +x1 0x0 3x+\n"
         "  conferir ARQUIVO.vrt \"1x0 2x2 +x1 0x0 3x+\" | --concurso N\n"
         "                                            confere os cartões com um resultado\n"
@@ -56,6 +60,7 @@ const std::map<std::string, Comando>& Comandos()
 {
     static const std::map<std::string, Comando> comandos = {
         {"gerar", ComandoGerar},         {"filtrar", ComandoFiltrar},       {"listar", ComandoListar},
+        {"reduzir", ComandoReduzir},
         {"conferir", ComandoConferir},   {"analisar", ComandoAnalisar},     {"relatorio", ComandoRelatorio},
         {"resultados", ComandoResultados}, {"imprimir", ComandoImprimir},
     };

@@ -19,6 +19,10 @@
 #include "app/dialogos/FiltrandoDlg.h"
 #include "app/dialogos/FiltrosDlg.h"
 #include "app/dialogos/GerarApostasDlg.h"
+#include "app/dialogos/ReduzindoDlg.h"
+#include "app/dialogos/ReduzirApostasDlg.h"
+#include "checking/CartaoNaoSimples.h"
+#include "document/ReducaoDeApostas.h"
 #include "app/shell/BloqueioDaInterface.h"
 #include "app/shell/ChildFrame.h"
 #include "app/shell/CursorDeEspera.h"
@@ -39,6 +43,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 
 namespace {
@@ -74,6 +79,7 @@ CScoreForm::CScoreForm(CDocumento& documento, QWidget* pai)
     setMinimumSize(kLarguraDoFormulario, kAlturaDoFormulario);
     m_dialogo_de_geracao = new CCombinandoApostasDlg(this);
     m_dialogo_de_filtragem = new CFiltrandoDlg(this);
+    m_dialogo_de_reducao = new CReduzindoDlg(this);
     m_aposta = std::make_unique<CAposta>(documento.Servicos().configuracoes, *m_dialogo_de_geracao);
     CriarControles();
     Conectar();
@@ -578,6 +584,43 @@ void CScoreForm::FiltrarCartoes(bool refazer_resumo)
     m_dialogo_de_filtragem->show();
 }
 
+void CScoreForm::OnReduzirApostas()
+{
+    if (CBloqueioDaInterface::Ativo())
+        return;
+    CReduzirApostasDlg pergunta(this);
+    if (pergunta.exec() != QDialog::Accepted)
+        return;
+    const QString preco_antes = Preco();
+    const auto mostrar_os_cartoes = [this] {
+        m_cartao->Navegar(CStaticCartaoVarenta::kPrimeiro, true);
+        AtualizarTotais();
+    };
+    // Os cartões que saem não podem estar sendo desenhados.
+    m_cartao->EsconderCartao();
+    SReducaoDeApostas reducao;
+    try {
+        CCursorDeEspera espera;
+        CBloqueioDaInterface bloqueio(m_dialogo_de_reducao);
+        m_dialogo_de_reducao->Iniciar();
+        reducao = ReduzirApostasDoDocumento(Doc(), pergunta.m_garantia, std::chrono::seconds(pergunta.m_segundos),
+                                            *m_dialogo_de_reducao);
+    } catch (const CCartaoNaoSimples& erro) {
+        m_dialogo_de_reducao->hide();
+        mostrar_os_cartoes();
+        MostrarAviso(this, QString::fromStdString(erro.what()) + QStringLiteral("\nOs cartões ficaram como estavam."));
+        return;
+    } catch (...) {
+        // A lista só muda depois da conferência: a tela volta ao que havia e o erro segue
+        // para quem trata os comandos.
+        m_dialogo_de_reducao->hide();
+        mostrar_os_cartoes();
+        throw;
+    }
+    mostrar_os_cartoes();
+    m_dialogo_de_reducao->Concluir(reducao, preco_antes, Preco());
+}
+
 // O quadro limpo vai já para o documento, para que salvar logo depois não o perca.
 void CScoreForm::OnLimpar()
 {
@@ -657,6 +700,9 @@ bool CScoreForm::OnComando(int id)
     case Comando::kComprovantes:
         OnComprovantes();
         return true;
+    case Comando::kReduzirApostas:
+        OnReduzirApostas();
+        return true;
     default:
         return false;
     }
@@ -664,6 +710,10 @@ bool CScoreForm::OnComando(int id)
 
 bool CScoreForm::EstadoDoComando(int id, SEstadoDoComando& estado) const
 {
+    if (id == Comando::kReduzirApostas) {
+        estado.habilitado = Doc().m_volantes.m_qtde > 0;
+        return true;
+    }
     if (id != Comando::kConfigurarFiltros && id != Comando::kFiltrar && id != Comando::kComprovantes)
         return false;
     estado.habilitado = true;

@@ -18,6 +18,7 @@ class CCombinandoApostasDlg;
 class CComboGridCtrl;
 class CEditColor;
 class CFiltrandoDlg;
+class CReduzindoDlg;
 class CScoreButton;
 class CStaticCartaoVarenta;
 class CStaticQuadro;
@@ -55,6 +56,8 @@ public:
     void OnExecutar();
     void OnFiltrar();
     void OnConfigurarFiltros();
+    // Pergunta a garantia e o tempo e troca os cartões pelos escolhidos ("Reduzindo...").
+    void OnReduzirApostas();
     void OnLimpar();
     void OnRemover();
     void OnNavegar(int modo);
@@ -67,6 +70,7 @@ public:
     bool Filtrado() const { return m_filtrado; }
     CCombinandoApostasDlg* DialogoDeGeracao() const { return m_dialogo_de_geracao; }
     CFiltrandoDlg* DialogoDeFiltragem() const { return m_dialogo_de_filtragem; }
+    CReduzindoDlg* DialogoDeReducao() const { return m_dialogo_de_reducao; }
 
 private:
     void CriarControles();
@@ -125,6 +129,7 @@ private:
 
     CCombinandoApostasDlg* m_dialogo_de_geracao = nullptr;
     CFiltrandoDlg* m_dialogo_de_filtragem = nullptr;
+    CReduzindoDlg* m_dialogo_de_reducao = nullptr;
     std::unique_ptr<CAposta> m_aposta;
     CFiltro m_filtro;
     bool m_iniciado = false;

@@ -40,6 +40,7 @@ inline constexpr int kRemoverResultado = 32790;
 inline constexpr int kComprovantes = 32791;
 inline constexpr int kResultadosPorColunaTime1 = 32795;
 inline constexpr int kConfigurarInternet = 32810;
+inline constexpr int kReduzirApostas = 32811;
 }  // namespace Comando
 
 // Recursos de menu e ícone: sem tela, tela de apostas, tela de conferência.

@@ -55,6 +55,7 @@ constexpr SItem kItens[] = {
     {Comando::kConferencia, "Conferência"},
     {Comando::kConfigurarFiltros, "Configurar Filtros"},
     {Comando::kFiltrar, "Filtrar"},
+    {Comando::kReduzirApostas, "Reduzir Apostas..."},
     {Comando::kResultadosVarenta, "Resultados Varenta"},
     {Comando::kAtualizarPelaInternet, "Atualizar Resultados pela Internet"},
     {Comando::kConfigurarInternet, "Configurar Acesso à Internet..."},
@@ -207,12 +208,15 @@ void CMainFrame::CriarMenus()
                                     kResultadosPorColunaTime2, kTotalResultadosPorColuna});
         estatisticas->addMenu(graficos);
         QList<int> bolao = {kRelatorioDeApostas};
-        if (recurso == Recurso::kTelaDeApostas)
+        QList<int> filtros = {kConfigurarFiltros, kFiltrar};
+        if (recurso == Recurso::kTelaDeApostas) {
             bolao.append(kComprovantes);
+            filtros.append(kReduzirApostas);
+        }
         m_menus[recurso] = {MenuArquivo(true),
                             NovoMenu(visualizar, {kBarraDeFerramentas, kBarraDeStatus}),
                             NovoMenu(QStringLiteral("&Menu"), {kTelaDeApostas, kConferencia}),
-                            NovoMenu(QStringLiteral("&Filtros"), {kConfigurarFiltros, kFiltrar}),
+                            NovoMenu(QStringLiteral("&Filtros"), filtros),
                             estatisticas,
                             NovoMenu(QStringLiteral("&Bolão"), bolao),
                             MenuJanela(),

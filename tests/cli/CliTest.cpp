@@ -6,6 +6,9 @@
 #include "results/ArquivoDeResultados.h"
 #include "results/CaminhoDeDados.h"
 #include "core/CartaoCheio.h"
+#include "core/PlacaresEmTexto.h"
+#include "core/Score.h"
+#include "core/Volante.h"
 #include "platform/ConfiguracoesQt.h"
 #include "platform/PastasDoSistema.h"
 #include "document/VarentaDoc.h"
@@ -13,6 +16,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -138,6 +142,37 @@ TEST_F(Cli, GerarComFiltroEFiltrar)
     EXPECT_EQ(depois->m_volantes.m_qtde, 6);
     EXPECT_EQ(depois->m_qtde_apostas, 6);
     EXPECT_THAT(depois->m_resumo, HasSubstr("Max:1."));
+}
+
+// Os 32 cartões são os vértices de um cubo de 5 dimensões (1x0 ou 0x0 em cada jogo).
+TEST_F(Cli, ReduzirComGarantia)
+{
+    ASSERT_EQ(ExecutarCli({"gerar", m_quadro, m_gerado}).codigo, 0);
+    const auto saida = m_pasta / "reduzido.vrt";
+    struct Caso {
+        int garantia;
+        int depois;  // o menor possível, conferido à mão
+    };
+    // 3 pontos: um cartão e o seu oposto (quem está a 3 ou mais de um está a 2 ou menos
+    // do outro). 4 pontos: cada cartão cobre 6 e com 6 sobram pares sem ninguém; 7 bastam.
+    for (const Caso caso : {Caso{3, 2}, Caso{4, 7}, Caso{5, 32}}) {
+        const SExecucao reduzir =
+            ExecutarCli({"reduzir", m_gerado, saida, "--garantia", std::to_string(caso.garantia), "--tempo", "30"});
+        ASSERT_EQ(reduzir.codigo, 0) << reduzir.erros;
+        const std::string depois = std::to_string(caso.depois);
+        EXPECT_EQ(reduzir.saida, "Cartões: 32 antes, " + depois + " depois\nPreço: 32.00 antes, " + depois +
+                                     ".00 depois\n");
+        const auto original = LerArquivoDeApostas(m_gerado);
+        const auto reduzido = LerArquivoDeApostas(saida);
+        EXPECT_EQ(reduzido->m_volantes.m_qtde, caso.depois);
+        EXPECT_EQ(reduzido->m_qtde_apostas, caso.depois);
+        for (const CVolante* resultado = original->m_volantes.m_primeiro; resultado; resultado = resultado->m_proximo) {
+            int melhor = 0;
+            for (const CVolante* cartao = reduzido->m_volantes.m_primeiro; cartao; cartao = cartao->m_proximo)
+                melhor = std::max(melhor, resultado->ContarAcertos(*cartao));
+            EXPECT_GE(melhor, caso.garantia) << MarcasDoCartao(*resultado);
+        }
+    }
 }
 
 TEST_F(Cli, ConferirComPlacaresDados)
@@ -313,6 +348,21 @@ TEST_F(Cli, ErrosDeUsoEDeEntrada)
         jogo[0] = kFavorito;
     semFavorito.m_celulas[2][0] = kAlternativa;
     GravarArquivoDeApostas(semFavorito, m_pasta / "sem-favorito.vrt");
+    // Um cartão de duas apostas (1x0 e 2x0 no jogo 1), como um arquivo pode trazer.
+    CVarentaDoc dois_placares;
+    dois_placares.OnNewDocument();
+    CScore dois = *CCartaoCheio::Instancia().Celula(0, k1x0);
+    dois.m_time1[2] = 1;
+    for (const CScore* primeira : {CCartaoCheio::Instancia().Celula(0, k0x0), static_cast<const CScore*>(&dois)}) {
+        auto* cartao = new CVolante;
+        cartao->m_qtde = 5;
+        cartao->m_scores[0] = primeira;
+        for (int m = 1; m < 5; ++m)
+            cartao->m_scores[m] = CCartaoCheio::Instancia().Celula(m, k0x0);
+        dois_placares.m_volantes.Adicionar(cartao);
+    }
+    dois_placares.m_qtde_apostas = 3;
+    GravarArquivoDeApostas(dois_placares, m_pasta / "dois-placares.vrt");
 
     const Caso casos[] = {
         {{}, 2, "Uso:"},
@@ -329,6 +379,11 @@ TEST_F(Cli, ErrosDeUsoEDeEntrada)
         {{"imprimir", m_quadro}, 2, "informe --pdf SAIDA.pdf ou --impressora NOME"},
         {{"imprimir", m_quadro, "--pdf", "a.pdf", "--impressora", "x"}, 2, "informe --pdf"},
         {{"imprimir", m_quadro, "--pdf", m_pasta / "quadro.pdf"}, 1, "não tem cartões para imprimir"},
+        {{"reduzir", m_quadro, m_gerado}, 2, "informe --garantia 3, 4 ou 5"},
+        {{"reduzir", m_quadro, m_gerado, "--garantia", "2"}, 2, "a garantia é de 3, 4 ou 5 pontos"},
+        {{"reduzir", m_quadro, m_gerado, "--garantia", "4", "--tempo", "-1"}, 2, "--tempo são segundos"},
+        {{"reduzir", m_pasta / "dois-placares.vrt", m_gerado, "--garantia", "4"}, 1,
+         "O cartão 2 tem mais de um placar num jogo"},
     };
     for (const Caso& caso : casos) {
         const SExecucao execucao = ExecutarCli(caso.argumentos);
