@@ -11,6 +11,8 @@
 #include "platform/ValoresDeInternetQt.h"
 #include "results/CaminhoDeDados.h"
 #include "results/DataDoResultado.h"
+#include "results/EscritorDeResultadosCsv.h"
+#include "results/LeitorDeResultadosCsv.h"
 #include "core/ErroAoAbrirArquivo.h"
 #include "core/ErroDoUsuario.h"
 #include "platform/PastasDoSistema.h"
@@ -21,7 +23,6 @@
 #include "results/ValoresDoResultado.h"
 
 #include <charconv>
-#include <cmath>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -35,12 +36,20 @@ const char* const kUso =
     "                [--rateio3 V] [--rateio4 V] [--rateio5 V] [--acumulado V]\n"
     "     quinaro-cli resultados remover N\n"
     "     quinaro-cli resultados atualizar [--servidor HOST[:PORTA]]\n"
+    "     quinaro-cli resultados importar ARQUIVO.csv [--ignorar-erros]\n"
+    "     quinaro-cli resultados exportar ARQUIVO.csv\n"
     "\n"
     "listar: uma linha por concurso, campos separados por \";\":\n"
     "  concurso;data;placares;ganhadores 3;ganhadores 4;ganhadores 5;rateio 3;rateio 4;rateio 5;acumulado\n"
     "inserir: substitui o resultado gravado do mesmo concurso; sem --data, agora.\n"
     "atualizar: busca no serviço de resultados os concursos que faltam; sem --servidor,\n"
     "  o servidor configurado no programa (padrão 127.0.0.1:8080).\n"
+    "exportar: grava os resultados num CSV com o cabeçalho e as colunas de listar (com a hora\n"
+    "  quando não é 00:00:00 e as casas decimais que o valor precisar).\n"
+    "importar: lê um CSV assim (separador \";\" ou \",\", visto no cabeçalho; com \",\", valor\n"
+    "  com vírgula decimal entre aspas) e junta os concursos como inserir. Cada linha recusada\n"
+    "  sai com o número e o motivo; com alguma recusada nada é gravado, a menos que\n"
+    "  --ignorar-erros grave as demais. Concurso repetido no arquivo: vale a primeira linha.\n"
     "Valores (V) em reais: 1234.50 ou 1234,50, sem separador de milhar.\n";
 
 const char* const kRateios[3] = {"--rateio3", "--rateio4", "--rateio5"};
@@ -79,25 +88,22 @@ int Listar(const CArgumentos& argumentos, std::ostream& saida)
     return 0;
 }
 
-// Valor em reais não negativo: "1234.50" ou "1234,50".
-double LerReais(const std::string& original, const std::string& campo)
+double ReaisDaOpcao(const std::string& texto, const std::string& campo)
 {
-    const std::string texto = ComPontoDecimal(original);
-    double valor = 0;
-    const char* fim = texto.data() + texto.size();
-    const auto [ptr, erro] = std::from_chars(texto.data(), fim, valor, std::chars_format::fixed);
-    if (texto.empty() || erro != std::errc() || ptr != fim || !std::isfinite(valor) || valor < 0)
-        throw CErroDoUsuario("Valor inválido para " + campo + ": \"" + original +
+    const auto valor = LerReais(texto);
+    if (!valor)
+        throw CErroDoUsuario("Valor inválido para " + campo + ": \"" + texto +
                              "\" (esperado um valor em reais não negativo, como 1234.50).");
-    return valor;
+    return *valor;
 }
 
-int LerNaoNegativo(const std::string& texto, const std::string& campo)
+int NaoNegativoDaOpcao(const std::string& texto, const std::string& campo)
 {
-    const int valor = LerInteiro(texto, campo);
-    if (valor < 0)
-        throw CErroDoUsuario("Valor inválido para " + campo + ": " + texto + " (não pode ser negativo).");
-    return valor;
+    const auto valor = LerNaoNegativo(texto);
+    if (!valor)
+        throw CErroDoUsuario("Valor inválido para " + campo + ": \"" + texto +
+                             "\" (esperado um número inteiro não negativo).");
+    return *valor;
 }
 
 std::string Exigir(const CArgumentos& argumentos, const std::string& nome)
@@ -111,18 +117,18 @@ std::string Exigir(const CArgumentos& argumentos, const std::string& nome)
 SValoresDoResultado LerValores(const CArgumentos& argumentos, const IRelogio& relogio)
 {
     SValoresDoResultado valores;
-    valores.concurso = LerNaoNegativo(Exigir(argumentos, "--concurso"), "--concurso");
+    valores.concurso = NaoNegativoDaOpcao(Exigir(argumentos, "--concurso"), "--concurso");
     valores.colunas = LerPlacares(Exigir(argumentos, "--placares"));
     const auto data = argumentos.Valor("--data");
     valores.data = DataDoCalendario(data ? LerDia(*data) : relogio.Agora());
     for (int faixa = 0; faixa < 3; ++faixa) {
         if (const auto ganhadores = argumentos.Valor(kGanhadores[faixa]))
-            valores.ganhadores[faixa] = LerNaoNegativo(*ganhadores, kGanhadores[faixa]);
+            valores.ganhadores[faixa] = NaoNegativoDaOpcao(*ganhadores, kGanhadores[faixa]);
         if (const auto rateio = argumentos.Valor(kRateios[faixa]))
-            valores.rateios[faixa] = LerReais(*rateio, kRateios[faixa]);
+            valores.rateios[faixa] = ReaisDaOpcao(*rateio, kRateios[faixa]);
     }
     if (const auto acumulado = argumentos.Valor("--acumulado"))
-        valores.valor_acumulado = LerReais(*acumulado, "--acumulado");
+        valores.valor_acumulado = ReaisDaOpcao(*acumulado, "--acumulado");
     return valores;
 }
 
@@ -140,7 +146,7 @@ int Inserir(const CArgumentos& argumentos, const IRelogio& relogio, std::ostream
 int Remover(const CArgumentos& argumentos, std::ostream& saida)
 {
     argumentos.ExigirPosicionais(1);
-    const int concurso = LerNaoNegativo(argumentos.Posicionais()[0], "o concurso");
+    const int concurso = NaoNegativoDaOpcao(argumentos.Posicionais()[0], "o concurso");
     const fs::path caminho = ArquivoDeResultados();
     // Sem arquivo não há o que remover; não se cria um arquivo vazio por engano.
     if (!fs::exists(caminho))
@@ -175,11 +181,40 @@ int Atualizar(const CArgumentos& argumentos, std::ostream& saida, std::ostream& 
     return 0;
 }
 
+int Exportar(const CArgumentos& argumentos, std::ostream& saida)
+{
+    argumentos.ExigirPosicionais(1);
+    const fs::path csv = argumentos.Posicionais()[0];
+    const auto resultados = LerResultadosDoUsuario(CPastasDoSistema());
+    if (!GravarResultadosEmCsv(resultados, csv))
+        throw CErroDoUsuario("Erro ao Salvar Arquivo: " + csv.string());
+    saida << resultados.size() << " concursos gravados em " << csv.string() << '\n';
+    return 0;
+}
+
+int Importar(const CArgumentos& argumentos, std::ostream& saida, std::ostream& erros)
+{
+    argumentos.ExigirPosicionais(1);
+    const fs::path csv = argumentos.Posicionais()[0];
+    SResultadosDoCsv lidos = LerResultadosDeCsv(csv);
+    for (const SLinhaRecusada& recusa : lidos.recusadas)
+        erros << csv.string() << ": " << TextoDaRecusa(recusa) << '\n';
+    if (!lidos.recusadas.empty() && !argumentos.Tem("--ignorar-erros"))
+        throw CErroDoUsuario("Nada gravado: " + std::to_string(lidos.recusadas.size()) +
+                             " linha(s) recusada(s); --ignorar-erros grava as outras.");
+    const size_t quantos = lidos.resultados.size();
+    const fs::path caminho = ArquivoDeResultados();
+    if (!CBancoDeDados::InserirResultados(caminho, std::move(lidos.resultados)))
+        throw CErroDoUsuario("Erro ao Salvar Arquivo: " + caminho.string());
+    saida << quantos << " concursos de " << csv.string() << " gravados em " << caminho.string() << '\n';
+    return 0;
+}
+
 int Executar(const std::vector<std::string>& argumentos, const IRelogio& relogio, std::ostream& saida,
              std::ostream& erros)
 {
     if (argumentos.empty())
-        throw CErroDeUso("falta o subcomando (listar, inserir, remover ou atualizar)");
+        throw CErroDeUso("falta o subcomando (listar, inserir, remover, atualizar, importar ou exportar)");
     const std::string& subcomando = argumentos[0];
     const std::vector<std::string> resto(argumentos.begin() + 1, argumentos.end());
     if (subcomando == "listar")
@@ -194,6 +229,10 @@ int Executar(const std::vector<std::string>& argumentos, const IRelogio& relogio
         return Remover(CArgumentos(resto, {}), saida);
     if (subcomando == "atualizar")
         return Atualizar(CArgumentos(resto, {"--servidor"}), saida, erros);
+    if (subcomando == "importar")
+        return Importar(CArgumentos(resto, {}, {"--ignorar-erros"}), saida, erros);
+    if (subcomando == "exportar")
+        return Exportar(CArgumentos(resto, {}), saida);
     throw CErroDeUso("subcomando desconhecido: " + subcomando);
 }
 

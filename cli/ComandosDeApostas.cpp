@@ -6,6 +6,7 @@
 
 #include "core/Aposta.h"
 #include "document/ArquivoDeApostas.h"
+#include "document/CartoesEmCsv.h"
 #include "platform/ConfiguracoesQt.h"
 #include "core/ErroDoUsuario.h"
 #include "document/GeracaoDeApostas.h"
@@ -98,9 +99,13 @@ int ComandoReduzir(const std::vector<std::string>& argumentos, std::ostream& sai
 
 int ComandoListar(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream&)
 {
-    const CArgumentos args(argumentos, {});
+    const CArgumentos args(argumentos, {}, {"--csv"});
     args.ExigirPosicionais(1);
     const auto documento = LerArquivoDeApostas(args.Posicionais()[0]);
+    if (args.Tem("--csv")) {
+        EscreverCartoesEmCsv(*documento, saida);
+        return 0;
+    }
     std::string linhas;
     for (const CVolante* cartao = documento->m_volantes.m_primeiro; cartao != nullptr; cartao = cartao->m_proximo) {
         linhas += MarcasDoCartao(*cartao);

@@ -28,7 +28,8 @@ std::string Uso()
         "                                            menos cartões que ainda garantem G pontos (3, 4 ou 5)\n"
         "                                            com qualquer resultado entre os cartões; S segundos\n"
         "                                            no máximo (60 se não for dado)\n"
-        "  listar ARQUIVO.vrt                        um cartão por linha: 1x0 2x2 +x1 0x0 3x+\n"
+        "  listar ARQUIVO.vrt [--csv]                um cartão por linha: 1x0 2x2 +x1 0x0 3x+\n"
+        "                                            (--csv: cabeçalho Jogo 1;...;Jogo 5, um jogo por coluna)\n"
         "  conferir ARQUIVO.vrt \"1x0 2x2 +x1 0x0 3x+\" | --concurso N\n"
         "                                            confere os cartões com um resultado\n"
         "  analisar ARQUIVO.vrt [--de N] [--ate M] [--retorno]\n"
@@ -50,6 +51,9 @@ std::string Uso()
         "  resultados remover N\n"
         "  resultados atualizar [--servidor HOST[:PORTA]]\n"
         "                                            busca no serviço os concursos que faltam\n"
+        "  resultados importar ARQUIVO.csv [--ignorar-erros]\n"
+        "                                            junta os concursos do CSV (nada se uma linha é ruim)\n"
+        "  resultados exportar ARQUIVO.csv           grava os resultados em CSV (as colunas de listar)\n"
         "\n"
         "Saída: 0 sucesso, 1 falha (mensagem no stderr), 2 uso errado.\n";
 }

@@ -42,13 +42,18 @@ std::string MarcasDaEntrada(const CScore& entrada)
     return MarcasDoTime(entrada.m_time1) + "x" + MarcasDoTime(entrada.m_time2);
 }
 
+std::string MarcasDoJogo(const CVolante& cartao, int jogo)
+{
+    return cartao.m_scores[jogo] != nullptr ? MarcasDaEntrada(*cartao.m_scores[jogo]) : "-x-";
+}
+
 std::string MarcasDoCartao(const CVolante& cartao)
 {
     std::string texto;
     for (int i = 0; i < 5; ++i) {
         if (i > 0)
             texto += ' ';
-        texto += cartao.m_scores[i] != nullptr ? MarcasDaEntrada(*cartao.m_scores[i]) : "-x-";
+        texto += MarcasDoJogo(cartao, i);
     }
     return texto;
 }

@@ -11,6 +11,8 @@ class CVolante;
 
 // Ex.: "1x0", "01x2" (duas colunas no time 1), "-x+".
 std::string MarcasDaEntrada(const CScore& entrada);
+// O placar do jogo (0 a 4) no cartão; "-x-" quando o cartão não tem esse placar.
+std::string MarcasDoJogo(const CVolante& cartao, int jogo);
 // Os cinco jogos separados por um espaço: "1x0 2x2 +x1 0x0 3x+".
 std::string MarcasDoCartao(const CVolante& cartao);
 

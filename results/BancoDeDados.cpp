@@ -31,10 +31,16 @@ void CBancoDeDados::RemoverDuplicados(CListaDeResultados& lista)
 
 bool CBancoDeDados::InserirResultado(const std::filesystem::path& caminho, std::unique_ptr<CResultadoVarenta> novo)
 {
-    // O novo vem antes dos gravados; a ordenação estável o mantém à frente do gravado
+    CListaDeResultados novos;
+    novos.push_back(std::move(novo));
+    return InserirResultados(caminho, std::move(novos));
+}
+
+bool CBancoDeDados::InserirResultados(const std::filesystem::path& caminho, CListaDeResultados novos)
+{
+    // Os novos vêm antes dos gravados; a ordenação estável os mantém à frente do gravado
     // de mesmo número, que RemoverDuplicados então descarta.
-    CListaDeResultados lista;
-    lista.push_back(std::move(novo));
+    CListaDeResultados lista = std::move(novos);
     LerArquivoDeResultados(caminho, lista);
     OrdenarPorConcurso(lista);
     RemoverDuplicados(lista);

@@ -24,6 +24,9 @@ public:
     // número. Falso se não gravou (o arquivo fica como estava). Arquivo danificado:
     // CErroDoUsuario, nada gravado.
     static bool InserirResultado(const std::filesystem::path& caminho, std::unique_ptr<CResultadoVarenta> novo);
+    // O mesmo com vários novos de uma vez (a importação de CSV), de números diferentes
+    // entre si: cada um substitui o gravado de mesmo número.
+    static bool InserirResultados(const std::filesystem::path& caminho, CListaDeResultados novos);
     // Tira todo registro de número concurso e regrava a lista na mesma ordem, mesmo sem
     // ter tirado nenhum. Quantos saíram; vazio se não gravou. Arquivo danificado:
     // CErroDoUsuario, nada gravado.

@@ -65,6 +65,16 @@ std::string TextoDaData(const SData& data)
     return texto;
 }
 
+std::string TextoDaDataEHora(const SData& data)
+{
+    const auto momento = CalendarioDaData(data);
+    if (!momento || (momento->hora == 0 && momento->minuto == 0 && momento->segundo == 0))
+        return TextoDaData(data);
+    char hora[16];
+    std::snprintf(hora, sizeof hora, " %02d:%02d:%02d", momento->hora, momento->minuto, momento->segundo);
+    return TextoDaData(data) + hora;
+}
+
 SDiaEHora LerDia(const std::string& texto)
 {
     static const std::regex formato(R"((\d{1,2})/(\d{1,2})/(\d{4}))");
@@ -78,4 +88,22 @@ SDiaEHora LerDia(const std::string& texto)
         throw CErroDoUsuario("Data inválida: \"" + texto + "\" (não existe esse dia).");
     }
     return dia;
+}
+
+SDiaEHora LerDiaEHora(const std::string& texto)
+{
+    static const std::regex formato(R"(([^ ]+) (\d{2}):(\d{2}):(\d{2}))");
+    std::smatch partes;
+    if (!std::regex_match(texto, partes, formato))
+        return LerDia(texto);
+    SDiaEHora momento = LerDia(partes[1]);
+    momento.hora = std::stoi(partes[2]);
+    momento.minuto = std::stoi(partes[3]);
+    momento.segundo = std::stoi(partes[4]);
+    try {
+        DataDoCalendario(momento);
+    } catch (const CErroDoUsuario&) {
+        throw CErroDoUsuario("Hora inválida: \"" + texto + "\" (use hh:mm:ss).");
+    }
+    return momento;
 }

@@ -29,6 +29,14 @@ std::optional<SDiaEHora> CalendarioDaData(const SData& data);
 // "dd/mm/aaaa", ou "-" quando a data não é válida.
 std::string TextoDaData(const SData& data);
 
+// "dd/mm/aaaa", mais " hh:mm:ss" quando a hora não é 00:00:00; "-" quando a data não é
+// válida. Lido de volta por LerDiaEHora, dá a mesma data de quem a gravou ao segundo.
+std::string TextoDaDataEHora(const SData& data);
+
 // Lê "dd/mm/aaaa" (dia e mês com um ou dois algarismos) como esse dia às 00:00.
 // Texto que não é um dia do calendário: CErroDoUsuario.
 SDiaEHora LerDia(const std::string& texto);
+
+// Lê "dd/mm/aaaa" ou "dd/mm/aaaa hh:mm:ss". Texto que não é um momento do calendário:
+// CErroDoUsuario.
+SDiaEHora LerDiaEHora(const std::string& texto);

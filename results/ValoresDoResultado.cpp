@@ -2,6 +2,9 @@
 
 #include "core/ErroDoUsuario.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace {
 
 std::unique_ptr<CScore> PlacarDoJogo(int jogo, int coluna1, int coluna2)
@@ -40,4 +43,38 @@ std::string ComPontoDecimal(std::string texto)
         texto.find('.') == std::string::npos)
         texto[virgula] = '.';
     return texto;
+}
+
+std::optional<double> LerReais(const std::string& original)
+{
+    const std::string texto = ComPontoDecimal(original);
+    double valor = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [ptr, erro] = std::from_chars(texto.data(), fim, valor, std::chars_format::fixed);
+    if (texto.empty() || erro != std::errc() || ptr != fim || !std::isfinite(valor) || valor < 0)
+        return std::nullopt;
+    return valor;
+}
+
+std::optional<int32_t> LerNaoNegativo(std::string_view texto)
+{
+    int32_t valor = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [ptr, erro] = std::from_chars(texto.data(), fim, valor);
+    if (texto.empty() || erro != std::errc() || ptr != fim || valor < 0)
+        return std::nullopt;
+    return valor;
+}
+
+std::string ReaisExatos(double valor)
+{
+    char texto[400];
+    const auto duas_casas = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, 2);
+    double lido = 0;
+    const auto leitura = std::from_chars(texto, duas_casas.ptr, lido, std::chars_format::fixed);
+    if (leitura.ec == std::errc() && lido == valor)
+        return std::string(texto, duas_casas.ptr);
+    // A menor escrita que volta ao mesmo valor; cabe no buffer até para o maior double.
+    const auto exata = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed);
+    return std::string(texto, exata.ptr);
 }

@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // O que o usuário informa de um resultado (diálogo de cadastro ou linha de comando).
 struct SValoresDoResultado {
@@ -24,3 +26,12 @@ std::unique_ptr<CResultadoVarenta> NovoResultado(const SValoresDoResultado& valo
 // Valores em reais digitados com vírgula decimal ("35,50"): a vírgula vira ponto quando
 // é a única e não há ponto; outro texto volta como veio (e a leitura o recusa).
 std::string ComPontoDecimal(std::string texto);
+
+// Valor em reais não negativo, "1234.50" ou "1234,50", sem separador de milhar nem
+// expoente; vazio para outro texto.
+std::optional<double> LerReais(const std::string& texto);
+// Inteiro de 32 bits não negativo escrito por inteiro ("12"); vazio para outro texto.
+std::optional<int32_t> LerNaoNegativo(std::string_view texto);
+// O valor com ponto decimal e duas casas (1234.50) ou, quando duas casas não bastam
+// para que LerReais dê de volta o mesmo double, com as casas que bastam (0.125).
+std::string ReaisExatos(double valor);

@@ -41,6 +41,9 @@ inline constexpr int kComprovantes = 32791;
 inline constexpr int kResultadosPorColunaTime1 = 32795;
 inline constexpr int kConfigurarInternet = 32810;
 inline constexpr int kReduzirApostas = 32811;
+inline constexpr int kImportarResultadosCsv = 32830;
+inline constexpr int kExportarResultadosCsv = 32831;
+inline constexpr int kExportarCartoesCsv = 32832;
 }  // namespace Comando
 
 // Recursos de menu e ícone: sem tela, tela de apostas, tela de conferência.

@@ -61,6 +61,9 @@ constexpr SItem kItens[] = {
     {Comando::kConfigurarInternet, "Configurar Acesso à Internet..."},
     {Comando::kInserirResultado, "Inserir Resultado Manualmente"},
     {Comando::kRemoverResultado, "Remover Resultado Manualmente"},
+    {Comando::kImportarResultadosCsv, "Importar Resultados CSV..."},
+    {Comando::kExportarResultadosCsv, "Exportar Resultados CSV..."},
+    {Comando::kExportarCartoesCsv, "Exportar Cartões CSV..."},
     {Comando::kFrequenciaResultados, "Frequência de resultados"},
     {Comando::kGolsPorTime, "Quantidade de gols por Time"},
     {Comando::kTotalDeGols, "Quantidade total de Gols"},
@@ -181,14 +184,17 @@ QMenu* CMainFrame::NovoMenu(const QString& titulo, const QList<int>& comandos)
     return menu;
 }
 
-QMenu* CMainFrame::MenuArquivo(bool com_documento)
+QMenu* CMainFrame::MenuArquivo(bool com_documento, bool com_cartoes)
 {
     using namespace Comando;
     if (!com_documento)
         return NovoMenu(QStringLiteral("&Arquivo"), {kNovo, kAbrir, kSeparador, kRecentes, kSeparador, kSair});
-    return NovoMenu(QStringLiteral("&Arquivo"),
-                    {kNovo, kAbrir, kFechar, kSalvar, kSalvarComo, kSeparador, kImprimir, kVisualizarImpressao,
-                     kConfigurarImpressora, kConfigurarImpressaoDoCartao, kSeparador, kRecentes, kSeparador, kSair});
+    QList<int> comandos = {kNovo, kAbrir, kFechar, kSalvar, kSalvarComo};
+    if (com_cartoes)
+        comandos.append(kExportarCartoesCsv);
+    comandos.append({kSeparador, kImprimir, kVisualizarImpressao, kConfigurarImpressora, kConfigurarImpressaoDoCartao,
+                     kSeparador, kRecentes, kSeparador, kSair});
+    return NovoMenu(QStringLiteral("&Arquivo"), comandos);
 }
 
 void CMainFrame::CriarMenus()
@@ -202,7 +208,7 @@ void CMainFrame::CriarMenus()
     for (int recurso : {Recurso::kTelaDeApostas, Recurso::kTelaDeConferencia}) {
         QMenu* estatisticas = NovoMenu(QStringLiteral("&Estatisticas"),
                                        {kResultadosVarenta, kAtualizarPelaInternet, kConfigurarInternet, kInserirResultado,
-                                        kRemoverResultado});
+                                        kRemoverResultado, kSeparador, kImportarResultadosCsv, kExportarResultadosCsv});
         QMenu* graficos = NovoMenu(QStringLiteral("Gráficos"),
                                    {kFrequenciaResultados, kGolsPorTime, kTotalDeGols, kResultadosPorColunaTime1,
                                     kResultadosPorColunaTime2, kTotalResultadosPorColuna});
@@ -213,7 +219,7 @@ void CMainFrame::CriarMenus()
             bolao.append(kComprovantes);
             filtros.append(kReduzirApostas);
         }
-        m_menus[recurso] = {MenuArquivo(true),
+        m_menus[recurso] = {MenuArquivo(true, recurso == Recurso::kTelaDeApostas),
                             NovoMenu(visualizar, {kBarraDeFerramentas, kBarraDeStatus}),
                             NovoMenu(QStringLiteral("&Menu"), {kTelaDeApostas, kConferencia}),
                             NovoMenu(QStringLiteral("&Filtros"), filtros),

@@ -65,7 +65,8 @@ private:
     QAction* CriarAcao(int id, const QString& texto);
     void CriarAcoes();
     void CriarMenus();
-    QMenu* MenuArquivo(bool com_documento);
+    // com_cartoes: a tela de apostas, que exporta os cartões do documento.
+    QMenu* MenuArquivo(bool com_documento, bool com_cartoes = false);
     QMenu* NovoMenu(const QString& titulo, const QList<int>& comandos);
     void CriarBarraDeFerramentas();
     void CriarBarraDeStatus();

@@ -47,6 +47,17 @@ ERespostaDeTres PerguntarSimNaoCancelar(QWidget* pai, const QString& texto)
     return ERespostaDeTres::kCancelar;
 }
 
+bool PerguntarSimNao(QWidget* pai, const QString& texto)
+{
+    QMessageBox caixa(QMessageBox::Warning, TituloDasMensagens(), texto, QMessageBox::NoButton, pai);
+    QPushButton* sim = caixa.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    QPushButton* nao = caixa.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    caixa.setDefaultButton(nao);
+    caixa.setEscapeButton(nao);
+    caixa.exec();
+    return caixa.clickedButton() == sim;
+}
+
 void MostrarErroEmCurso(QWidget* pai)
 {
     try {

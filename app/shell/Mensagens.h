@@ -19,6 +19,9 @@ enum class ERespostaDeTres { kSim, kNao, kCancelar };
 // Pergunta com "Sim", "Não" e "Cancelar"; Esc e fechar a caixa valem "Cancelar".
 ERespostaDeTres PerguntarSimNaoCancelar(QWidget* pai, const QString& texto);
 
+// Pergunta com "Sim" e "Não"; Esc e fechar a caixa valem "Não". Verdadeiro com "Sim".
+bool PerguntarSimNao(QWidget* pai, const QString& texto);
+
 // Dentro de um catch: mostra o erro sendo tratado com MostrarErro ("Out of memory." quando
 // falta memória).
 void MostrarErroEmCurso(QWidget* pai);

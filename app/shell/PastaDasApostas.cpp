@@ -8,12 +8,13 @@
 #include <QDir>
 #include <QFileInfo>
 
-CPastaDasApostas::CPastaDasApostas(const SServicos& servicos) : m_servicos(servicos) {}
+CPastaDasApostas::CPastaDasApostas(const SServicos& servicos, const char* valor)
+    : m_servicos(servicos), m_valor(valor) {}
 
 QString CPastaDasApostas::Inicial() const
 {
     const QString lembrada =
-        QString::fromStdString(m_servicos.configuracoes.LerTexto(kSecaoDados, kValorUltimaPasta, ""));
+        QString::fromStdString(m_servicos.configuracoes.LerTexto(kSecaoDados, m_valor, ""));
     // Uma pasta apagada ou relativa levaria o diálogo para a pasta de trabalho.
     if (!lembrada.isEmpty() && QDir::isAbsolutePath(lembrada) && QFileInfo(lembrada).isDir())
         return lembrada;
@@ -23,7 +24,7 @@ QString CPastaDasApostas::Inicial() const
 void CPastaDasApostas::Lembrar(const QString& arquivo)
 {
     const QString pasta = QFileInfo(arquivo).absolutePath();
-    m_servicos.configuracoes.GravarTexto(kSecaoDados, kValorUltimaPasta, pasta.toStdString());
+    m_servicos.configuracoes.GravarTexto(kSecaoDados, m_valor, pasta.toStdString());
 }
 
 QString CPastaDasApostas::PastaDeDadosOuCasa() const

@@ -1,6 +1,7 @@
 #include "app/shell/VarentaApp.h"
 
 #include "app/shell/ChildFrame.h"
+#include "app/shell/ComandosDeCsv.h"
 #include "app/shell/Comandos.h"
 #include "core/Configuracoes.h"
 #include "app/shell/Documento.h"
@@ -108,6 +109,18 @@ void CVarentaApp::DefinirComandos()
             CComandosDeInternet(m_servicos.configuracoes, m_servicos.pastas, m_principal.get()).OnAtualizarResultados();
         },
         com_documento);
+    m_principal->DefinirComando(
+        Comando::kImportarResultadosCsv, [this] { CComandosDeCsv(m_servicos, m_principal.get()).OnImportarResultados(); },
+        com_documento);
+    m_principal->DefinirComando(
+        Comando::kExportarResultadosCsv, [this] { CComandosDeCsv(m_servicos, m_principal.get()).OnExportarResultados(); },
+        com_documento);
+    m_principal->DefinirComando(
+        Comando::kExportarCartoesCsv,
+        [this] {
+            CComandosDeCsv(m_servicos, m_principal.get()).OnExportarCartoes(*DocDaTelaDeApostasAtiva(), DocumentoAberto()->Titulo());
+        },
+        [this] { return DocDaTelaDeApostasAtiva() != nullptr; });
     m_principal->DefinirComando(Comando::kConfigurarInternet, [this] {
         CComandosDeInternet(m_servicos.configuracoes, m_servicos.pastas, m_principal.get()).OnConfigurarInternet();
     });

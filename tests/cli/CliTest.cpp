@@ -117,6 +117,19 @@ TEST_F(Cli, GerarEListar)
     EXPECT_EQ(linhas.front(), "1x0 1x0 1x0 1x0 1x0");
     EXPECT_EQ(linhas[1], "1x0 1x0 1x0 1x0 0x0");
     EXPECT_EQ(linhas.back(), "0x0 0x0 0x0 0x0 0x0");
+
+    // Em CSV: o cabeçalho e as mesmas linhas, um jogo por coluna.
+    const SExecucao csv = ExecutarCli({"listar", m_gerado, "--csv"});
+    ASSERT_EQ(csv.codigo, 0) << csv.erros;
+    const auto linhas_csv = Linhas(csv.saida);
+    ASSERT_EQ(linhas_csv.size(), 33u);
+    EXPECT_EQ(linhas_csv[0], "Jogo 1;Jogo 2;Jogo 3;Jogo 4;Jogo 5");
+    EXPECT_EQ(linhas_csv[2], "1x0;1x0;1x0;1x0;0x0");
+    for (size_t i = 0; i < linhas.size(); ++i) {
+        std::string esperada = linhas[i];
+        std::replace(esperada.begin(), esperada.end(), ' ', ';');
+        EXPECT_EQ(linhas_csv[i + 1], esperada);
+    }
 }
 
 TEST_F(Cli, GerarComFiltroEFiltrar)
