@@ -58,7 +58,12 @@ void CAnaliseDeConcursos::Analisar(const CListaDeVolantes& volantes, int inicial
     const std::vector<const CResultadoVarenta*> faixa = Faixa(inicial, final);
     if (faixa.empty())
         return;
-    const CCartoesIndexados cartoes(volantes);
+    // Parada pedida durante a leitura dos cartões: nenhum concurso começou.
+    const CCartoesIndexados cartoes(volantes, [&] {
+        progresso.BombearMensagens();
+        m_interrompida = progresso.PararSolicitado();
+        return !m_interrompida;
+    });
     for (size_t de = 0; de < faixa.size() && !m_interrompida; de += kConcursosPorPassada) {
         const size_t ate = std::min(de + kConcursosPorPassada, faixa.size());
         std::vector<CCartoesIndexados::SResultado> indexados;

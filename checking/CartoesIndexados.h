@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <span>
 #include <vector>
@@ -29,7 +30,10 @@ public:
     static constexpr size_t kCartoesPorBloco = 4096;
     static constexpr size_t kIrregularesPorBloco = 1024;
 
-    explicit CCartoesIndexados(const CListaDeVolantes& volantes);
+    // Lista grande leva tempo para ser lida: a cada tantos cartões, continuar() diz se
+    // segue; falso deixa só os cartões lidos até ali.
+    static constexpr size_t kCartoesPorVezDaLeitura = 65536;
+    CCartoesIndexados(const CListaDeVolantes& volantes, const std::function<bool()>& continuar);
 
     size_t Quantidade() const { return m_comuns + m_irregulares.size() / 5; }
     size_t Blocos() const { return m_blocos_comuns + BlocosIrregulares(); }
