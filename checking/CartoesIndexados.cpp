@@ -5,7 +5,6 @@
 #include "core/Volante.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace {

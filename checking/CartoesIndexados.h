@@ -15,7 +15,7 @@ class CVolante;
 // Os cartões preparados para serem conferidos com muitos resultados seguidos. As marcas
 // de cada jogo ganham um número (ContarAcertos só compara as marcas da entrada com as do
 // resultado no jogo dela). O cartão comum, com no máximo uma entrada por jogo, vira um
-// byte por jogo (colunas separadas, que a comparação faz de 16 em 16); os outros (jogo
+// byte por jogo (colunas separadas, que a comparação faz de 32 em 32); os outros (jogo
 // repetido, marcas demais num jogo) ficam com as cinco entradas e são conferidos um a um.
 // A ordem dos cartões não se guarda: a análise só soma classes de acertos.
 class CCartoesIndexados {
