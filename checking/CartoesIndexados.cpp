@@ -65,6 +65,15 @@ QUINARO_TAMBEM_AVX2 void ContarTrecho(const std::array<const uint8_t*, 5>& colun
         contagem[k] += SomaDosBytes(classe[k]);
 }
 
+// O que MesmoPlacar compara: as cinco marcas de cada time.
+std::array<int16_t, 10> MarcasDe(const CScore& placar)
+{
+    std::array<int16_t, 10> marcas;
+    std::copy(std::begin(placar.m_time1), std::end(placar.m_time1), marcas.begin());
+    std::copy(std::begin(placar.m_time2), std::end(placar.m_time2), marcas.begin() + 5);
+    return marcas;
+}
+
 size_t IndiceDoPonteiro(const CScore* placar)
 {
     return (reinterpret_cast<uintptr_t>(placar) / alignof(CScore)) % kPonteirosVistos;
@@ -124,9 +133,7 @@ CCartoesIndexados::SEntrada CCartoesIndexados::EntradaPeloConteudo(const CScore&
 {
     if (placar.m_jogo < 0 || placar.m_jogo > 4)
         return {};
-    Marcas marcas;
-    std::copy(std::begin(placar.m_time1), std::end(placar.m_time1), marcas.begin());
-    std::copy(std::begin(placar.m_time2), std::end(placar.m_time2), marcas.begin() + 5);
+    const Marcas marcas = MarcasDe(placar);
     auto& numeros = m_numeros[static_cast<size_t>(placar.m_jogo)];
     const auto [achado, novo] = numeros.try_emplace(marcas, static_cast<uint32_t>(numeros.size()));
     return {achado->second, static_cast<uint32_t>(placar.m_jogo)};
@@ -162,10 +169,7 @@ CCartoesIndexados::SResultado CCartoesIndexados::Indexar(const CVolante& resulta
         const CScore* const placar = resultado.m_scores[jogo];
         if (placar == nullptr)
             continue;
-        Marcas marcas;
-        std::copy(std::begin(placar->m_time1), std::end(placar->m_time1), marcas.begin());
-        std::copy(std::begin(placar->m_time2), std::end(placar->m_time2), marcas.begin() + 5);
-        const auto achado = m_numeros[jogo].find(marcas);
+        const auto achado = m_numeros[jogo].find(MarcasDe(*placar));
         if (achado == m_numeros[jogo].end())
             continue;
         indexado.m_marcas[jogo] = achado->second;
