@@ -9,13 +9,14 @@
 
 namespace {
 
-// Extensão vetorial do compilador: a mesma conta vira SSE2 (em pares), AVX2, NEON etc.
-typedef int8_t Vetor __attribute__((vector_size(32)));
-// O mesmo lido de qualquer endereço dos bytes das colunas.
-typedef int8_t VetorSolto __attribute__((vector_size(32), aligned(1), may_alias));
-constexpr size_t kLargura = sizeof(Vetor);
-// Contadores de um byte: até 255 vetores por soma parcial.
-constexpr size_t kCartoesPorTrecho = 64 * kLargura;
+// Extensão vetorial do compilador: a mesma conta vira SSE2, AVX2, NEON etc. O tipo solto
+// é o mesmo vetor lido de qualquer endereço dos bytes das colunas.
+typedef int8_t Vetor16 __attribute__((vector_size(16)));
+typedef int8_t Vetor16Solto __attribute__((vector_size(16), aligned(1), may_alias));
+typedef int8_t Vetor32 __attribute__((vector_size(32)));
+typedef int8_t Vetor32Solto __attribute__((vector_size(32), aligned(1), may_alias));
+// Contadores de um byte: no máximo 255 vetores por soma parcial (128 ou 64 aqui).
+constexpr size_t kCartoesPorTrecho = 2048;
 static_assert(CCartoesIndexados::kCartoesPorBloco % kCartoesPorTrecho == 0);
 
 // Byte que nenhum cartão comum tem (os números vão de 0 a 253, gravados mais 1).
@@ -24,24 +25,21 @@ constexpr uint32_t kNumerosPorByte = 254;
 constexpr uint32_t kNenhumasMarcas = std::numeric_limits<uint32_t>::max();
 constexpr size_t kPonteirosVistos = 1024;
 
-int64_t SomaDosBytes(const Vetor& contadores)
+template <typename Vetor>
+inline __attribute__((always_inline)) int64_t SomaDosBytes(const Vetor& contadores)
 {
     int64_t soma = 0;
-    for (size_t i = 0; i < kLargura; ++i)
+    for (size_t i = 0; i < sizeof(Vetor); ++i)
         soma += static_cast<uint8_t>(contadores[i]);
     return soma;
 }
 
-// Em x86-64 sai também uma versão AVX2, escolhida ao carregar o programa se o processador tiver.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-#define QUINARO_TAMBEM_AVX2 __attribute__((target_clones("avx2", "default")))
-#else
-#define QUINARO_TAMBEM_AVX2
-#endif
-
-// Classes 1 a 5 de um trecho de cartões comuns; a classe 0 é o que sobra.
-QUINARO_TAMBEM_AVX2 void ContarTrecho(const std::array<const uint8_t*, 5>& colunas,
-                                      const std::array<uint8_t, 5>& codigo, std::array<int64_t, 6>& contagem)
+// Classes 1 a 5 de um trecho de cartões comuns; a classe 0 é o que sobra. Embutida em
+// cada versão do processador, que a compila com as suas instruções.
+template <typename Vetor, typename VetorSolto>
+inline __attribute__((always_inline)) void ContarTrechoEmVetores(const std::array<const uint8_t*, 5>& colunas,
+                                                                 const std::array<uint8_t, 5>& codigo,
+                                                                 std::array<int64_t, 6>& contagem)
 {
     Vetor alvo[5];
     const VetorSolto* coluna[5];
@@ -50,7 +48,7 @@ QUINARO_TAMBEM_AVX2 void ContarTrecho(const std::array<const uint8_t*, 5>& colun
         coluna[jogo] = reinterpret_cast<const VetorSolto*>(colunas[jogo]);
     }
     Vetor classe[6] = {};
-    for (size_t v = 0; v < kCartoesPorTrecho / kLargura; ++v) {
+    for (size_t v = 0; v < kCartoesPorTrecho / sizeof(Vetor); ++v) {
         // Cada igualdade dá -1: a soma é menos o número de acertos.
         const Vetor menos_acertos = (coluna[0][v] == alvo[0]) + (coluna[1][v] == alvo[1]) +
                                     (coluna[2][v] == alvo[2]) + (coluna[3][v] == alvo[3]) +
@@ -64,6 +62,36 @@ QUINARO_TAMBEM_AVX2 void ContarTrecho(const std::array<const uint8_t*, 5>& colun
     for (size_t k = 1; k < 6; ++k)
         contagem[k] += SomaDosBytes(classe[k]);
 }
+
+using ContagemDeTrecho = void (*)(const std::array<const uint8_t*, 5>&, const std::array<uint8_t, 5>&,
+                                  std::array<int64_t, 6>&);
+
+void ContarTrechoBasico(const std::array<const uint8_t*, 5>& colunas, const std::array<uint8_t, 5>& codigo,
+                        std::array<int64_t, 6>& contagem)
+{
+    ContarTrechoEmVetores<Vetor16, Vetor16Solto>(colunas, codigo, contagem);
+}
+
+// Escolhida na primeira contagem, não ao carregar o programa: as compilações com
+// sanitizadores não aceitam código instrumentado antes de eles começarem.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx2"))) void ContarTrechoAvx2(const std::array<const uint8_t*, 5>& colunas,
+                                                      const std::array<uint8_t, 5>& codigo,
+                                                      std::array<int64_t, 6>& contagem)
+{
+    ContarTrechoEmVetores<Vetor32, Vetor32Solto>(colunas, codigo, contagem);
+}
+
+ContagemDeTrecho ContagemDoProcessador()
+{
+    return __builtin_cpu_supports("avx2") ? ContarTrechoAvx2 : ContarTrechoBasico;
+}
+#else
+ContagemDeTrecho ContagemDoProcessador()
+{
+    return ContarTrechoBasico;
+}
+#endif
 
 // O que MesmoPlacar compara: as cinco marcas de cada time.
 std::array<int16_t, 10> MarcasDe(const CScore& placar)
@@ -193,6 +221,7 @@ void CCartoesIndexados::ContarComuns(size_t bloco, std::span<const SResultado> r
 {
     const size_t inicio = bloco * kCartoesPorBloco;
     const auto cartoes = static_cast<int64_t>(CartoesDoBloco(bloco));
+    static const ContagemDeTrecho contar_trecho = ContagemDoProcessador();
     // O bloco fica no cache enquanto passa por todos os resultados.
     for (size_t r = 0; r < resultados.size(); ++r) {
         std::array<int64_t, 6>& contagem = contagens[r];
@@ -201,7 +230,7 @@ void CCartoesIndexados::ContarComuns(size_t bloco, std::span<const SResultado> r
             const std::array<const uint8_t*, 5> colunas = {m_colunas[0].data() + de, m_colunas[1].data() + de,
                                                            m_colunas[2].data() + de, m_colunas[3].data() + de,
                                                            m_colunas[4].data() + de};
-            ContarTrecho(colunas, resultados[r].m_codigo, contagem);
+            contar_trecho(colunas, resultados[r].m_codigo, contagem);
         }
         const int64_t depois = contagem[1] + contagem[2] + contagem[3] + contagem[4] + contagem[5];
         contagem[0] += cartoes - (depois - antes);
