@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -194,6 +195,61 @@ void MedirParada(QWidget& dono)
                 documento.m_volantes.m_qtde - geradas_no_pedido);
 }
 
+// "Parar" da análise clicado (eventos na fila) tantos ms depois do início, com os 9.765.625
+// cartões e mais concursos do que dá tempo de analisar: do clique até Analisar voltar.
+void MedirParadaDaAnalise(const CListaDeVolantes& volantes, const CListaDeResultados& resultados, int atraso_ms)
+{
+    CPastasFixas pastas("/nonexistent", "/nonexistent");
+    CConferenciaAvancadaVarentaDlg dialogo(pastas);
+    dialogo.m_grade->setRowCount(static_cast<int>(resultados.size()) + 1);
+    dialogo.show();
+    Relogio::time_point pedido{};
+    QTimer::singleShot(atraso_ms, &dialogo, [&] {
+        QPushButton* parar = dialogo.m_botao_parar;
+        const QPointF centro = QRectF(parar->rect()).center();
+        const QPointF global = parar->mapToGlobal(centro);
+        QApplication::postEvent(parar, new QMouseEvent(QEvent::MouseButtonPress, centro, global, Qt::LeftButton,
+                                                       Qt::LeftButton, Qt::NoModifier));
+        QApplication::postEvent(parar, new QMouseEvent(QEvent::MouseButtonRelease, centro, global, Qt::LeftButton,
+                                                       Qt::NoButton, Qt::NoModifier));
+        pedido = Relogio::now();
+    });
+    CAnaliseDeConcursos analise(resultados);
+    analise.Analisar(volantes, 0, static_cast<int>(resultados.size()) - 1, dialogo);
+    const double demora = std::chrono::duration<double, std::milli>(Relogio::now() - pedido).count();
+    if (!analise.Interrompida())
+        std::printf("parar a análise: terminou antes do clique\n");
+    else
+        std::printf("%-44s %7.1f ms, %zu concursos terminados\n", "parar a análise do quadro inteiro (clique)", demora,
+                    analise.Linhas().size());
+}
+
+void MedirParadasDaAnalise()
+{
+    CListaDeVolantes volantes;
+    const CCartaoCheio& cheio = CCartaoCheio::Instancia();
+    for (int numero = 0; numero < 9'765'625; ++numero) {
+        auto* volante = new CVolante;
+        volante->m_qtde = 5;
+        for (int jogo = 4, resto = numero; jogo >= 0; --jogo, resto /= 25)
+            volante->m_scores[jogo] = cheio.Celula(jogo, resto % 25);
+        volantes.Adicionar(volante);
+    }
+    std::mt19937 sorteio(2026);
+    std::uniform_int_distribution<int> celula(0, 24);
+    CListaDeResultados resultados;
+    for (int concurso = 1; concurso <= 5000; ++concurso) {
+        auto resultado = std::make_unique<CResultadoVarenta>();
+        resultado->m_concurso = concurso;
+        for (int jogo = 0; jogo < 5; ++jogo)
+            resultado->m_scores.push_back(std::make_unique<CScore>(*cheio.Celula(jogo, celula(sorteio))));
+        resultados.push_back(std::move(resultado));
+    }
+    // Cedo o clique cai na leitura dos cartões; depois, no meio de uma passada.
+    for (int atraso_ms : {100, 1500, 4000})
+        MedirParadaDaAnalise(volantes, resultados, atraso_ms);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -208,5 +264,6 @@ int main(int argc, char** argv)
     MedirFiltragem(dono);
     MedirAnalise();
     MedirParada(dono);
+    MedirParadasDaAnalise();
     return 0;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "checking/CartoesIndexados.h"
 #include "results/ResultadoVarenta.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class CListaDeVolantes;
@@ -38,6 +40,14 @@ public:
     static int LinhasDaGrade(int inicial, int final);
 
 private:
+    std::vector<const CResultadoVarenta*> Faixa(int inicial, int final) const;
+    // Conta alguns concursos numa passada pelos cartões, atendendo a interface do 1º.
+    void ContarPassada(const CCartoesIndexados& cartoes, std::span<const CCartoesIndexados::SResultado> indexados,
+                       std::span<AcertosPorClasse> contagens, IProgressoAnalise& progresso);
+    // Faz as vezes da interface que já cabem com tantos cartões contados; devolve quantas foram.
+    size_t AtenderInterface(size_t contados, size_t feitas, IProgressoAnalise& progresso);
+    void Concluir(const SLinhaDaAnalise& linha, IProgressoAnalise& progresso);
+
     const CListaDeResultados& m_resultados;
     std::vector<SLinhaDaAnalise> m_linhas;
     AcertosPorClasse m_total{};
