@@ -27,12 +27,12 @@ ConteudoDoPlacar Conteudo(const CScore& entrada)
 CCartoesIndexados::CCartoesIndexados(const CListaDeVolantes& volantes)
 {
     m_placares.push_back(nullptr);
-    m_entradas.reserve(static_cast<size_t>(std::max(volantes.m_qtde, 0)) * 5);
+    m_entradas.reserve(static_cast<size_t>(std::max(volantes.Quantidade(), 0)) * 5);
     // Quase sempre as entradas são as mesmas 125 células: o ponteiro resolve sem olhar o conteúdo.
     std::unordered_map<const CScore*, uint32_t> por_ponteiro;
     std::map<ConteudoDoPlacar, uint32_t> por_conteudo;
-    for (const CVolante* volante = volantes.m_primeiro; volante != nullptr; volante = volante->m_proximo) {
-        for (const CScore* entrada : volante->m_scores) {
+    for (const CVolante volante : volantes) {
+        for (const CScore* entrada : volante.m_scores) {
             auto [achado, novo] = por_ponteiro.try_emplace(entrada, 0);
             if (novo && entrada != nullptr && entrada->m_jogo >= 0 && entrada->m_jogo <= 4) {
                 auto [placar, inedito] =

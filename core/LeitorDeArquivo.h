@@ -4,7 +4,6 @@
 #include "core/Objeto.h"
 
 #include <cstdint>
-#include <functional>
 #include <istream>
 #include <memory>
 #include <string>
@@ -37,7 +36,14 @@ public:
     template <class T>
     T* LerObjeto(Regras regras = {})
     {
-        return static_cast<T*>(LerObjetoDaClasse(T::kNome, [] { return std::make_unique<T>(); }, regras));
+        uint32_t indice = 0;
+        return LerObjeto<T>(regras, indice);
+    }
+    // Também dá o índice do objeto no arquivo (0 para o nulo): o mesmo objeto, o mesmo índice.
+    template <class T>
+    T* LerObjeto(Regras regras, uint32_t& indice)
+    {
+        return static_cast<T*>(LerObjetoDaClasse(T::kNome, &Criar<T>, regras, indice));
     }
 
     uint64_t BytesRestantes() const { return m_tamanho - m_consumidos; }
@@ -50,8 +56,13 @@ public:
     std::unique_ptr<CObjeto> Liberar(const CObjeto* objeto);
 
 private:
-    using Fabrica = std::function<std::unique_ptr<CObjeto>()>;
-    CObjeto* LerObjetoDaClasse(const char* nome, const Fabrica& criar, Regras regras);
+    using Fabrica = std::unique_ptr<CObjeto> (*)();
+    template <class T>
+    static std::unique_ptr<CObjeto> Criar()
+    {
+        return std::make_unique<T>();
+    }
+    CObjeto* LerObjetoDaClasse(const char* nome, Fabrica criar, Regras regras, uint32_t& indice);
     bool MesmaClasse(uint32_t indice_da_classe, const char* nome) const;
     void LerBytes(void* destino, size_t tamanho);
     void Recarregar();
