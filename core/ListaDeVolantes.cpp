@@ -29,14 +29,11 @@ SIndicesDoCartao LerRegistro(const T* registro)
 template <class T>
 void AcrescentarRegistro(std::vector<T>& destino, const SIndicesDoCartao& indices)
 {
-    const size_t inicio = destino.size();
-    if (inicio + 6 > destino.capacity())
-        destino.reserve(std::max(inicio + 6, 2 * destino.capacity()));
-    destino.resize(inicio + 6);
-    T* registro = destino.data() + inicio;
-    registro[0] = static_cast<T>(indices.qtde);
-    for (size_t i = 0; i < 5; ++i)
-        registro[i + 1] = static_cast<T>(indices.lugar[i]);
+    if (destino.size() + 6 > destino.capacity())
+        destino.reserve(std::max(destino.size() + 6, 2 * destino.capacity()));
+    destino.push_back(static_cast<T>(indices.qtde));
+    for (uint32_t lugar : indices.lugar)
+        destino.push_back(static_cast<T>(lugar));
 }
 
 template <class T>
