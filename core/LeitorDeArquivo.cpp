@@ -180,6 +180,7 @@ CObjeto* CLeitorDeArquivo::LerObjetoDaClasse(const char* nome, Fabrica criar, Re
     CObjeto* objeto = m_criados.back().get();
     Entrada entrada;
     entrada.objeto = objeto;
+    entrada.classe_pedida = nome;
     entrada.indice_da_classe = indice_da_classe;
     m_indices.push_back(std::move(entrada));
     indice = static_cast<uint32_t>(m_indices.size() - 1);

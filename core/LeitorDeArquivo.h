@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ErroDeFormato.h"
+#include "core/EtiquetasDeArquivo.h"
 #include "core/Objeto.h"
 
 #include <cstdint>
@@ -43,6 +44,8 @@ public:
     template <class T>
     T* LerObjeto(Regras regras, uint32_t& indice)
     {
+        if (CObjeto* lido = ReferenciaSimples(T::kNome, regras, indice))
+            return static_cast<T*>(lido);
         return static_cast<T*>(LerObjetoDaClasse(T::kNome, &Criar<T>, regras, indice));
     }
 
@@ -63,6 +66,25 @@ private:
         return std::make_unique<T>();
     }
     CObjeto* LerObjetoDaClasse(const char* nome, Fabrica criar, Regras regras, uint32_t& indice);
+    // Atalho das referências de 2 bytes a um objeto já lido da classe pedida, milhões num
+    // arquivo de apostas. Qualquer outra etiqueta: nulo, nada consumido, e o caminho
+    // inteiro decide (e acusa os erros).
+    CObjeto* ReferenciaSimples(const char* nome, Regras regras, uint32_t& indice)
+    {
+        if (!regras.aceitar_referencia || m_disponivel - m_posicao < 2 || BytesRestantes() < 2)
+            return nullptr;
+        const auto* b = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_posicao);
+        const uint32_t etiqueta = uint32_t(b[0]) | (uint32_t(b[1]) << 8);
+        if (etiqueta == 0 || etiqueta >= etiquetas::kIndiceGrande || etiqueta >= m_indices.size())
+            return nullptr;
+        const Entrada& entrada = m_indices[etiqueta];
+        if (entrada.classe || entrada.classe_pedida != nome)
+            return nullptr;
+        m_posicao += 2;
+        m_consumidos += 2;
+        indice = etiqueta;
+        return entrada.objeto;
+    }
     bool MesmaClasse(uint32_t indice_da_classe, const char* nome) const;
     void LerBytes(void* destino, size_t tamanho);
     void Recarregar();
@@ -72,6 +94,7 @@ private:
         std::string nome;             // classe
         const char* nome_pedido = nullptr; // classe: o nome com que foi pedida (atalho da comparação)
         CObjeto* objeto = nullptr;    // objeto
+        const char* classe_pedida = nullptr; // objeto: o nome com que a sua classe foi pedida
         uint32_t indice_da_classe = 0;
     };
 

@@ -26,27 +26,38 @@ SIndicesDoCartao LerRegistro(const T* registro)
     return indices;
 }
 
-template <class T>
-void AcrescentarRegistro(std::vector<T>& destino, const SIndicesDoCartao& indices)
-{
-    if (destino.size() + 6 > destino.capacity())
-        destino.reserve(std::max(destino.size() + 6, 2 * destino.capacity()));
-    destino.push_back(static_cast<T>(indices.qtde));
-    for (uint32_t lugar : indices.lugar)
-        destino.push_back(static_cast<T>(lugar));
-}
-
+// Os vetores de registros têm tamanho de reserva: só as primeiras Quantidade() * 6
+// posições valem. Assim um cartão novo é escrito no lugar, sem zerar nem mover nada.
 template <class T>
 void ReservarRegistros(std::vector<T>& registros, size_t tamanho)
 {
-    if (tamanho > registros.capacity())
-        registros.reserve(std::max(tamanho, registros.capacity() + registros.capacity() / 2));
+    if (tamanho > registros.size())
+        registros.resize(std::max(tamanho, registros.size() + registros.size() / 2));
 }
 
 template <class T>
-void CompactarSemMarcados(std::vector<T>& registros, size_t por_cartao, const std::vector<bool>& marcados)
+void AcrescentarRegistro(std::vector<T>& registros, size_t usados, const SIndicesDoCartao& indices)
 {
-    const size_t cartoes = registros.size() / por_cartao;
+    ReservarRegistros(registros, usados + 6);
+    T* registro = registros.data() + usados;
+    registro[0] = static_cast<T>(indices.qtde);
+    for (size_t i = 0; i < 5; ++i)
+        registro[i + 1] = static_cast<T>(indices.lugar[i]);
+}
+
+template <class T>
+void RemoverRegistro(std::vector<T>& registros, size_t usados, size_t inicio, size_t por_cartao)
+{
+    std::copy(registros.begin() + static_cast<std::ptrdiff_t>(inicio + por_cartao),
+              registros.begin() + static_cast<std::ptrdiff_t>(usados),
+              registros.begin() + static_cast<std::ptrdiff_t>(inicio));
+}
+
+// Devolve quantos cartões ficaram; a reserva que sobrar demais é devolvida ao sistema.
+template <class T>
+size_t CompactarSemMarcados(std::vector<T>& registros, size_t cartoes, size_t por_cartao,
+                            const std::vector<bool>& marcados)
+{
     size_t destino = 0;
     for (size_t c = 0; c < cartoes; ++c) {
         if (c < marcados.size() && marcados[c])
@@ -56,7 +67,11 @@ void CompactarSemMarcados(std::vector<T>& registros, size_t por_cartao, const st
                         registros.begin() + static_cast<std::ptrdiff_t>(destino * por_cartao));
         ++destino;
     }
-    registros.resize(destino * por_cartao);
+    if (destino * por_cartao < registros.size() / 4) {
+        registros.resize(destino * por_cartao);
+        registros.shrink_to_fit();
+    }
+    return destino;
 }
 
 bool CabeEstreito(const SIndicesDoCartao& indices)
@@ -114,7 +129,7 @@ void CListaDeVolantes::Alargar()
 {
     if (m_largo)
         return;
-    m_largos.assign(m_estreitos.begin(), m_estreitos.end());
+    m_largos.assign(m_estreitos.begin(), m_estreitos.begin() + static_cast<std::ptrdiff_t>(Usados()));
     m_estreitos = {};
     m_largo = true;
 }
@@ -124,9 +139,9 @@ void CListaDeVolantes::AdicionarIndices(const SIndicesDoCartao& indices)
     if (!m_largo && !CabeEstreito(indices))
         Alargar();
     if (m_largo)
-        AcrescentarRegistro(m_largos, indices);
+        AcrescentarRegistro(m_largos, Usados(), indices);
     else
-        AcrescentarRegistro(m_estreitos, indices);
+        AcrescentarRegistro(m_estreitos, Usados(), indices);
     ++m_qtde;
     ++m_revisao;
 }
@@ -142,22 +157,21 @@ void CListaDeVolantes::Adicionar(const CVolante& volante)
 
 void CListaDeVolantes::Remover(int32_t posicao)
 {
-    const auto inicio = static_cast<std::ptrdiff_t>(static_cast<size_t>(posicao) * kPorCartao);
+    const size_t inicio = static_cast<size_t>(posicao) * kPorCartao;
     if (m_largo)
-        m_largos.erase(m_largos.begin() + inicio, m_largos.begin() + inicio + kPorCartao);
+        RemoverRegistro(m_largos, Usados(), inicio, kPorCartao);
     else
-        m_estreitos.erase(m_estreitos.begin() + inicio, m_estreitos.begin() + inicio + kPorCartao);
+        RemoverRegistro(m_estreitos, Usados(), inicio, kPorCartao);
     --m_qtde;
     ++m_revisao;
 }
 
 void CListaDeVolantes::RemoverMarcados(const std::vector<bool>& marcados)
 {
-    if (m_largo)
-        CompactarSemMarcados(m_largos, kPorCartao, marcados);
-    else
-        CompactarSemMarcados(m_estreitos, kPorCartao, marcados);
-    const auto restantes = static_cast<int32_t>((m_largo ? m_largos.size() : m_estreitos.size()) / kPorCartao);
+    const size_t cartoes = static_cast<size_t>(m_qtde);
+    const auto restantes = static_cast<int32_t>(
+        m_largo ? CompactarSemMarcados(m_largos, cartoes, kPorCartao, marcados)
+                : CompactarSemMarcados(m_estreitos, cartoes, kPorCartao, marcados));
     if (restantes != m_qtde)
         ++m_revisao;
     m_qtde = restantes;

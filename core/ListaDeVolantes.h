@@ -99,6 +99,7 @@ private:
     uint32_t EntradaAindaSemIndice(const CScore* placar);
     uint32_t NovaEntrada(const CScore* placar);
     void AdicionarIndices(const SIndicesDoCartao& indices);
+    size_t Usados() const { return static_cast<size_t>(m_qtde) * kPorCartao; }
     void Alargar();
 
     std::vector<const CScore*> m_placares;
