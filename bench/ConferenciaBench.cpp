@@ -30,10 +30,10 @@ void SortearCartoes(CListaDeVolantes& volantes, std::mt19937& sorteio)
 {
     std::uniform_int_distribution<int> celula(0, 24);
     for (int i = 0; i < kCartoes; ++i) {
-        auto* volante = new CVolante;
-        volante->m_qtde = 5;
+        CVolante volante;
+        volante.m_qtde = 5;
         for (int jogo = 0; jogo < 5; ++jogo)
-            volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, celula(sorteio));
+            volante.m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, celula(sorteio));
         volantes.Adicionar(volante);
     }
 }

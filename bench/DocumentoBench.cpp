@@ -25,10 +25,10 @@ std::unique_ptr<CVarentaDoc> DocumentoComTodosOsCartoes()
             for (k[2] = 0; k[2] < 25; ++k[2])
                 for (k[3] = 0; k[3] < 25; ++k[3])
                     for (k[4] = 0; k[4] < 25; ++k[4]) {
-                        auto* cartao = new CVolante;
-                        cartao->m_qtde = 5;
+                        CVolante cartao;
+                        cartao.m_qtde = 5;
                         for (int m = 0; m < 5; ++m)
-                            cartao->m_scores[m] = tabela.Celula(m, k[m]);
+                            cartao.m_scores[m] = tabela.Celula(m, k[m]);
                         documento->m_volantes.Adicionar(cartao);
                     }
     documento->m_qtde_apostas = static_cast<int32_t>(kTodosOsCartoes);
@@ -55,7 +55,7 @@ void LerTodosOsCartoes(benchmark::State& estado)
     GravarArquivoDeApostas(*DocumentoComTodosOsCartoes(), ArquivoTemporario());
     for (auto _ : estado) {
         auto lido = LerArquivoDeApostas(ArquivoTemporario());
-        if (lido->m_volantes.m_qtde != kTodosOsCartoes)
+        if (lido->m_volantes.Quantidade() != kTodosOsCartoes)
             estado.SkipWithError("faltaram cartões");
         estado.PauseTiming();
         lido.reset();

@@ -1,5 +1,6 @@
 // As execuções longas pela tela (diálogos de progresso de verdade, sem janela visível)
-// contra o mesmo trabalho sem interface, como no quinaro-cli, e a demora de "Parar".
+// contra o mesmo trabalho sem interface, como no quinaro-cli, a demora de "Parar" e a
+// tela de apostas com os 9.765.625 cartões: abrir o arquivo, andar e remover cartões.
 // Uso: QT_QPA_PLATFORM=offscreen medir_telas
 #include "checking/AnaliseDeConcursos.h"
 #include "core/Aposta.h"
@@ -17,19 +18,29 @@
 #include "app/conferencia/GradeDaAnalise.h"
 #include "app/dialogos/CombinandoApostasDlg.h"
 #include "app/dialogos/FiltrandoDlg.h"
+#include "app/apostas/ScoreForm.h"
 #include "app/shell/BloqueioDaInterface.h"
+#include "app/shell/Documento.h"
 #include "app/shell/Servicos.h"
+#include "app/shell/VarentaApp.h"
+#include "core/Navegador.h"
+#include "document/ArquivoDeApostas.h"
 #include "platform/NavegadorDoSistema.h"
 #include "results/RelogioDoSistema.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <random>
@@ -133,10 +144,10 @@ void MedirAnalise()
     std::uniform_int_distribution<int> celula(0, 24);
     CListaDeVolantes volantes;
     for (int i = 0; i < 100000; ++i) {
-        auto* volante = new CVolante;
-        volante->m_qtde = 5;
+        CVolante volante;
+        volante.m_qtde = 5;
         for (int jogo = 0; jogo < 5; ++jogo)
-            volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, celula(sorteio));
+            volante.m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, celula(sorteio));
         volantes.Adicionar(volante);
     }
     CListaDeResultados resultados;
@@ -192,7 +203,76 @@ void MedirParada(QWidget& dono)
     }
     const double demora = std::chrono::duration<double, std::milli>(Relogio::now() - pedido).count();
     std::printf("%-44s %7.1f ms, %.0f cartões depois do clique\n", "parar a geração (clique na fila)", demora,
-                documento.m_volantes.m_qtde - geradas_no_pedido);
+                documento.m_volantes.Quantidade() - geradas_no_pedido);
+}
+
+class CNavegadorMudo : public INavegador {
+public:
+    void Abrir(const std::filesystem::path&) override {}
+};
+
+double PicoMiB()
+{
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return static_cast<double>(uso.ru_maxrss) / 1024.0;
+}
+
+// A tela de apostas do programa inteiro com o arquivo dos 9.765.625 cartões: abrir, e o
+// pior de cada botão do cartão (clique e desenho), contra a meta de 100 ms por passo.
+void MedirTelaDeApostas()
+{
+    const auto pasta = std::filesystem::temp_directory_path() / ("medir_telas_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(pasta / "documentos");
+    std::filesystem::create_directories(pasta / "instalacao");
+    const auto arquivo = pasta / "todos.vrt";
+    {
+        CConfiguracoesEmMemoria configuracoes;
+        CProgressoSilencioso silencioso;
+        CVarentaDoc documento;
+        QuadroCheio(documento);
+        Gerar(documento, configuracoes, silencioso);
+        GravarArquivoDeApostas(documento, arquivo);
+    }
+    CConfiguracoesEmMemoria configuracoes;
+    CPastasFixas pastas(pasta / "documentos", pasta / "instalacao");
+    CNavegadorMudo navegador;
+    CRelogioDoSistema relogio;
+    {
+        CVarentaApp programa(SServicos{configuracoes, pastas, navegador, relogio});
+        programa.InitInstance({});
+        QApplication::processEvents();
+        const double abrir = Segundos([&] {
+            programa.AbrirArquivo(QString::fromStdString(arquivo.string()));
+            QApplication::processEvents();
+        });
+        std::printf("%-44s %7.1f ms, pico %.0f MiB\n", "abrir 9.765.625 cartões na tela", abrir * 1000, PicoMiB());
+        CScoreForm* tela = nullptr;
+        for (CVista* vista : programa.DocumentoAberto()->Vistas())
+            if (auto* achada = qobject_cast<CScoreForm*>(vista))
+                tela = achada;
+        const auto clicar = [&](const char* botao, int vezes) {
+            auto* alvo = tela->findChild<QAbstractButton*>(QString::fromLatin1(botao));
+            double pior = 0;
+            for (int i = 0; i < vezes; ++i)
+                pior = std::max(pior, Segundos([&] {
+                                    alvo->click();
+                                    QApplication::processEvents();
+                                }));
+            std::printf("%-44s %7.1f ms (pior de %d)\n", botao, pior * 1000, vezes);
+        };
+        clicar("ultimo", 3);
+        clicar("anterior", 20);
+        clicar("remover_cartao", 5);  // do fim
+        clicar("primeiro", 3);
+        clicar("proximo", 20);
+        clicar("anterior", 20);
+        clicar("remover_cartao", 20);  // do começo: todos os outros andam uma posição
+        std::printf("%-44s %.0f MiB\n", "pico de memória da tela", PicoMiB());
+        if (programa.DocumentoAberto() != nullptr)
+            programa.DocumentoAberto()->MarcarSemAlteracoes();
+    }
+    std::filesystem::remove_all(pasta);
 }
 
 // "Parar" da análise clicado (eventos na fila) tantos ms depois do início, com os 9.765.625
@@ -265,5 +345,6 @@ int main(int argc, char** argv)
     MedirAnalise();
     MedirParada(dono);
     MedirParadasDaAnalise();
+    MedirTelaDeApostas();
     return 0;
 }

@@ -112,12 +112,12 @@ size_t IndiceDoPonteiro(const CScore* placar)
 CCartoesIndexados::CCartoesIndexados(const CListaDeVolantes& volantes, const std::function<bool()>& continuar)
     : m_vistos(kPonteirosVistos)
 {
-    const size_t previstos = static_cast<size_t>(std::max(volantes.m_qtde, 0));
+    const size_t previstos = static_cast<size_t>(std::max(volantes.Quantidade(), 0));
     for (std::vector<uint8_t>& coluna : m_colunas)
         coluna.reserve(previstos + kCartoesPorBloco);
     size_t lidos = 0;
-    for (const CVolante* volante = volantes.m_primeiro; volante != nullptr; volante = volante->m_proximo) {
-        Adicionar(volante->m_scores);
+    for (const CVolante volante : volantes) {
+        Adicionar(volante.m_scores);
         if (++lidos % kCartoesPorVezDaLeitura == 0 && !continuar())
             break;
     }

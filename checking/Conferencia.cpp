@@ -83,8 +83,8 @@ bool ConferirVolantes(const CListaDeVolantes& volantes, const CVolante& resultad
     premios.clear();
     std::array<int, 6> contagem{};
     int posicao = 1;
-    for (const CVolante* volante = volantes.m_primeiro; volante != nullptr; volante = volante->m_proximo) {
-        const int acertos = resultado.ContarAcertos(*volante);
+    for (const CVolante volante : volantes) {
+        const int acertos = resultado.ContarAcertos(volante);
         ++contagem[static_cast<size_t>(acertos)];
         if (acertos >= kMenorPremio)
             premios.push_back({LinhaDoPremio(posicao, acertos), CorDoPremio(acertos)});

@@ -107,8 +107,8 @@ int ComandoListar(const std::vector<std::string>& argumentos, std::ostream& said
         return 0;
     }
     std::string linhas;
-    for (const CVolante* cartao = documento->m_volantes.m_primeiro; cartao != nullptr; cartao = cartao->m_proximo) {
-        linhas += MarcasDoCartao(*cartao);
+    for (const CVolante cartao : documento->m_volantes) {
+        linhas += MarcasDoCartao(cartao);
         linhas += '\n';
         if (linhas.size() > (1 << 16)) {
             saida << linhas;

@@ -17,6 +17,16 @@ namespace {
 constexpr const char* kRotuloDaGeracao = "Gerando Cartoes ...";
 constexpr int32_t kCartoesPorAtualizacao = 1000;
 constexpr size_t kJogosPorCartao = 5;
+// 25 placares por jogo: a reserva pedida por um produto nunca passa disso.
+constexpr size_t kCartoesPossiveis = 25 * 25 * 25 * 25 * 25;
+
+size_t CartoesDoProduto(const std::vector<const CScoreGrupo*>& grupos)
+{
+    size_t cartoes = 1;
+    for (const CScoreGrupo* grupo : grupos)
+        cartoes = std::min(kCartoesPossiveis, cartoes * (grupo != nullptr ? grupo->m_scores.size() : 0));
+    return cartoes;
+}
 
 void ExigirUmGrupoPorJogo(size_t qtde_de_grupos)
 {
@@ -129,6 +139,9 @@ void CAposta::Montar()
     m_cartao = CVolante();
     m_cartao.m_qtde = static_cast<int32_t>(grupos.size());
     OrdenarOsGrupos(grupos);
+    // Sem filtro, todo cartão do produto entra: a lista cresce uma vez, não aos poucos.
+    if (!m_filtrar)
+        m_aprovados.Reservar(static_cast<size_t>(m_aprovados.Quantidade()) + CartoesDoProduto(grupos));
     Expandir(grupos, 0);
 }
 
@@ -173,7 +186,7 @@ void CAposta::Expandir(const std::vector<const CScoreGrupo*>& grupos, size_t gru
     }
 }
 
-// Um cartão reprovado nem chega a ser alocado.
+// Um cartão reprovado nem chega à lista.
 void CAposta::ProduzirCartao()
 {
     const CVolante* cartao = &m_cartao;
@@ -184,7 +197,7 @@ void CAposta::ProduzirCartao()
         cartao = &ordenado;
     }
     if (!m_filtrar || m_filtro.AprovarVolante(*cartao)) {
-        m_aprovados.Adicionar(new CVolante(*cartao));
+        m_aprovados.Adicionar(*cartao);
         ++m_aprovadas;
     }
     if (++m_geradas % kCartoesPorAtualizacao == 0) {

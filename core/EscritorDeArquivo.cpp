@@ -36,12 +36,25 @@ void CEscritorDeArquivo::Descarregar()
 
 void CEscritorDeArquivo::Escrever16(uint16_t valor)
 {
+    // Direto no buffer: cada entrada de cartão é uma referência de 2 bytes, milhões por arquivo.
+    if (m_buffer.size() - m_usado >= 2) {
+        m_buffer[m_usado] = static_cast<char>(valor);
+        m_buffer[m_usado + 1] = static_cast<char>(valor >> 8);
+        m_usado += 2;
+        return;
+    }
     const unsigned char b[2] = {static_cast<unsigned char>(valor), static_cast<unsigned char>(valor >> 8)};
     EscreverBytes(b, 2);
 }
 
 void CEscritorDeArquivo::Escrever32(uint32_t valor)
 {
+    if (m_buffer.size() - m_usado >= 4) {
+        for (int i = 0; i < 4; ++i)
+            m_buffer[m_usado + static_cast<size_t>(i)] = static_cast<char>(valor >> (8 * i));
+        m_usado += 4;
+        return;
+    }
     const unsigned char b[4] = {static_cast<unsigned char>(valor), static_cast<unsigned char>(valor >> 8),
                                 static_cast<unsigned char>(valor >> 16), static_cast<unsigned char>(valor >> 24)};
     EscreverBytes(b, 4);
@@ -116,20 +129,22 @@ void CEscritorDeArquivo::EscreverClasse(const char* nome)
     m_classes.emplace(nome, m_proximo_indice++);
 }
 
-void CEscritorDeArquivo::EscreverObjeto(const CObjeto* objeto)
+uint32_t CEscritorDeArquivo::EscreverObjeto(const CObjeto* objeto)
 {
     if (objeto == nullptr) {
         Escrever16(0);
-        return;
+        return 0;
     }
     const auto achado = m_objetos.find(objeto);
     if (achado != m_objetos.end()) {
         EscreverIndice(achado->second);
-        return;
+        return achado->second;
     }
     EscreverClasse(objeto->NomeDaClasse());
-    m_objetos.emplace(objeto, m_proximo_indice++);
+    const uint32_t indice = m_proximo_indice++;
+    m_objetos.emplace(objeto, indice);
     objeto->Serialize(*this);
+    return indice;
 }
 
 void CEscritorDeArquivo::Finalizar()

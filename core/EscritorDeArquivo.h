@@ -23,8 +23,11 @@ public:
     void EscreverDouble(double valor);
     void EscreverTexto(std::string_view utf8);
     void EscreverContagem(uint32_t quantidade);
-    // Nulo, referência a objeto já gravado ou o objeto inteiro (com a classe na primeira vez).
-    void EscreverObjeto(const CObjeto* objeto);
+    // Nulo, referência a objeto já gravado ou o objeto inteiro (com a classe na primeira
+    // vez). Devolve o índice do objeto no arquivo (0 para o nulo).
+    uint32_t EscreverObjeto(const CObjeto* objeto);
+    // Referência pelo índice que EscreverObjeto devolveu: os mesmos bytes, sem a procura.
+    void EscreverReferencia(uint32_t indice) { EscreverIndice(indice); }
 
     // Descarrega o buffer; lança std::runtime_error se o fluxo falhou.
     void Finalizar();

@@ -4,9 +4,11 @@
 #include "core/ListaDeVolantes.h"
 #include "core/Progresso.h"
 #include "core/ResumoDoVolante.h"
+#include "core/Score.h"
 #include "core/Volante.h"
 
 #include <string>
+#include <vector>
 
 const std::array<SDefinicaoDeFiltro, kQtdeDeFiltros> kFiltros{{
     {"quantidade_de_resultados_favoraveis_ao_time1", "Quantidade de resultados favoráveis ao TIME 1",
@@ -53,6 +55,32 @@ constexpr int kOrdemDeAvaliacao[kQtdeDeFiltros] = {
 
 constexpr int kMensagensACada = 10;
 
+// Por entrada da tabela de placares da lista: a descrição para as estatísticas e o
+// fator das apostas (o nulo, entrada 0, vale 0 apostas).
+struct SPlacaresDescritos {
+    std::vector<CResumoDoVolante::SDescricao> descricoes;
+    std::vector<int> apostas;
+
+    explicit SPlacaresDescritos(const std::vector<const CScore*>& placares)
+        : descricoes(placares.size()), apostas(placares.size(), 0)
+    {
+        for (size_t e = 0; e < placares.size(); ++e) {
+            if (placares[e] == nullptr)
+                continue;
+            descricoes[e] = CResumoDoVolante::Descrever(*placares[e]);
+            apostas[e] = CVolante::ApostasDoPlacar(*placares[e]);
+        }
+    }
+
+    int QtdeDeApostas(const SIndicesDoCartao& indices) const
+    {
+        int total = 1;
+        for (uint32_t lugar : indices.lugar)
+            total *= apostas[lugar];
+        return total;
+    }
+};
+
 // Comparação sem sinal: um mínimo negativo reprova tudo, um máximo negativo não reprova nada.
 bool Dentro(uint32_t valor, const CFiltro::SCriterio& criterio)
 {
@@ -76,7 +104,11 @@ void CFiltro::CarregarFiltros()
 
 bool CFiltro::AprovarVolante(const CVolante& volante) const
 {
-    const CResumoDoVolante resumo(volante);
+    return AprovarResumo(CResumoDoVolante(volante));
+}
+
+bool CFiltro::AprovarResumo(const CResumoDoVolante& resumo) const
+{
     for (int indice : kOrdemDeAvaliacao) {
         const SCriterio& criterio = m_criterios[static_cast<size_t>(indice)];
         if (criterio.ligado != 0 && !Dentro(resumo.Estatistica(indice), criterio))
@@ -85,18 +117,24 @@ bool CFiltro::AprovarVolante(const CVolante& volante) const
     return true;
 }
 
+// Cada placar distinto da lista é descrito uma vez; cada cartão só junta as descrições
+// dos seus lugares.
 void CFiltro::FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas, IProgressoFiltragem& progresso)
 {
     progresso.Iniciar(qtde_apostas);
+    const SPlacaresDescritos placares(volantes.Placares());
+    std::vector<bool> reprovados(static_cast<size_t>(volantes.Quantidade()), false);
     int verificadas = 0;
     int reprovadas = 0;
-    CVolante* volante = volantes.m_primeiro;
-    while (volante != nullptr) {
-        CVolante* const proximo = volante->m_proximo;
-        if (!AprovarVolante(*volante)) {
+    for (int32_t posicao = 0; posicao < volantes.Quantidade(); ++posicao) {
+        const SIndicesDoCartao indices = volantes.Indices(posicao);
+        const CResumoDoVolante::SDescricao* descricoes[5];
+        for (size_t i = 0; i < 5; ++i)
+            descricoes[i] = &placares.descricoes[indices.lugar[i]];
+        if (!AprovarResumo(CResumoDoVolante(indices.qtde, descricoes))) {
             // Um cartão lido de arquivo pode valer várias apostas.
-            qtde_apostas -= volante->QtdeDeApostas();
-            volantes.Remover(volante);
+            qtde_apostas -= placares.QtdeDeApostas(indices);
+            reprovados[static_cast<size_t>(posicao)] = true;
             ++reprovadas;
         }
         ++verificadas;
@@ -106,8 +144,8 @@ void CFiltro::FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas,
         }
         if (progresso.PararSolicitado())
             break;
-        volante = proximo;
     }
+    volantes.RemoverMarcados(reprovados);
     progresso.Atualizar(verificadas, reprovadas);
     progresso.Concluir();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 class CListaDeVolantes;
+class CResumoDoVolante;
 class CVolante;
 class IConfiguracoes;
 class IProgressoFiltragem;
@@ -36,13 +37,15 @@ public:
     // Lê os 78 valores da seção "filtros" (com os padrões).
     void CarregarFiltros();
     bool AprovarVolante(const CVolante& volante) const;
-    // Remove da lista cada cartão reprovado, descontando do total de apostas o
-    // QtdeDeApostas do cartão. Os filtros devem ter sido carregados antes.
+    // Remove da lista cada cartão reprovado (de uma vez, ao fim), descontando do total de
+    // apostas o QtdeDeApostas do cartão. Os filtros devem ter sido carregados antes.
     void FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas, IProgressoFiltragem& progresso);
 
     // Na ordem de kFiltros.
     std::array<SCriterio, kQtdeDeFiltros> m_criterios{};
 
 private:
+    bool AprovarResumo(const CResumoDoVolante& resumo) const;
+
     IConfiguracoes& m_configuracoes;
 };

@@ -70,6 +70,12 @@ uint16_t CLeitorDeArquivo::Ler16()
 
 uint32_t CLeitorDeArquivo::Ler32()
 {
+    if (m_disponivel - m_posicao >= 4 && BytesRestantes() >= 4) {
+        const auto* b = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_posicao);
+        m_posicao += 4;
+        m_consumidos += 4;
+        return uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24);
+    }
     unsigned char b[4];
     LerBytes(b, 4);
     return uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24);
@@ -114,7 +120,7 @@ bool CLeitorDeArquivo::MesmaClasse(uint32_t indice_da_classe, const char* nome) 
     return classe.nome_pedido == nome || classe.nome == nome;
 }
 
-CObjeto* CLeitorDeArquivo::LerObjetoDaClasse(const char* nome, const Fabrica& criar, Regras regras)
+CObjeto* CLeitorDeArquivo::LerObjetoDaClasse(const char* nome, Fabrica criar, Regras regras, uint32_t& indice)
 {
     const uint16_t etiqueta = Ler16();
     uint32_t marca;
@@ -125,6 +131,7 @@ CObjeto* CLeitorDeArquivo::LerObjetoDaClasse(const char* nome, const Fabrica& cr
 
     if (!(marca & kMarcaDeClasseGrande)) {
         // Referência a objeto já lido (ou nulo).
+        indice = marca;
         if (marca == 0) {
             if (!regras.aceitar_nulo)
                 Falhar(CErroDeFormato::Tipo::FormatoInvalido, "objeto nulo inesperado");
@@ -173,8 +180,10 @@ CObjeto* CLeitorDeArquivo::LerObjetoDaClasse(const char* nome, const Fabrica& cr
     CObjeto* objeto = m_criados.back().get();
     Entrada entrada;
     entrada.objeto = objeto;
+    entrada.classe_pedida = nome;
     entrada.indice_da_classe = indice_da_classe;
     m_indices.push_back(std::move(entrada));
+    indice = static_cast<uint32_t>(m_indices.size() - 1);
     ++m_profundidade;
     try {
         objeto->Serialize(*this);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/ErroDeFormato.h"
+#include "core/EtiquetasDeArquivo.h"
 #include "core/Objeto.h"
 
 #include <cstdint>
-#include <functional>
 #include <istream>
 #include <memory>
 #include <string>
@@ -37,7 +37,16 @@ public:
     template <class T>
     T* LerObjeto(Regras regras)
     {
-        return static_cast<T*>(LerObjetoDaClasse(T::kNome, [] { return std::make_unique<T>(); }, regras));
+        uint32_t indice = 0;
+        return LerObjeto<T>(regras, indice);
+    }
+    // Também dá o índice do objeto no arquivo (0 para o nulo): o mesmo objeto, o mesmo índice.
+    template <class T>
+    T* LerObjeto(Regras regras, uint32_t& indice)
+    {
+        if (CObjeto* lido = ReferenciaSimples(T::kNome, regras, indice))
+            return static_cast<T*>(lido);
+        return static_cast<T*>(LerObjetoDaClasse(T::kNome, &Criar<T>, regras, indice));
     }
     // Sem argumento padrão: o clang não aceita o inicializador de Regras ainda dentro da classe.
     template <class T>
@@ -56,8 +65,32 @@ public:
     std::unique_ptr<CObjeto> Liberar(const CObjeto* objeto);
 
 private:
-    using Fabrica = std::function<std::unique_ptr<CObjeto>()>;
-    CObjeto* LerObjetoDaClasse(const char* nome, const Fabrica& criar, Regras regras);
+    using Fabrica = std::unique_ptr<CObjeto> (*)();
+    template <class T>
+    static std::unique_ptr<CObjeto> Criar()
+    {
+        return std::make_unique<T>();
+    }
+    CObjeto* LerObjetoDaClasse(const char* nome, Fabrica criar, Regras regras, uint32_t& indice);
+    // Atalho das referências de 2 bytes a um objeto já lido da classe pedida, milhões num
+    // arquivo de apostas. Qualquer outra etiqueta: nulo, nada consumido, e o caminho
+    // inteiro decide (e acusa os erros).
+    CObjeto* ReferenciaSimples(const char* nome, Regras regras, uint32_t& indice)
+    {
+        if (!regras.aceitar_referencia || m_disponivel - m_posicao < 2 || BytesRestantes() < 2)
+            return nullptr;
+        const auto* b = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_posicao);
+        const uint32_t etiqueta = uint32_t(b[0]) | (uint32_t(b[1]) << 8);
+        if (etiqueta == 0 || etiqueta >= etiquetas::kIndiceGrande || etiqueta >= m_indices.size())
+            return nullptr;
+        const Entrada& entrada = m_indices[etiqueta];
+        if (entrada.classe || entrada.classe_pedida != nome)
+            return nullptr;
+        m_posicao += 2;
+        m_consumidos += 2;
+        indice = etiqueta;
+        return entrada.objeto;
+    }
     bool MesmaClasse(uint32_t indice_da_classe, const char* nome) const;
     void LerBytes(void* destino, size_t tamanho);
     void Recarregar();
@@ -67,6 +100,7 @@ private:
         std::string nome;             // classe
         const char* nome_pedido = nullptr; // classe: o nome com que foi pedida (atalho da comparação)
         CObjeto* objeto = nullptr;    // objeto
+        const char* classe_pedida = nullptr; // objeto: o nome com que a sua classe foi pedida
         uint32_t indice_da_classe = 0;
     };
 

@@ -24,18 +24,14 @@ enum : int {
 };
 constexpr int kQualquerResultado = -1;
 
-struct SEntrada {
-    uint64_t contadores[2] = {};
-    uint8_t placar = 0;
-    uint8_t resultado = 0;
-};
+using SEntrada = CResumoDoVolante::SDescricao;
 
 void Somar(uint64_t (&contadores)[2], int indice, int valor)
 {
     contadores[indice / 8] += static_cast<uint64_t>(valor) << (8 * (indice % 8));
 }
 
-SEntrada Descrever(const CScore& score)
+SEntrada DescreverPlacar(const CScore& score)
 {
     SEntrada entrada;
     const int c1 = score.ColunaDoTime1();
@@ -65,7 +61,7 @@ struct SCelulasDescritas {
         inicio = celulas.data();
         fim = celulas.data() + celulas.size();
         for (size_t i = 0; i < celulas.size(); ++i)
-            entradas[i] = Descrever(celulas[i]);
+            entradas[i] = DescreverPlacar(celulas[i]);
     }
 
     // Um placar de fora da tabela (lido de um arquivo) é descrito em 'avulsa'.
@@ -74,7 +70,7 @@ struct SCelulasDescritas {
         const std::less<const CScore*> antes;
         if (!antes(score, inicio) && antes(score, fim))
             return entradas[static_cast<size_t>(score - inicio)];
-        avulsa = Descrever(*score);
+        avulsa = DescreverPlacar(*score);
         return avulsa;
     }
 };
@@ -87,20 +83,33 @@ const SCelulasDescritas& CelulasDescritas()
 
 } // namespace
 
+CResumoDoVolante::SDescricao CResumoDoVolante::Descrever(const CScore& score)
+{
+    SEntrada avulsa;
+    return CelulasDescritas().Descricao(&score, avulsa);
+}
+
 CResumoDoVolante::CResumoDoVolante(const CVolante& volante) : m_qtde(std::clamp(volante.m_qtde, 0, 5))
 {
     const SCelulasDescritas& celulas = CelulasDescritas();
-    uint64_t contadores[2] = {};
     for (int i = 0; i < m_qtde; ++i) {
         SEntrada avulsa;
-        const SEntrada& entrada = celulas.Descricao(volante.m_scores[i], avulsa);
-        contadores[0] += entrada.contadores[0];
-        contadores[1] += entrada.contadores[1];
-        m_placares[i] = entrada.placar;
-        m_resultados[i] = entrada.resultado;
+        Somar(i, celulas.Descricao(volante.m_scores[i], avulsa));
     }
-    m_contadores[0] = contadores[0];
-    m_contadores[1] = contadores[1];
+}
+
+CResumoDoVolante::CResumoDoVolante(int qtde, const SDescricao* const* descricoes) : m_qtde(std::clamp(qtde, 0, 5))
+{
+    for (int i = 0; i < m_qtde; ++i)
+        Somar(i, *descricoes[i]);
+}
+
+void CResumoDoVolante::Somar(int lugar, const SDescricao& entrada)
+{
+    m_contadores[0] += entrada.contadores[0];
+    m_contadores[1] += entrada.contadores[1];
+    m_placares[lugar] = entrada.placar;
+    m_resultados[lugar] = entrada.resultado;
 }
 
 uint32_t CResumoDoVolante::Estatistica(int criterio) const

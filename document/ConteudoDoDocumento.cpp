@@ -15,6 +15,6 @@ SConteudoDoDocumento ConteudoDoDocumento(const CVarentaDoc& documento)
     conteudo.valor_da_aposta = documento.m_valor_da_aposta;
     conteudo.qtde_apostas = documento.m_qtde_apostas;
     conteudo.resumo = documento.m_resumo;
-    conteudo.revisao_dos_volantes = documento.m_volantes.m_revisao;
+    conteudo.revisao_dos_volantes = documento.m_volantes.Revisao();
     return conteudo;
 }

@@ -100,8 +100,8 @@ void EntregarChaves(const CVarentaDoc& documento, CAposta& aposta)
 
 void PrimeiroCartaoComoAtual(CVarentaDoc& documento)
 {
-    documento.m_volante_atual = documento.m_volantes.m_primeiro;
-    documento.m_tem_volantes = documento.m_volante_atual != nullptr ? 1 : 0;
+    documento.m_indice_atual = documento.m_volantes.Quantidade() > 0 ? 0 : -1;
+    documento.m_tem_volantes = documento.m_indice_atual >= 0 ? 1 : 0;
 }
 
 } // namespace
@@ -146,8 +146,8 @@ bool GerarApostasDoDocumento(CVarentaDoc& documento, CAposta& aposta, bool filtr
     }
     SoltarGrupos(documento);
 
-    const bool tinha_atual = documento.m_volante_atual != nullptr;
-    documento.m_volante_atual = nullptr;
+    const bool tinha_atual = documento.m_indice_atual >= 0;
+    documento.m_indice_atual = -1;
     documento.m_volantes.Esvaziar();
     documento.m_volantes.Transferir(aposta.m_aprovados);
     documento.m_qtde_apostas = aposta.m_aprovadas;
@@ -160,13 +160,13 @@ bool GerarApostasDoDocumento(CVarentaDoc& documento, CAposta& aposta, bool filtr
     } else {
         documento.m_resumo.clear();
     }
-    return !tinha_atual && documento.m_volante_atual != nullptr;
+    return !tinha_atual && documento.m_indice_atual >= 0;
 }
 
 void FiltrarApostasDoDocumento(CVarentaDoc& documento, CFiltro& filtro, IProgressoFiltragem& progresso,
                                bool refazer_resumo, bool& filtrado, const IConfiguracoes& configuracoes)
 {
-    documento.m_volante_atual = nullptr;
+    documento.m_indice_atual = -1;
     filtro.CarregarFiltros();
     filtro.FiltrarVolantes(documento.m_volantes, documento.m_qtde_apostas, progresso);
     PrimeiroCartaoComoAtual(documento);

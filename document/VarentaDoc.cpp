@@ -103,14 +103,14 @@ bool CVarentaDoc::OnNewDocument()
 
 void CVarentaDoc::AposAbrir()
 {
-    m_volante_atual = m_volantes.m_primeiro;
-    if (m_volante_atual != nullptr)
+    m_indice_atual = m_volantes.Quantidade() > 0 ? 0 : -1;
+    if (m_indice_atual >= 0)
         m_tem_volantes = 1;
 }
 
 void CVarentaDoc::RemoverVolantes()
 {
-    m_volante_atual = nullptr;
+    m_indice_atual = -1;
     m_volantes.Esvaziar();
     m_qtde_apostas = 0;
     m_resumo.clear();

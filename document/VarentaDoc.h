@@ -34,7 +34,7 @@ public:
     std::array<std::string, 5> m_chave_do_jogo;
     int32_t m_tem_volantes = 0;
     CListaDeVolantes m_volantes;
-    CVolante* m_volante_atual = nullptr;
+    int32_t m_indice_atual = -1;  // o cartão atual em m_volantes; -1 sem cartão atual
     int32_t m_min_completas = 0;
     std::array<std::array<uint16_t, 25>, 5> m_celulas{};
 

@@ -6,6 +6,8 @@
 #include "document/VarentaDoc.h"
 #include "core/Volante.h"
 
+#include <algorithm>
+
 namespace {
 
 int CartoesPorPagina(const SConfiguracaoDeImpressao& configuracao)
@@ -14,18 +16,14 @@ int CartoesPorPagina(const SConfiguracaoDeImpressao& configuracao)
 }
 
 // O cartão `passos` adiante, parando no último da lista.
-const CVolante* AdianteAte(const CVolante* cartao, int passos)
+int32_t AdianteAte(int32_t cartao, int passos, int32_t cartoes)
 {
-    for (int i = 0; i < passos && cartao->m_proximo != nullptr; ++i)
-        cartao = cartao->m_proximo;
-    return cartao;
+    return std::min(cartao + passos, cartoes - 1);
 }
 
-const CVolante* AtrasAte(const CVolante* cartao, int passos)
+int32_t AtrasAte(int32_t cartao, int passos)
 {
-    for (int i = 0; i < passos && cartao->m_anterior != nullptr; ++i)
-        cartao = cartao->m_anterior;
-    return cartao;
+    return std::max(cartao - passos, 0);
 }
 
 }  // namespace
@@ -37,24 +35,24 @@ int CImpressaoDeCartoes::PrepararImpressao()
 {
     // Só "tipo" 1 é volante, na contagem e no desenho.
     const int por_pagina = CartoesPorPagina(LerConfiguracaoDeImpressao(m_configuracoes));
-    const int cartoes = m_documento.m_volantes.m_qtde;
+    const int cartoes = m_documento.m_volantes.Quantidade();
     m_pagina_atual = 1;
-    m_primeiro = m_documento.m_volantes.m_primeiro;
-    m_ultimo = m_primeiro != nullptr ? AdianteAte(m_primeiro, por_pagina - 1) : nullptr;
+    m_primeiro = cartoes > 0 ? 0 : -1;
+    m_ultimo = m_primeiro >= 0 ? AdianteAte(m_primeiro, por_pagina - 1, cartoes) : -1;
     return (cartoes + por_pagina - 1) / por_pagina;
 }
 
 SPaginaImpressa CImpressaoDeCartoes::ImprimirPagina(int pagina)
 {
     SPaginaImpressa desenho;
-    if (m_documento.m_volantes.m_primeiro == nullptr || pagina < 1)
+    if (m_documento.m_volantes.Quantidade() == 0 || pagina < 1)
         return desenho;
     const SConfiguracaoDeImpressao configuracao = LerConfiguracaoDeImpressao(m_configuracoes);
     IrParaPagina(pagina, CartoesPorPagina(configuracao));
-    if (m_ultimo == nullptr)
+    if (m_ultimo < 0)
         return desenho;
     if (configuracao.ImprimeVolantes())
-        DesenharVolante(*m_primeiro, m_pagina_atual, m_documento.m_valor_da_aposta, configuracao.volante_margem_x,
+        DesenharVolante(m_documento.m_volantes.Cartao(m_primeiro), m_pagina_atual, m_documento.m_valor_da_aposta, configuracao.volante_margem_x,
                         configuracao.volante_margem_y, desenho);
     else
         DesenharFolha(configuracao, desenho);
@@ -66,9 +64,9 @@ void CImpressaoDeCartoes::DesenharFolha(const SConfiguracaoDeImpressao& configur
     const int x = configuracao.folha_margem_x;
     const int y = configuracao.folha_margem_y - 500;
     int posicao = 0;
-    for (const CVolante* cartao = m_primeiro; posicao < kCartoesPorFolha; cartao = cartao->m_proximo, ++posicao) {
-        DesenharCartaoNaFolha(*cartao, kCartoesPorFolha * m_pagina_atual - 3 + posicao, posicao,
-                              m_documento.m_valor_da_aposta, x, y, configuracao.cor_das_linhas_rgb, desenho);
+    for (int32_t cartao = m_primeiro; posicao < kCartoesPorFolha; ++cartao, ++posicao) {
+        DesenharCartaoNaFolha(m_documento.m_volantes.Cartao(cartao), kCartoesPorFolha * m_pagina_atual - 3 + posicao,
+                              posicao, m_documento.m_valor_da_aposta, x, y, configuracao.cor_das_linhas_rgb, desenho);
         if (cartao == m_ultimo)
             break;
     }
@@ -89,23 +87,24 @@ void CImpressaoDeCartoes::IrParaPagina(int pagina, int por_pagina)
 
 void CImpressaoDeCartoes::Avancar(int por_pagina)
 {
-    m_primeiro = m_ultimo != nullptr ? m_ultimo->m_proximo : nullptr;
-    m_ultimo = m_primeiro != nullptr ? AdianteAte(m_primeiro, por_pagina - 1) : nullptr;
+    const int32_t cartoes = m_documento.m_volantes.Quantidade();
+    m_primeiro = m_ultimo >= 0 && m_ultimo + 1 < cartoes ? m_ultimo + 1 : -1;
+    m_ultimo = m_primeiro >= 0 ? AdianteAte(m_primeiro, por_pagina - 1, cartoes) : -1;
 }
 
 void CImpressaoDeCartoes::Voltar(int por_pagina)
 {
-    if (m_primeiro != nullptr) {
-        m_ultimo = m_primeiro->m_anterior;
-        m_primeiro = m_ultimo != nullptr ? AtrasAte(m_ultimo, por_pagina - 1) : nullptr;
+    if (m_primeiro >= 0) {
+        m_ultimo = m_primeiro - 1;
+        m_primeiro = m_ultimo >= 0 ? AtrasAte(m_ultimo, por_pagina - 1) : -1;
         return;
     }
     // Depois do fim (o framework pediu uma página a mais): de volta à última página,
     // que pode ter menos cartões; antes dela, continua vazio.
-    const int cartoes = m_documento.m_volantes.m_qtde;
+    const int cartoes = m_documento.m_volantes.Quantidade();
     const int paginas = (cartoes + por_pagina - 1) / por_pagina;
     if (m_pagina_atual != paginas)
         return;
-    m_ultimo = m_documento.m_volantes.m_ultimo;
-    m_primeiro = m_ultimo != nullptr ? AtrasAte(m_ultimo, (cartoes - 1) % por_pagina) : nullptr;
+    m_ultimo = cartoes - 1;
+    m_primeiro = m_ultimo >= 0 ? AtrasAte(m_ultimo, (cartoes - 1) % por_pagina) : -1;
 }

@@ -2,12 +2,13 @@
 
 #include "printing/GeometriaDaPagina.h"
 
+#include <cstdint>
+
 class CVarentaDoc;
-class CVolante;
 class IConfiguracoes;
 
 // Estado de uma impressão (ou visualização) dos cartões do documento: a página atual e
-// o primeiro e o último cartão dela. Cada página pedida move o estado até ela, para a
+// o primeiro e o último cartão dela (posições na lista; -1 sem cartão). Cada página pedida move o estado até ela, para a
 // frente ou para trás, e por isso as páginas saem certas em qualquer ordem.
 class CImpressaoDeCartoes {
 public:
@@ -19,8 +20,8 @@ public:
     SPaginaImpressa ImprimirPagina(int pagina);
 
     int PaginaAtual() const { return m_pagina_atual; }
-    const CVolante* PrimeiroDaPagina() const { return m_primeiro; }
-    const CVolante* UltimoDaPagina() const { return m_ultimo; }
+    int32_t PrimeiroDaPagina() const { return m_primeiro; }
+    int32_t UltimoDaPagina() const { return m_ultimo; }
 
 private:
     void IrParaPagina(int pagina, int por_pagina);
@@ -31,6 +32,6 @@ private:
     const CVarentaDoc& m_documento;
     const IConfiguracoes& m_configuracoes;
     int m_pagina_atual = 1;
-    const CVolante* m_primeiro = nullptr;
-    const CVolante* m_ultimo = nullptr;
+    int32_t m_primeiro = -1;
+    int32_t m_ultimo = -1;
 };

@@ -79,15 +79,15 @@ std::filesystem::path EscreverListagemDeApostas(const IPastas& pastas, const CLi
 std::filesystem::path EscreverListagemDeApostas(const IPastas& pastas, const CListaDeVolantes& volantes,
                                                 IProgressoDoRelatorio& progresso)
 {
-    progresso.Iniciar(volantes.m_qtde);
+    progresso.Iniciar(volantes.Quantidade());
     return GravarRelatorio(pastas, kRelatorioVarenta, [&](CRelatorioHtml& relatorio) {
         EscreverCabecalhoHtml(relatorio);
         relatorio << "<b><font face=\"Arial, Helvetica, sans-serif\" size=\"4\">Listagem das Apostas</font></b><br><br>"
                   << "<table width=\"640\" border=\"0\">";
         EscreverCabecalhoDaTabela(relatorio);
         int64_t numero = 1;
-        for (const CVolante* volante = volantes.m_primeiro; volante != nullptr; volante = volante->m_proximo) {
-            EscreverLinha(relatorio, *volante, numero);
+        for (const CVolante volante : volantes) {
+            EscreverLinha(relatorio, volante, numero);
             if (numero++ % kCartoesPorAtualizacao == 0) {
                 progresso.Atualizar(numero - 1);
                 if (progresso.PararSolicitado())

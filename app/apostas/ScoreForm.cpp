@@ -310,7 +310,7 @@ void CScoreForm::CarregarDoDocumento()
     m_chave_do_jogo = doc.m_chave_do_jogo;
     m_chaves = doc.m_chaves;
     PreencherGrade();
-    m_qtde_cartoes = doc.m_volantes.m_qtde;
+    m_qtde_cartoes = doc.m_volantes.Quantidade();
     m_valor_da_aposta = doc.m_valor_da_aposta;
     m_valor = Preco();
     m_min_completas = doc.m_min_completas;
@@ -497,7 +497,7 @@ void CScoreForm::AtualizarTotais()
     m_valor_da_aposta = doc.m_valor_da_aposta;
     m_max_completas = doc.m_max_completas;
     m_min_completas = doc.m_min_completas;
-    m_qtde_cartoes = doc.m_volantes.m_qtde;
+    m_qtde_cartoes = doc.m_volantes.Quantidade();
     m_valor = Preco();
     LerGrade();
     MostrarMembros();
@@ -506,7 +506,7 @@ void CScoreForm::AtualizarTotais()
 
 void CScoreForm::HabilitarNavegacao()
 {
-    const int cartoes = Doc().m_volantes.m_qtde;
+    const int cartoes = Doc().m_volantes.Quantidade();
     const bool tem_cartoes = cartoes > 0;
     const int posicao = m_cartao->Posicao();
     m_primeiro->setEnabled(tem_cartoes && posicao != 1);
@@ -574,7 +574,7 @@ void CScoreForm::FiltrarCartoes(bool refazer_resumo)
         FiltrarApostasDoDocumento(Doc(), m_filtro, *m_dialogo_de_filtragem, refazer_resumo, m_filtrado,
                                   Servicos().configuracoes);
     }
-    m_qtde_cartoes = Doc().m_volantes.m_qtde;
+    m_qtde_cartoes = Doc().m_volantes.Quantidade();
     m_valor = Preco();
     MostrarMembros();
     m_cartao->Navegar(CStaticCartaoVarenta::kPrimeiro, true);
@@ -656,7 +656,7 @@ void CScoreForm::OnBuscar()
     if (busca.exec() != QDialog::Accepted)
         return;
     const int numero = busca.m_numero;
-    if (numero < 1 || numero > Doc().m_volantes.m_qtde)
+    if (numero < 1 || numero > Doc().m_volantes.Quantidade())
         MostrarAviso(this, QStringLiteral("Cartão não encontrado."));
     else
         m_cartao->IrPara(numero);

@@ -52,31 +52,31 @@ void CStaticCartaoVarenta::DefinirDocumento(CVarentaDoc* documento)
 {
     m_documento = documento;
     m_volantes = documento ? &documento->m_volantes : nullptr;
-    m_atual = nullptr;
-    m_exibido = nullptr;
+    m_exibir = false;
     m_posicao = 0;
     update();
 }
 
 int CStaticCartaoVarenta::Navegar(int modo, bool redesenhar)
 {
+    const int cartoes = m_volantes ? m_volantes->Quantidade() : 0;
     switch (modo) {
     case kPrimeiro:
         if (m_volantes)
-            MostrarCartao(m_volantes->m_primeiro, m_volantes->m_primeiro ? 1 : 0);
+            MostrarCartao(cartoes > 0 ? 1 : 0);
         break;
     case kProximo:
         // Sem próximo (botão que a tela já desabilita) nada muda.
-        if (m_atual && m_atual->m_proximo)
-            MostrarCartao(m_atual->m_proximo, m_posicao + 1);
+        if (m_posicao > 0 && m_posicao < cartoes)
+            MostrarCartao(m_posicao + 1);
         break;
     case kAnterior:
-        if (m_atual && m_atual->m_anterior)
-            MostrarCartao(m_atual->m_anterior, m_posicao - 1);
+        if (m_posicao > 1)
+            MostrarCartao(m_posicao - 1);
         break;
     case kUltimo:
         if (m_volantes)
-            MostrarCartao(m_volantes->m_ultimo, m_volantes->m_qtde);
+            MostrarCartao(cartoes);
         break;
     default:
         break;
@@ -87,49 +87,37 @@ int CStaticCartaoVarenta::Navegar(int modo, bool redesenhar)
 
 int CStaticCartaoVarenta::RemoverAtual()
 {
-    if (!m_atual || !m_volantes)
+    if (m_posicao == 0 || !m_volantes)
         return 0;
-    CVolante* removido = m_atual;
-    const int apostas = removido->QtdeDeApostas();
-    if (removido->m_proximo) {
-        CVolante* proximo = removido->m_proximo;
-        m_volantes->Remover(removido);
-        MostrarCartao(proximo, m_posicao);
-    } else {
-        CVolante* anterior = removido->m_anterior;
-        m_volantes->Remover(removido);
-        MostrarCartao(anterior, m_posicao - 1);
-    }
+    const int apostas = m_volantes->Cartao(m_posicao - 1).QtdeDeApostas();
+    const bool tem_proximo = m_posicao < m_volantes->Quantidade();
+    m_volantes->Remover(m_posicao - 1);
+    // O próximo cai na mesma posição; sem próximo, o anterior vira o atual.
+    MostrarCartao(tem_proximo ? m_posicao : m_posicao - 1);
     Redesenhar(true);
     return apostas;
 }
 
 void CStaticCartaoVarenta::IrPara(int n)
 {
-    if (!m_volantes || n < 1)
+    if (!m_volantes || n < 1 || n > m_volantes->Quantidade())
         return;
-    CVolante* volante = m_volantes->m_primeiro;
-    for (int passo = 1; volante && passo < n; ++passo)
-        volante = volante->m_proximo;
-    if (!volante)
-        return;
-    MostrarCartao(volante, n);
+    MostrarCartao(n);
     Redesenhar(true);
 }
 
 void CStaticCartaoVarenta::EsconderCartao()
 {
-    m_exibido = nullptr;
+    m_exibir = false;
     Redesenhar(true);
 }
 
-void CStaticCartaoVarenta::MostrarCartao(CVolante* volante, int posicao)
+void CStaticCartaoVarenta::MostrarCartao(int posicao)
 {
-    m_atual = volante;
-    m_exibido = volante;
     m_posicao = posicao;
+    m_exibir = posicao > 0;
     if (m_documento)
-        m_documento->m_volante_atual = volante;
+        m_documento->m_indice_atual = posicao - 1;
 }
 
 void CStaticCartaoVarenta::Redesenhar(bool redesenhar)
@@ -142,9 +130,9 @@ void CStaticCartaoVarenta::paintEvent(QPaintEvent*)
 {
     QPainter pintor(this);
     pintor.drawImage(0, 0, ImagemDoVolante());
-    if (!m_exibido)
+    if (!m_exibir || !m_volantes || m_posicao > m_volantes->Quantidade())
         return;
-    for (const CScore* entrada : m_exibido->m_scores)
+    for (const CScore* entrada : m_volantes->Cartao(m_posicao - 1).m_scores)
         if (entrada)
             DesenharPlacar(pintor, *entrada);
 }

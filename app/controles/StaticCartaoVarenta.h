@@ -4,11 +4,10 @@
 
 class CListaDeVolantes;
 class CVarentaDoc;
-class CVolante;
 
 // Mostra o cartão atual do documento desenhado sobre o volante e anda pela lista de
-// cartões. O cartão atual do documento acompanha o do mostrador, para que nunca aponte
-// para um cartão já removido.
+// cartões. O cartão atual do documento (m_indice_atual) acompanha o do mostrador, para
+// que nunca aponte para um cartão já removido.
 class CStaticCartaoVarenta : public CStaticCartao {
     Q_OBJECT
 public:
@@ -29,8 +28,8 @@ public:
     // Deixa de desenhar um cartão (o volante aparece vazio) até a próxima navegação.
     void EsconderCartao();
 
+    // Posição do cartão atual, a partir de 1; 0 sem cartão atual.
     int Posicao() const { return m_posicao; }
-    CVolante* Atual() const { return m_atual; }
 
     // Caixa que a marca da coluna (0..4) do time (1 ou 2) ocupa no jogo (0..4); o fim é
     // exclusivo, como nos retângulos da plataforma original.
@@ -40,11 +39,10 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
-    void MostrarCartao(CVolante* volante, int posicao);
+    void MostrarCartao(int posicao);
     void Redesenhar(bool redesenhar);
 
-    CVolante* m_atual = nullptr;
-    CVolante* m_exibido = nullptr;
+    bool m_exibir = false;
     CListaDeVolantes* m_volantes = nullptr;
     int m_posicao = 0;
     CVarentaDoc* m_documento = nullptr;

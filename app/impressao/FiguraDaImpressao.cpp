@@ -19,10 +19,10 @@ constexpr double kCentesimosPorMetro = 100000;
 void AdicionarExemplos(CVarentaDoc& documento, int cartoes)
 {
     for (int i = 0; i < cartoes; ++i) {
-        auto* cartao = new CVolante;
-        cartao->m_qtde = 5;
+        CVolante cartao;
+        cartao.m_qtde = 5;
         for (int m = 0; m < 5; ++m)
-            cartao->m_scores[m] = CCartaoCheio::Instancia().Celula(m, (5 * i + 7 * m) % 25);
+            cartao.m_scores[m] = CCartaoCheio::Instancia().Celula(m, (5 * i + 7 * m) % 25);
         documento.m_volantes.Adicionar(cartao);
     }
 }

@@ -74,7 +74,7 @@ bool EhComandoDeRelatorio(int id)
 
 void ExecutarRelatorio(int id, const CVarentaDoc& documento, const SServicos& servicos, QWidget* pai)
 {
-    if (id == Comando::kRelatorioDeApostas && !ConfirmarTamanho(documento.m_volantes.m_qtde, pai))
+    if (id == Comando::kRelatorioDeApostas && !ConfirmarTamanho(documento.m_volantes.Quantidade(), pai))
         return;
     AbrirRelatorio(
         [&]() -> std::filesystem::path {

@@ -379,10 +379,10 @@ TEST_F(ConferenciaAvancada, ColunasMedidasDepoisDePreenchidasMostramOsNumerosInt
     {
         CListaDeVolantes um;
         AdicionarCartao(um, "3x3 2x2 3x3 3x3 3x3");
-        modelo = *um.m_primeiro;
+        modelo = um.Cartao(0);
     }
     for (int i = 0; i < 1000000; ++i)
-        Doc().m_volantes.Adicionar(new CVolante(modelo));
+        Doc().m_volantes.Adicionar(modelo);
     SGrade grade;
     UsarAnalise([&](CConferenciaAvancadaVarentaDlg& dialogo) {
         Clicar(dialogo.m_botao_analisar);

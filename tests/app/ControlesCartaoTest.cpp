@@ -30,12 +30,12 @@ int Celula(int time1, int time2)
     return -1;
 }
 
-CVolante* NovoCartao(const std::array<int, 5>& celulas)
+CVolante NovoCartao(const std::array<int, 5>& celulas)
 {
-    auto* volante = new CVolante;
-    volante->m_qtde = 5;
+    CVolante volante;
+    volante.m_qtde = 5;
     for (int jogo = 0; jogo < 5; ++jogo)
-        volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, celulas[static_cast<size_t>(jogo)]);
+        volante.m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, celulas[static_cast<size_t>(jogo)]);
     return volante;
 }
 
@@ -82,7 +82,7 @@ protected:
     void Preencher(int n)
     {
         for (int i = 0; i < n; ++i) {
-            CVolante* volante = NovoCartao({Celula(i % 5, 0), 0, 0, 0, 0});
+            CVolante volante = NovoCartao({Celula(i % 5, 0), 0, 0, 0, 0});
             m_documento.m_volantes.Adicionar(volante);
             m_cartoes.push_back(volante);
         }
@@ -90,10 +90,16 @@ protected:
     }
 
     QImage Imagem() { return m_mostrador.grab().toImage(); }
+    // O cartão que o mostrador tem como atual; sem atual, um cartão vazio.
+    CVolante Atual() const
+    {
+        const int posicao = m_mostrador.Posicao();
+        return posicao > 0 ? m_documento.m_volantes.Cartao(posicao - 1) : CVolante();
+    }
 
     CVarentaDoc m_documento;
     CStaticCartaoVarenta m_mostrador;
-    std::vector<CVolante*> m_cartoes;
+    std::vector<CVolante> m_cartoes;
 };
 
 }  // namespace
@@ -180,8 +186,8 @@ TEST_F(MostradorDeCartoes, SoMarcasIguaisA1SaoDesenhadasECadaUmaConta)
     entrada.m_time1[3] = 1;
     entrada.m_time2[1] = 1;
     entrada.m_time2[4] = 2;
-    CVolante* volante = NovoCartao({0, 0, 0, 0, 0});
-    volante->m_scores[2] = &entrada;
+    CVolante volante = NovoCartao({0, 0, 0, 0, 0});
+    volante.m_scores[2] = &entrada;
     m_documento.m_volantes.Adicionar(volante);
     m_mostrador.DefinirDocumento(&m_documento);
     m_mostrador.Navegar(CStaticCartaoVarenta::kPrimeiro, true);
@@ -199,7 +205,7 @@ TEST_F(MostradorDeCartoes, ListaVaziaDesenhaOVolanteVazioNaPosicao0)
 {
     m_mostrador.DefinirDocumento(&m_documento);
     EXPECT_EQ(m_mostrador.Navegar(CStaticCartaoVarenta::kPrimeiro, true), 0);
-    EXPECT_EQ(m_mostrador.Atual(), nullptr);
+    EXPECT_EQ(m_mostrador.Posicao(), 0);
     EXPECT_EQ(m_mostrador.Navegar(CStaticCartaoVarenta::kUltimo, true), 0);
     EXPECT_EQ(m_mostrador.RemoverAtual(), 0);
     EXPECT_TRUE(VolanteVazio(Imagem()));
@@ -216,8 +222,8 @@ TEST_F(MostradorDeCartoes, NavegacaoAndaPelaListaELevaOCartaoAtualDoDocumento)
     const SPasso passos[] = {{0, 1}, {1, 2}, {1, 3}, {1, 3}, {2, 2}, {3, 3}, {0, 1}, {2, 1}, {7, 1}};
     for (const SPasso& passo : passos) {
         EXPECT_EQ(m_mostrador.Navegar(passo.modo, true), passo.posicao) << "modo " << passo.modo;
-        EXPECT_EQ(m_mostrador.Atual(), m_cartoes[static_cast<size_t>(passo.posicao - 1)]);
-        EXPECT_EQ(m_documento.m_volante_atual, m_mostrador.Atual());
+        EXPECT_EQ(Atual(), m_cartoes[static_cast<size_t>(passo.posicao - 1)]);
+        EXPECT_EQ(m_documento.m_indice_atual, m_mostrador.Posicao() - 1);
     }
 }
 
@@ -228,17 +234,17 @@ TEST_F(MostradorDeCartoes, RemoverDoMeioDoFimEDoUnico)
 
     EXPECT_EQ(m_mostrador.RemoverAtual(), 1);  // do meio: o sucessor no mesmo lugar
     EXPECT_EQ(m_mostrador.Posicao(), 2);
-    EXPECT_EQ(m_mostrador.Atual(), m_cartoes[2]);
+    EXPECT_EQ(Atual(), m_cartoes[2]);
 
     EXPECT_EQ(m_mostrador.RemoverAtual(), 1);  // o último: o anterior, uma posição antes
     EXPECT_EQ(m_mostrador.Posicao(), 1);
-    EXPECT_EQ(m_mostrador.Atual(), m_cartoes[0]);
+    EXPECT_EQ(Atual(), m_cartoes[0]);
 
     EXPECT_EQ(m_mostrador.RemoverAtual(), 1);  // o único
     EXPECT_EQ(m_mostrador.Posicao(), 0);
-    EXPECT_EQ(m_mostrador.Atual(), nullptr);
-    EXPECT_EQ(m_documento.m_volante_atual, nullptr);
-    EXPECT_EQ(m_documento.m_volantes.m_qtde, 0);
+    EXPECT_EQ(m_mostrador.Posicao(), 0);
+    EXPECT_EQ(m_documento.m_indice_atual, -1);
+    EXPECT_EQ(m_documento.m_volantes.Quantidade(), 0);
     EXPECT_TRUE(VolanteVazio(Imagem()));
 }
 
@@ -247,12 +253,12 @@ TEST_F(MostradorDeCartoes, IrParaForaDaListaNaoMudaNada)
     Preencher(3);
     m_mostrador.IrPara(3);
     EXPECT_EQ(m_mostrador.Posicao(), 3);
-    EXPECT_EQ(m_mostrador.Atual(), m_cartoes[2]);
+    EXPECT_EQ(Atual(), m_cartoes[2]);
 
     for (int n : {4, 0, -1}) {
         m_mostrador.IrPara(n);
         EXPECT_EQ(m_mostrador.Posicao(), 3) << n;
-        EXPECT_EQ(m_mostrador.Atual(), m_cartoes[2]) << n;
+        EXPECT_EQ(Atual(), m_cartoes[2]) << n;
     }
 }
 

@@ -334,10 +334,10 @@ protected:
     {
         DialogoDeFiltragem::SetUp();
         for (int i = 0; i < 25; ++i) {
-            auto* volante = new CVolante;
-            volante->m_qtde = 5;
+            CVolante volante;
+            volante.m_qtde = 5;
             for (int jogo = 0; jogo < 5; ++jogo)
-                volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, (i + jogo) % 25);
+                volante.m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, (i + jogo) % 25);
             m_volantes.Adicionar(volante);
         }
         m_filtro.CarregarFiltros();
@@ -353,7 +353,7 @@ TEST_F(FiltragemComODialogo, SemFiltrosLigadosTodosPassamEOFimMostra100PorCento)
 {
     m_filtro.FiltrarVolantes(m_volantes, m_apostas, m_dialogo);
 
-    EXPECT_EQ(m_volantes.m_qtde, 25);
+    EXPECT_EQ(m_volantes.Quantidade(), 25);
     EXPECT_EQ(m_dialogo.Verificadas(), QStringLiteral("25"));
     EXPECT_EQ(m_dialogo.Aprovadas(), QStringLiteral("25"));
     EXPECT_EQ(m_dialogo.TempoEstimado(), QStringLiteral("00:00:00 s"));
@@ -373,7 +373,7 @@ TEST_F(FiltragemComODialogo, PararDuranteAExecucaoDeixaOsCartoesSeguintesIntacto
 
     m_filtro.FiltrarVolantes(m_volantes, m_apostas, m_dialogo);
 
-    EXPECT_EQ(m_volantes.m_qtde, 15);
+    EXPECT_EQ(m_volantes.Quantidade(), 15);
     EXPECT_EQ(m_apostas, 15);
     EXPECT_EQ(m_dialogo.Verificadas(), QStringLiteral("10"));
     EXPECT_EQ(m_dialogo.Reprovadas(), QStringLiteral("10"));
@@ -390,10 +390,10 @@ protected:
     {
         DialogoDeProgresso::SetUp();
         for (int i = 0; i < 1000; ++i) {
-            auto* volante = new CVolante;
-            volante->m_qtde = 5;
+            CVolante volante;
+            volante.m_qtde = 5;
             for (int jogo = 0; jogo < 5; ++jogo)
-                volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, (i + jogo) % 25);
+                volante.m_scores[jogo] = CCartaoCheio::Instancia().Celula(jogo, (i + jogo) % 25);
             m_volantes.Adicionar(volante);
         }
         m_configuracoes.GravarInteiro(kSecaoFiltros, std::string("m_bool_") + kFiltros[8].nome, 1);
@@ -428,7 +428,7 @@ TEST_F(FiltragemLonga, PararEAtendidoNaPrimeiraVezDaInterfaceENaoAntes)
 
     // Na vez, os textos mostram o último Atualizar (320) antes de os eventos serem tratados.
     EXPECT_EQ(verificadas_antes_da_vez, QStringLiteral("320"));
-    EXPECT_EQ(m_volantes.m_qtde, 670);
+    EXPECT_EQ(m_volantes.Quantidade(), 670);
     EXPECT_EQ(m_apostas, 670);
     EXPECT_EQ(m_dialogo.Verificadas(), QStringLiteral("330"));
     EXPECT_EQ(m_dialogo.Reprovadas(), QStringLiteral("330"));
@@ -446,7 +446,7 @@ TEST_F(FiltragemLonga, SemAVezDaInterfaceOFimAindaMostraOsNumerosExatos)
     m_filtro.FiltrarVolantes(m_volantes, m_apostas, m_dialogo);
 
     EXPECT_FALSE(atendido);
-    EXPECT_EQ(m_volantes.m_qtde, 0);
+    EXPECT_EQ(m_volantes.Quantidade(), 0);
     EXPECT_EQ(m_dialogo.Verificadas(), QStringLiteral("1000"));
     EXPECT_EQ(m_dialogo.Aprovadas(), QStringLiteral("0"));
     EXPECT_EQ(m_dialogo.Reprovadas(), QStringLiteral("1000"));

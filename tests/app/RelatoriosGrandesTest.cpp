@@ -76,7 +76,7 @@ protected:
         CListaDeVolantes um;
         AdicionarCartao(um, "1x0 2x2 +x1 0x0 3x+");
         for (int i = 0; i < quantidade; ++i)
-            Doc().m_volantes.Adicionar(new CVolante(*um.m_primeiro));
+            Doc().m_volantes.Adicionar(um.Cartao(0));
     }
 
     // Um relatório anterior que nada pode estragar.

@@ -96,10 +96,10 @@ std::unique_ptr<CVarentaDoc> DocumentoDoQuadro(const SQuadro& quadro)
 void AdicionarCartoes(CVarentaDoc& documento, int quantos)
 {
     for (int i = 0; i < quantos; ++i) {
-        auto* cartao = new CVolante;
-        cartao->m_qtde = 5;
+        CVolante cartao;
+        cartao.m_qtde = 5;
         for (int m = 0; m < 5; ++m)
-            cartao->m_scores[m] = CCartaoCheio::Instancia().Celula(m, k1x0);
+            cartao.m_scores[m] = CCartaoCheio::Instancia().Celula(m, k1x0);
         documento.m_volantes.Adicionar(cartao);
     }
     documento.m_qtde_apostas = quantos;
@@ -378,7 +378,7 @@ TEST_F(TelaDeApostasArquivos, ArquivosComValoresExtremosNaoTravamATela)
         hostil.montar(*documento);
         const int32_t min_gravado = documento->m_min_completas;
         const int32_t max_gravado = documento->m_max_completas;
-        const int cartoes = documento->m_volantes.m_qtde;
+        const int cartoes = documento->m_volantes.Quantidade();
         ASSERT_NE(Abrir(Gravar(*documento, "hostil" + std::to_string(++n) + ".vrt")), nullptr);
         documento.reset();
         EXPECT_EQ(TextoDe("min_completas"), QString::number(min_gravado));
@@ -428,7 +428,7 @@ TEST_F(TelaDeApostasArquivos, ArquivosComValoresExtremosNaoTravamATela)
         m_programa.Comando(Comando::kTelaDeApostas);
         ExecutarSomenteGerar();
         EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("qtde_de_cartoes"))->text(),
-                  QString::number(Doc().m_volantes.m_qtde));
+                  QString::number(Doc().m_volantes.Quantidade()));
         Clicar(Botao("ultimo"));
         Clicar(Botao("anterior"));
     }

@@ -228,7 +228,7 @@ TEST_F(TelaDeApostasTest, ExecutarSemFavoritoNoJogo3NaoPergunta)
     ASSERT_EQ(m_respostas.Mensagens().size(), 1);
     EXPECT_EQ(m_respostas.Mensagens()[0].texto, "Marque ao menos um favorito no jogo 3");
     EXPECT_EQ(m_respostas.Mensagens()[0].icone, QMessageBox::Warning);
-    EXPECT_EQ(Doc().m_volantes.m_qtde, 0);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), 0);
     EXPECT_FALSE(m_tela->DialogoDeGeracao()->isVisible());
 }
 
@@ -258,14 +258,15 @@ TEST_F(TelaDeApostasTest, SomenteGerarDaOsCartoesEApagaOResumo)
     MarcarFavoritos(2);
     Doc().m_resumo = "resumo anterior";
     Executar(false);
-    EXPECT_EQ(Doc().m_volantes.m_qtde, 32);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), 32);
     EXPECT_EQ(Doc().m_qtde_apostas, 32);
     EXPECT_EQ(Doc().m_resumo, "");
     EXPECT_FALSE(m_tela->Filtrado());
     EXPECT_EQ(Texto("qtde_de_cartoes"), "32");
     EXPECT_EQ(Texto("cartao_atual"), "1");
     EXPECT_EQ(Texto("valor"), "32.00");
-    EXPECT_EQ(Controle<CStaticCartaoVarenta>("cartao")->Atual(), Doc().m_volantes.m_primeiro);
+    EXPECT_EQ(Controle<CStaticCartaoVarenta>("cartao")->Posicao(), 1);
+    EXPECT_EQ(Doc().m_indice_atual, 0);
     EXPECT_EQ(Doc().m_tem_volantes, 1);
     // O diálogo de progresso fica com "Fechar" até o usuário fechar.
     EXPECT_TRUE(m_tela->DialogoDeGeracao()->isVisible());
@@ -284,7 +285,7 @@ TEST_F(TelaDeApostasTest, GerarEFiltrarGuardaOResumoDasChaves)
     DigitarChave(1, "A");
     Executar(true);
     // A completa (1 cartão) e a incompleta com até dois acertos (24 + 24 + 24 x 24).
-    EXPECT_EQ(Doc().m_volantes.m_qtde, 625);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), 625);
     EXPECT_TRUE(m_tela->Filtrado());
     EXPECT_EQ(Doc().m_resumo.rfind("Para acertar os 5 pontos", 0), 0u) << Doc().m_resumo;
     EXPECT_NE(Doc().m_resumo.find("Os 3 jogos sem chave."), std::string::npos) << Doc().m_resumo;
@@ -319,7 +320,7 @@ TEST_F(TelaDeApostasTest, NavegarERemoverCartoes)
     for (int m = 1; m < 5; ++m)
         ClicarCelula(m, 0);
     Executar(false);
-    ASSERT_EQ(Doc().m_volantes.m_qtde, 5);
+    ASSERT_EQ(Doc().m_volantes.Quantidade(), 5);
     auto* cartao = Controle<CStaticCartaoVarenta>("cartao");
 
     Clique("ultimo");
@@ -327,28 +328,30 @@ TEST_F(TelaDeApostasTest, NavegarERemoverCartoes)
     EXPECT_FALSE(Botao("proximo")->isEnabled());
     EXPECT_FALSE(Botao("ultimo")->isEnabled());
     // O último removido: o anterior fica atual, uma posição antes.
-    CVolante* penultimo = Doc().m_volantes.m_ultimo->m_anterior;
+    const CVolante penultimo = Doc().m_volantes.Cartao(3);
     Clique("remover_cartao");
     EXPECT_EQ(Texto("cartao_atual"), "4");
     EXPECT_EQ(Texto("qtde_de_cartoes"), "4");
     EXPECT_EQ(Doc().m_qtde_apostas, 4);
-    EXPECT_EQ(cartao->Atual(), penultimo);
+    EXPECT_EQ(cartao->Posicao(), 4);
+    EXPECT_EQ(Doc().m_volantes.Cartao(cartao->Posicao() - 1), penultimo);
 
     // Um do meio removido: o seguinte fica atual na mesma posição.
     Clique("primeiro");
     Clique("proximo");
     EXPECT_EQ(Texto("cartao_atual"), "2");
-    CVolante* seguinte = cartao->Atual()->m_proximo;
+    const CVolante seguinte = Doc().m_volantes.Cartao(2);
     Clique("remover_cartao");
     EXPECT_EQ(Texto("cartao_atual"), "2");
-    EXPECT_EQ(cartao->Atual(), seguinte);
+    EXPECT_EQ(Doc().m_indice_atual, 1);
+    EXPECT_EQ(Doc().m_volantes.Cartao(Doc().m_indice_atual), seguinte);
     Clique("anterior");
     EXPECT_EQ(Texto("cartao_atual"), "1");
     EXPECT_FALSE(Botao("anterior")->isEnabled());
 
     Doc().m_resumo = "resumo";
     Clique("remover_cartoes");
-    EXPECT_EQ(Doc().m_volantes.m_qtde, 0);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), 0);
     EXPECT_EQ(Doc().m_qtde_apostas, 0);
     EXPECT_EQ(Doc().m_resumo, "");
     EXPECT_EQ(Texto("cartao_atual"), "0");
@@ -363,7 +366,7 @@ TEST_F(TelaDeApostasTest, BuscaForaDaFaixaNaoMudaOCartao)
     ClicarCelula(0, 1);
     ClicarCelula(1, 1);
     Executar(false);
-    ASSERT_EQ(Doc().m_volantes.m_qtde, 4);
+    ASSERT_EQ(Doc().m_volantes.Quantidade(), 4);
     Buscar("3");
     EXPECT_EQ(Texto("cartao_atual"), "3");
     for (const char* numero : {"0", "-1", "5"}) {
@@ -385,7 +388,7 @@ TEST_F(TelaDeApostasTest, FiltrarPeloMenuMantemOResumoEOBotaoORefaz)
     m_programa.Comando(Comando::kFiltrar);
     EXPECT_EQ(Doc().m_resumo, "resumo anterior");
     EXPECT_TRUE(m_tela->Filtrado());
-    EXPECT_EQ(Doc().m_volantes.m_qtde, 32);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), 32);
     EXPECT_TRUE(m_tela->DialogoDeFiltragem()->isVisible());
     SalvarCaptura(m_tela->DialogoDeFiltragem(), "tela_de_apostas_filtrando.png");
 
@@ -431,7 +434,7 @@ TEST_F(TelaDeApostasTest, SalvarEReabrirMostraOMesmoQuadro)
     EXPECT_EQ(Celula(4, 24)->Estado(), 2);
     EXPECT_EQ(CampoDaChave(2)->text(), "C");
     EXPECT_EQ(LinhaDaGrade(1), QStringList({"Ch C", "0", "2"}));
-    EXPECT_EQ(Texto("qtde_de_cartoes"), QString::number(Doc().m_volantes.m_qtde));
+    EXPECT_EQ(Texto("qtde_de_cartoes"), QString::number(Doc().m_volantes.Quantidade()));
     EXPECT_EQ(Texto("cartao_atual"), "1");
     EXPECT_EQ(Controle<QComboBox>(QStringLiteral("valor_das_apostas"))->currentIndex(), 1);
     EXPECT_EQ(Controle<CCampoInteiro>("max_completas")->text(), QString::number(Doc().m_max_completas));
@@ -475,11 +478,11 @@ TEST_F(TelaDeApostasTest, GeracaoLongaAtendeSoOPararENaoDeixaFechar)
 
     ASSERT_TRUE(pedido);
     EXPECT_TRUE(conferido);
-    EXPECT_GE(Doc().m_volantes.m_qtde, kCartoesAntesDoParar);
-    EXPECT_LT(Doc().m_volantes.m_qtde, 9765625);
-    EXPECT_EQ(Doc().m_volantes.m_qtde, Doc().m_qtde_apostas);
+    EXPECT_GE(Doc().m_volantes.Quantidade(), kCartoesAntesDoParar);
+    EXPECT_LT(Doc().m_volantes.Quantidade(), 9765625);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), Doc().m_qtde_apostas);
     EXPECT_EQ(m_tela->DialogoDeGeracao()->Botao()->text(), "Fechar");
-    EXPECT_EQ(m_tela->DialogoDeGeracao()->Geradas(), QString::number(Doc().m_volantes.m_qtde));
+    EXPECT_EQ(m_tela->DialogoDeGeracao()->Geradas(), QString::number(Doc().m_volantes.Quantidade()));
     EXPECT_TRUE(m_programa.Acao(Comando::kSalvar)->isEnabled());
 }
 

@@ -60,8 +60,8 @@ protected:
             cartao.m_scores[i] = resultado.m_scores[size_t(i)].get();
         cartao.OrdenarPorJogo();
         SLinhaDaAnalise linha{resultado.m_concurso, {}};
-        for (const CVolante* v = m_volantes.m_primeiro; v != nullptr; v = v->m_proximo)
-            ++linha.m_acertos[size_t(cartao.ContarAcertos(*v))];
+        for (const CVolante v : m_volantes)
+            ++linha.m_acertos[size_t(cartao.ContarAcertos(v))];
         return linha;
     }
 
@@ -113,9 +113,9 @@ TEST_F(AnaliseDeConcursos, EntradasForaDoComumContamComoEmContarAcertos)
         {nullptr, nullptr, nullptr, nullptr, nullptr},
     };
     for (auto& entradas : entradas_estranhas) {
-        auto* volante = new CVolante;
-        volante->m_qtde = 5;
-        std::copy(std::begin(entradas), std::end(entradas), volante->m_scores);
+        CVolante volante;
+        volante.m_qtde = 5;
+        std::copy(std::begin(entradas), std::end(entradas), volante.m_scores);
         m_volantes.Adicionar(volante);
     }
     // Resultados fora do comum: placares fora de ordem, só quatro, e um com as duas marcas.

@@ -106,7 +106,7 @@ TEST_F(Cli, GerarEListar)
     EXPECT_EQ(gerar.saida, "");
 
     const auto documento = LerArquivoDeApostas(m_gerado);
-    EXPECT_EQ(documento->m_volantes.m_qtde, 32);
+    EXPECT_EQ(documento->m_volantes.Quantidade(), 32);
     EXPECT_EQ(documento->m_qtde_apostas, 32);
     EXPECT_EQ(documento->m_resumo, "");
 
@@ -139,7 +139,7 @@ TEST_F(Cli, GerarComFiltroEFiltrar)
     ASSERT_EQ(gerar.codigo, 0) << gerar.erros;
     const auto filtrado = LerArquivoDeApostas(m_gerado);
     // Até dois empates (0x0) entre cinco jogos: 1 + 5 + 10.
-    EXPECT_EQ(filtrado->m_volantes.m_qtde, 16);
+    EXPECT_EQ(filtrado->m_volantes.Quantidade(), 16);
     EXPECT_EQ(filtrado->m_qtde_apostas, 16);
     EXPECT_EQ(filtrado->m_resumo,
               "Para acertar os 5 pontos será necessario que você acerte: <br>Os 5 jogos sem chave."
@@ -152,7 +152,7 @@ TEST_F(Cli, GerarComFiltroEFiltrar)
     const SExecucao filtrar = ExecutarCli({"filtrar", m_gerado, saida});
     ASSERT_EQ(filtrar.codigo, 0) << filtrar.erros;
     const auto depois = LerArquivoDeApostas(saida);
-    EXPECT_EQ(depois->m_volantes.m_qtde, 6);
+    EXPECT_EQ(depois->m_volantes.Quantidade(), 6);
     EXPECT_EQ(depois->m_qtde_apostas, 6);
     EXPECT_THAT(depois->m_resumo, HasSubstr("Max:1."));
 }

@@ -141,12 +141,12 @@ protected:
     std::vector<Cartao> Cartoes() const
     {
         std::vector<Cartao> cartoes;
-        for (const CVolante* v = m_aposta.m_aprovados.m_primeiro; v != nullptr; v = v->m_proximo) {
-            EXPECT_EQ(v->m_qtde, 5);
+        for (const CVolante v : m_aposta.m_aprovados) {
+            EXPECT_EQ(v.m_qtde, 5);
             Cartao cartao{};
             for (int m = 0; m < 5; ++m) {
-                EXPECT_EQ(v->m_scores[m]->m_jogo, m);
-                cartao[static_cast<size_t>(m)] = static_cast<int>(v->m_scores[m] - CCartaoCheio::Instancia().Celula(m, 0));
+                EXPECT_EQ(v.m_scores[m]->m_jogo, m);
+                cartao[static_cast<size_t>(m)] = static_cast<int>(v.m_scores[m] - CCartaoCheio::Instancia().Celula(m, 0));
             }
             cartoes.push_back(cartao);
         }
@@ -188,7 +188,7 @@ TEST_F(Geracao, SemChavesProdutoDosFavoritos)
             EXPECT_EQ(cartoes[i][m], (i >> (4 - m)) & 1 ? 9 : 3) << "cartão " << i << " jogo " << m;
     EXPECT_EQ(m_aposta.m_geradas, 32);
     EXPECT_EQ(m_aposta.m_aprovadas, 32);
-    EXPECT_EQ(m_aposta.m_aprovados.m_qtde, 32);
+    EXPECT_EQ(m_aposta.m_aprovados.Quantidade(), 32);
 }
 
 struct SCasoDeUmaChave {
@@ -298,7 +298,7 @@ TEST_F(Geracao, FaixaVaziaAindaConclui)
 {
     MarcarUmFavoritoEUmaAlternativa();
     Gerar(2, 1);
-    EXPECT_EQ(m_aposta.m_aprovados.m_qtde, 0);
+    EXPECT_EQ(m_aposta.m_aprovados.Quantidade(), 0);
     const std::vector<std::string> esperados = {"Iniciar Gerando Cartoes ... com Parar", "Concluir 0 0"};
     EXPECT_EQ(m_progresso.m_eventos, esperados);
 }
@@ -439,11 +439,11 @@ TEST_F(Geracao, MenosGruposQueJogos)
     Preparar(0, 0);
     m_aposta.m_grupos_sem_chave.resize(2);
     m_aposta.GerarCartoes();
-    ASSERT_EQ(m_aposta.m_aprovados.m_qtde, 1);
-    EXPECT_EQ(m_aposta.m_aprovados.m_primeiro->m_qtde, 2);
+    ASSERT_EQ(m_aposta.m_aprovados.Quantidade(), 1);
+    EXPECT_EQ(m_aposta.m_aprovados.Cartao(0).m_qtde, 2);
     m_aposta.m_grupos_sem_chave.clear();
     m_aposta.GerarCartoes();
-    EXPECT_EQ(m_aposta.m_aprovados.m_qtde, 0);
+    EXPECT_EQ(m_aposta.m_aprovados.Quantidade(), 0);
 }
 
 // Um grupo com placares de jogos diferentes: cada cartão é ordenado por jogo, de forma
@@ -457,13 +457,13 @@ TEST_F(Geracao, GrupoMisturadoOrdenaCadaCartao)
     primeiro.m_scores = {tabela.Celula(0, 7)};
     m_aposta.m_grupos_sem_chave = {&misturado, &primeiro};
     m_aposta.GerarCartoes();
-    ASSERT_EQ(m_aposta.m_aprovados.m_qtde, 2);
-    const CVolante* cartao = m_aposta.m_aprovados.m_primeiro;
-    EXPECT_EQ(cartao->m_scores[0], tabela.Celula(0, 7));
-    EXPECT_EQ(cartao->m_scores[1], tabela.Celula(1, 5));
-    cartao = cartao->m_proximo;
-    EXPECT_EQ(cartao->m_scores[0], tabela.Celula(0, 6));
-    EXPECT_EQ(cartao->m_scores[1], tabela.Celula(0, 7));
+    ASSERT_EQ(m_aposta.m_aprovados.Quantidade(), 2);
+    CVolante cartao = m_aposta.m_aprovados.Cartao(0);
+    EXPECT_EQ(cartao.m_scores[0], tabela.Celula(0, 7));
+    EXPECT_EQ(cartao.m_scores[1], tabela.Celula(1, 5));
+    cartao = m_aposta.m_aprovados.Cartao(1);
+    EXPECT_EQ(cartao.m_scores[0], tabela.Celula(0, 6));
+    EXPECT_EQ(cartao.m_scores[1], tabela.Celula(0, 7));
 }
 
 TEST_F(Geracao, LimparEsvaziaTudo)
@@ -471,13 +471,13 @@ TEST_F(Geracao, LimparEsvaziaTudo)
     MarcarUmFavoritoEUmaAlternativa();
     NovaChave("A", {0, 1}, 0, 2);
     Gerar(0, 1);
-    ASSERT_GT(m_aposta.m_aprovados.m_qtde, 0);
+    ASSERT_GT(m_aposta.m_aprovados.Quantidade(), 0);
     m_aposta.Limpar();
     EXPECT_TRUE(m_aposta.m_chaves.empty());
     EXPECT_TRUE(m_aposta.m_grupos_sem_chave.empty());
     EXPECT_TRUE(m_aposta.m_completas.empty());
     EXPECT_TRUE(m_aposta.m_incompletas.empty());
-    EXPECT_EQ(m_aposta.m_aprovados.m_qtde, 0);
+    EXPECT_EQ(m_aposta.m_aprovados.Quantidade(), 0);
     EXPECT_EQ(m_aposta.m_aprovadas, 0);
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <set>
 #include <string>
@@ -50,12 +51,12 @@ enum : int {
     kQtdeDe2Time2 = 23,
 };
 
-std::unique_ptr<CVolante> Cartao(const std::array<int, 5>& ks)
+CVolante Cartao(const std::array<int, 5>& ks)
 {
-    auto cartao = std::make_unique<CVolante>();
-    cartao->m_qtde = 5;
+    CVolante cartao;
+    cartao.m_qtde = 5;
     for (int m = 0; m < 5; ++m)
-        cartao->m_scores[m] = CCartaoCheio::Instancia().Celula(m, ks[static_cast<size_t>(m)]);
+        cartao.m_scores[m] = CCartaoCheio::Instancia().Celula(m, ks[static_cast<size_t>(m)]);
     return cartao;
 }
 
@@ -93,14 +94,14 @@ class EstatisticaDoCartao : public testing::TestWithParam<SCasoDeEstatistica> {}
 TEST_P(EstatisticaDoCartao, Valor)
 {
     const SCasoDeEstatistica& caso = GetParam();
-    EXPECT_EQ(Estatistica(*Cartao(caso.celulas), caso.criterio), caso.esperado);
+    EXPECT_EQ(Estatistica(Cartao(caso.celulas), caso.criterio), caso.esperado);
 }
 
 // 1x0, 0x1, 1x0, 1x1, +x3
 constexpr std::array<int, 5> kMisto = {kUmXZero, kZeroXUm, kUmXZero, kUmXUm, kMaisX3};
 constexpr std::array<int, 5> kTudoZeroXZero = {kZeroXZero, kZeroXZero, kZeroXZero, kZeroXZero, kZeroXZero};
 
-INSTANTIATE_TEST_SUITE_P(Criterios, EstatisticaDoCartao, testing::Values(
+const SCasoDeEstatistica kCasosDeEstatistica[] = {
     SCasoDeEstatistica{kMisto, kFavoraveisTime1, 3},
     SCasoDeEstatistica{kMisto, kEmpatados, 1},
     SCasoDeEstatistica{kMisto, kFavoraveisTime2, 1},
@@ -142,7 +143,10 @@ INSTANTIATE_TEST_SUITE_P(Criterios, EstatisticaDoCartao, testing::Values(
     // "+" vale 4 gols: três +x+ dão 24.
     SCasoDeEstatistica{{kMaisXMais, kMaisXMais, kMaisXMais, kZeroXZero, kZeroXZero}, kGols, 24},
     SCasoDeEstatistica{{kTresXMais, kMaisXMais, kZeroXZero, kZeroXZero, kZeroXZero}, kGolsTime1, 7},
-    SCasoDeEstatistica{{kTresXMais, kMaisXMais, kZeroXZero, kZeroXZero, kZeroXZero}, kFavoraveisTime2, 1}));
+    SCasoDeEstatistica{{kTresXMais, kMaisXMais, kZeroXZero, kZeroXZero, kZeroXZero}, kFavoraveisTime2, 1}
+};
+
+INSTANTIATE_TEST_SUITE_P(Criterios, EstatisticaDoCartao, testing::ValuesIn(kCasosDeEstatistica));
 
 // A coluna de um time é a primeira marcada com 1; sem marca vale 0 nos critérios 1 a 11
 // e não conta nada nos critérios de colunas.
@@ -152,12 +156,12 @@ TEST(Filtros, ColunaDaPrimeiraMarca)
     CScore sem_time1;
     sem_time1.m_jogo = 0;
     sem_time1.m_time2[2] = 1;
-    cartao->m_scores[0] = &sem_time1;
-    EXPECT_EQ(Estatistica(*cartao, kFavoraveisTime2), 1u);
-    EXPECT_EQ(Estatistica(*cartao, kGolsTime2), 2u);
-    EXPECT_EQ(Estatistica(*cartao, kQtdeDe0Time1), 4u);
-    EXPECT_EQ(Estatistica(*cartao, kQtdeDe0), 8u);
-    EXPECT_EQ(Estatistica(*cartao, kQtdeDe2Time2), 1u);
+    cartao.m_scores[0] = &sem_time1;
+    EXPECT_EQ(Estatistica(cartao, kFavoraveisTime2), 1u);
+    EXPECT_EQ(Estatistica(cartao, kGolsTime2), 2u);
+    EXPECT_EQ(Estatistica(cartao, kQtdeDe0Time1), 4u);
+    EXPECT_EQ(Estatistica(cartao, kQtdeDe0), 8u);
+    EXPECT_EQ(Estatistica(cartao, kQtdeDe2Time2), 1u);
 
     // Duas marcas no time 1 (2 e +): vale a coluna 2, e as duas contam nas colunas.
     // Uma marca diferente de 1 não é marca.
@@ -167,11 +171,11 @@ TEST(Filtros, ColunaDaPrimeiraMarca)
     multiplo.m_time1[2] = 1;
     multiplo.m_time1[4] = 1;
     multiplo.m_time2[1] = 1;
-    cartao->m_scores[0] = &multiplo;
-    EXPECT_EQ(Estatistica(*cartao, kGolsTime1), 2u);
-    EXPECT_EQ(Estatistica(*cartao, kFavoraveisTime1), 1u);
-    EXPECT_EQ(Estatistica(*cartao, kQtdeDeMais), 1u);
-    EXPECT_EQ(Estatistica(*cartao, kQtdeDe0Time1), 4u);
+    cartao.m_scores[0] = &multiplo;
+    EXPECT_EQ(Estatistica(cartao, kGolsTime1), 2u);
+    EXPECT_EQ(Estatistica(cartao, kFavoraveisTime1), 1u);
+    EXPECT_EQ(Estatistica(cartao, kQtdeDeMais), 1u);
+    EXPECT_EQ(Estatistica(cartao, kQtdeDe0Time1), 4u);
 }
 
 class FiltroLigado : public testing::Test {
@@ -184,7 +188,7 @@ protected:
         m_configuracoes.GravarInteiro(kSecaoFiltros, "m_max_" + nome, maximo);
         m_filtro.CarregarFiltros();
     }
-    bool Aprova(const std::array<int, 5>& celulas) const { return m_filtro.AprovarVolante(*Cartao(celulas)); }
+    bool Aprova(const std::array<int, 5>& celulas) const { return m_filtro.AprovarVolante(Cartao(celulas)); }
 
     CConfiguracoesEmMemoria m_configuracoes;
     CFiltro m_filtro{m_configuracoes};
@@ -246,8 +250,8 @@ TEST_F(FiltroLigado, CasosDosCriterios)
     limpas.GravarInteiro(kSecaoFiltros, "m_bool_" + nome, 7);  // qualquer valor não nulo liga
     limpas.GravarInteiro(kSecaoFiltros, "m_max_" + nome, 1);
     so_empatados.CarregarFiltros();
-    EXPECT_FALSE(so_empatados.AprovarVolante(*Cartao({kZeroXZero, kUmXZero, kZeroXZero, kMaisX3, kZeroXUm})));
-    EXPECT_TRUE(so_empatados.AprovarVolante(*Cartao({kZeroXZero, kUmXZero, kUmXUm, kMaisX3, kZeroXUm})));
+    EXPECT_FALSE(so_empatados.AprovarVolante(Cartao({kZeroXZero, kUmXZero, kZeroXZero, kMaisX3, kZeroXUm})));
+    EXPECT_TRUE(so_empatados.AprovarVolante(Cartao({kZeroXZero, kUmXZero, kUmXUm, kMaisX3, kZeroXUm})));
 
     Ligar(kGols, 0, 10);
     EXPECT_FALSE(Aprova({kMaisXMais, kMaisXMais, kMaisXMais, kZeroXZero, kZeroXZero}));
@@ -297,26 +301,28 @@ public:
 class Filtragem : public FiltroLigado {
 protected:
     // Cartões alternados: 0 x 0 em todos os jogos (reprovado quando os empates são
-    // limitados a 4) e 1 x 0 em todos (aprovado).
+    // limitados a 4) e 1 x 0 em todos (aprovado). Cada um com placares próprios (cópias
+    // das células), para que se saiba quais ficaram; com 52 cartões ou mais a tabela
+    // de placares da lista passa de 256.
     void Encher(int quantidade)
     {
         for (int i = 0; i < quantidade; ++i) {
             const int k = i % 2 == 0 ? kZeroXZero : kUmXZero;
-            m_lista.Adicionar(Cartao({k, k, k, k, k}).release());
-            m_cartoes.push_back(m_lista.m_ultimo);
+            CVolante cartao = Cartao({k, k, k, k, k});
+            for (const CScore*& placar : cartao.m_scores) {
+                m_placares.push_back(*placar);
+                placar = &m_placares.back();
+            }
+            m_lista.Adicionar(cartao);
+            m_cartoes.push_back(cartao);
         }
         m_qtde_apostas = quantidade;
     }
-    std::vector<CVolante*> Restantes() const
-    {
-        std::vector<CVolante*> restantes;
-        for (CVolante* v = m_lista.m_primeiro; v != nullptr; v = v->m_proximo)
-            restantes.push_back(v);
-        return restantes;
-    }
+    std::vector<CVolante> Restantes() const { return {m_lista.begin(), m_lista.end()}; }
 
+    std::deque<CScore> m_placares;
     CListaDeVolantes m_lista;
-    std::vector<CVolante*> m_cartoes;
+    std::vector<CVolante> m_cartoes;
     int32_t m_qtde_apostas = 0;
 };
 
@@ -326,7 +332,7 @@ TEST_F(Filtragem, SemFiltrosNadaSai)
     m_filtro.CarregarFiltros();
     CProgressoDaFiltragem progresso;
     m_filtro.FiltrarVolantes(m_lista, m_qtde_apostas, progresso);
-    EXPECT_EQ(m_lista.m_qtde, 25);
+    EXPECT_EQ(m_lista.Quantidade(), 25);
     EXPECT_EQ(m_qtde_apostas, 25);
     EXPECT_EQ(progresso.m_total, 25);
     EXPECT_EQ(progresso.m_bombeadas, 2);
@@ -341,11 +347,11 @@ TEST_F(Filtragem, RemoveReprovadosEDescontaApostas)
     Ligar(kEmpatados, 0, 4);
     CProgressoDaFiltragem progresso;
     m_filtro.FiltrarVolantes(m_lista, m_qtde_apostas, progresso);
-    std::vector<CVolante*> aprovados;
+    std::vector<CVolante> aprovados;
     for (size_t i = 1; i < m_cartoes.size(); i += 2)
         aprovados.push_back(m_cartoes[i]);
     EXPECT_EQ(Restantes(), aprovados);
-    EXPECT_EQ(m_lista.m_qtde, 12);
+    EXPECT_EQ(m_lista.Quantidade(), 12);
     EXPECT_EQ(m_qtde_apostas, 12);
     EXPECT_EQ(progresso.m_atualizacoes.back(), (std::array<int, 2>{25, 13}));
 }
@@ -358,11 +364,38 @@ TEST_F(Filtragem, ParadaMantemORestoIntacto)
     Ligar(kEmpatados, 0, 4);        // e os 0 x 0: todos
     CProgressoDaFiltragem progresso(4);
     m_filtro.FiltrarVolantes(m_lista, m_qtde_apostas, progresso);
-    EXPECT_EQ(Restantes(), std::vector<CVolante*>(m_cartoes.begin() + 40, m_cartoes.end()));
+    EXPECT_EQ(Restantes(), std::vector<CVolante>(m_cartoes.begin() + 40, m_cartoes.end()));
     EXPECT_EQ(m_qtde_apostas, 60);
     EXPECT_EQ(progresso.m_atualizacoes.back(), (std::array<int, 2>{40, 40}));
     EXPECT_EQ(progresso.m_concluidas, 1);
 }
+
+// A filtragem da lista apura as estatísticas pela tabela dos seus placares, não pelos
+// ponteiros do cartão: cada caso fica com o critério na faixa exata do valor e sai fora dela.
+class EstatisticaNaLista : public testing::TestWithParam<SCasoDeEstatistica> {};
+
+TEST_P(EstatisticaNaLista, FaixaDoValor)
+{
+    const SCasoDeEstatistica& caso = GetParam();
+    const std::string nome = kFiltros[static_cast<size_t>(caso.criterio)].nome;
+    const auto esperado = static_cast<int32_t>(caso.esperado);
+    for (const bool dentro : {true, false}) {
+        CConfiguracoesEmMemoria configuracoes;
+        configuracoes.GravarInteiro(kSecaoFiltros, "m_bool_" + nome, 1);
+        configuracoes.GravarInteiro(kSecaoFiltros, "m_min_" + nome, dentro ? esperado : esperado + 1);
+        configuracoes.GravarInteiro(kSecaoFiltros, "m_max_" + nome, dentro ? esperado : 1000);
+        CFiltro filtro(configuracoes);
+        filtro.CarregarFiltros();
+        CListaDeVolantes lista;
+        lista.Adicionar(Cartao(caso.celulas));
+        int32_t apostas = 1;
+        CProgressoDaFiltragem progresso;
+        filtro.FiltrarVolantes(lista, apostas, progresso);
+        EXPECT_EQ(lista.Quantidade(), dentro ? 1 : 0) << (dentro ? "na faixa" : "fora da faixa");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Criterios, EstatisticaNaLista, testing::ValuesIn(kCasosDeEstatistica));
 
 // Um cartão lido de arquivo pode valer várias apostas: o total desconta todas.
 TEST_F(Filtragem, DescontaAsApostasDoCartao)
@@ -372,14 +405,14 @@ TEST_F(Filtragem, DescontaAsApostasDoCartao)
     multiplo.m_time1[0] = 1;
     multiplo.m_time2[0] = multiplo.m_time2[1] = multiplo.m_time2[2] = 1;
     auto triplo = Cartao(kTudoZeroXZero);
-    triplo->m_scores[0] = &multiplo;
-    m_lista.Adicionar(triplo.release());
-    m_lista.Adicionar(Cartao(kMisto).release());
+    triplo.m_scores[0] = &multiplo;
+    m_lista.Adicionar(triplo);
+    m_lista.Adicionar(Cartao(kMisto));
     m_qtde_apostas = 4;
     Ligar(kEmpatados, 0, 4);
     CProgressoDaFiltragem progresso;
     m_filtro.FiltrarVolantes(m_lista, m_qtde_apostas, progresso);
-    EXPECT_EQ(m_lista.m_qtde, 1);
+    EXPECT_EQ(m_lista.Quantidade(), 1);
     EXPECT_EQ(m_qtde_apostas, 1);
 }
 

@@ -14,12 +14,12 @@ namespace {
 const CScore* Celula(int jogo, int k) { return CCartaoCheio::Instancia().Celula(jogo, k); }
 
 // Cartão com a célula k de cada jogo.
-std::unique_ptr<CVolante> Cartao(const std::vector<int>& ks)
+CVolante Cartao(const std::vector<int>& ks)
 {
-    auto v = std::make_unique<CVolante>();
-    v->m_qtde = 5;
+    CVolante v;
+    v.m_qtde = 5;
     for (int m = 0; m < 5; ++m)
-        v->m_scores[m] = Celula(m, ks[static_cast<size_t>(m)]);
+        v.m_scores[m] = Celula(m, ks[static_cast<size_t>(m)]);
     return v;
 }
 
@@ -47,27 +47,27 @@ TEST(CartaoCheio, CelulasDoQuadro)
 TEST(Volante, ContarAcertos)
 {
     const auto resultado = Cartao({0, 9, 14, 20, 24});
-    EXPECT_EQ(resultado->ContarAcertos(*Cartao({0, 9, 14, 20, 24})), 5);
+    EXPECT_EQ(resultado.ContarAcertos(Cartao({0, 9, 14, 20, 24})), 5);
     // Só o time 2 do jogo 1 difere: 1x0 contra 1x1.
-    EXPECT_EQ(resultado->ContarAcertos(*Cartao({0, 13, 14, 20, 24})), 4);
-    EXPECT_EQ(resultado->ContarAcertos(*Cartao({1, 8, 13, 21, 23})), 0);
+    EXPECT_EQ(resultado.ContarAcertos(Cartao({0, 13, 14, 20, 24})), 4);
+    EXPECT_EQ(resultado.ContarAcertos(Cartao({1, 8, 13, 21, 23})), 0);
     // "+" só acerta "+": 3x+ contra +x+ no jogo 3 não conta.
-    EXPECT_EQ(resultado->ContarAcertos(*Cartao({0, 9, 14, 10, 24})), 4);
+    EXPECT_EQ(resultado.ContarAcertos(Cartao({0, 9, 14, 10, 24})), 4);
 }
 
 TEST(Volante, QtdeDeApostas)
 {
     auto cartao = Cartao({0, 0, 0, 0, 0});
-    EXPECT_EQ(cartao->QtdeDeApostas(), 1);
+    EXPECT_EQ(cartao.QtdeDeApostas(), 1);
     CScore multiplo;
     multiplo.m_jogo = 2;
     multiplo.m_time1[0] = multiplo.m_time1[1] = 1;
     multiplo.m_time2[0] = multiplo.m_time2[2] = multiplo.m_time2[4] = 1;
-    cartao->m_scores[2] = &multiplo;
-    EXPECT_EQ(cartao->QtdeDeApostas(), 6);
+    cartao.m_scores[2] = &multiplo;
+    EXPECT_EQ(cartao.QtdeDeApostas(), 6);
     CScore vazio;
-    cartao->m_scores[2] = &vazio;
-    EXPECT_EQ(cartao->QtdeDeApostas(), 0);
+    cartao.m_scores[2] = &vazio;
+    EXPECT_EQ(cartao.QtdeDeApostas(), 0);
 }
 
 TEST(Volante, OrdenarPorJogoEstavel)
@@ -90,48 +90,6 @@ TEST(Volante, OrdenarPorJogoEstavel)
     iguais.OrdenarPorJogo();
     EXPECT_EQ(iguais.m_scores[1], &a);
     EXPECT_EQ(iguais.m_scores[2], &b);
-}
-
-TEST(ListaDeVolantes, AdicionarERemover)
-{
-    CListaDeVolantes lista;
-    auto* unico = Cartao({0, 0, 0, 0, 0}).release();
-    lista.Adicionar(unico);
-    EXPECT_EQ(lista.Remover(unico), 1);
-    EXPECT_EQ(lista.m_primeiro, nullptr);
-    EXPECT_EQ(lista.m_ultimo, nullptr);
-    EXPECT_EQ(lista.m_qtde, 0);
-
-    CVolante* c[3];
-    for (auto& v : c) {
-        v = Cartao({1, 1, 1, 1, 1}).release();
-        lista.Adicionar(v);
-    }
-    lista.Remover(c[0]);
-    EXPECT_EQ(lista.m_primeiro, c[1]);
-    EXPECT_EQ(c[1]->m_anterior, nullptr);
-    lista.Remover(c[2]);
-    EXPECT_EQ(lista.m_ultimo, c[1]);
-    EXPECT_EQ(c[1]->m_proximo, nullptr);
-    EXPECT_EQ(lista.m_qtde, 1);
-}
-
-TEST(ListaDeVolantes, TransferirMantemOrdem)
-{
-    CListaDeVolantes destino, origem;
-    CVolante* a = Cartao({0, 0, 0, 0, 0}).release();
-    CVolante* b = Cartao({1, 1, 1, 1, 1}).release();
-    CVolante* c = Cartao({2, 2, 2, 2, 2}).release();
-    destino.Adicionar(a);
-    origem.Adicionar(b);
-    origem.Adicionar(c);
-    destino.Transferir(origem);
-    EXPECT_EQ(destino.m_qtde, 3);
-    EXPECT_EQ(a->m_proximo, b);
-    EXPECT_EQ(b->m_anterior, a);
-    EXPECT_EQ(destino.m_ultimo, c);
-    EXPECT_EQ(origem.m_qtde, 0);
-    EXPECT_EQ(origem.m_primeiro, nullptr);
 }
 
 TEST(Chave, ValoresIniciais)

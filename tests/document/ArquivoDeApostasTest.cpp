@@ -56,10 +56,10 @@ TEST_F(ArquivoDeApostas, LeOArquivoFeitoAMao)
         EXPECT_TRUE(documento->m_tabela_lida[i]->MesmoPlacar(CCartaoCheio::Instancia().Celulas()[i])) << i;
         EXPECT_EQ(documento->m_tabela_lida[i]->m_jogo, i / 25);
     }
-    const CVolante* segundo = documento->m_volantes.m_ultimo;
-    EXPECT_EQ(segundo->m_scores[0], documento->m_tabela_lida[13]);
-    EXPECT_EQ(segundo->m_scores[4], documento->m_tabela_lida[4 * 25 + 14]);
-    EXPECT_EQ(documento->m_volante_atual, documento->m_volantes.m_primeiro);
+    const CVolante segundo = documento->m_volantes.Cartao(documento->m_volantes.Quantidade() - 1);
+    EXPECT_EQ(segundo.m_scores[0], documento->m_tabela_lida[13]);
+    EXPECT_EQ(segundo.m_scores[4], documento->m_tabela_lida[4 * 25 + 14]);
+    EXPECT_EQ(documento->m_indice_atual, 0);
     EXPECT_EQ(documento->m_tem_volantes, 1);
     EXPECT_EQ(documento->m_chaves[0].use_count(), 1);
 }
@@ -77,9 +77,9 @@ TEST_F(ArquivoDeApostas, DocumentoNovoSemCartoes)
     EXPECT_EQ(bytes.substr(kTabelaDoNovo + kTamanhoDaTabela), std::string(6, '\0')); // nenhuma chave, nenhum cartão
 
     const auto lido = LerArquivoDeApostas(arquivo);
-    EXPECT_EQ(lido->m_volante_atual, nullptr);
+    EXPECT_EQ(lido->m_indice_atual, -1);
     EXPECT_EQ(lido->m_tem_volantes, 0);
-    EXPECT_EQ(lido->m_volantes.m_qtde, 0);
+    EXPECT_EQ(lido->m_volantes.Quantidade(), 0);
     ExpectMesmoDocumento(*lido, novo);
 }
 
@@ -95,7 +95,7 @@ TEST_F(ArquivoDeApostas, SalvarLerESalvarDeNovo)
     const auto relido = LerArquivoDeApostas(arquivo);
     ExpectMesmoDocumento(*relido, *lido);
     ExpectMesmoDocumento(*relido, *DocumentoGerado());
-    EXPECT_EQ(relido->m_volante_atual, relido->m_volantes.m_primeiro);
+    EXPECT_EQ(relido->m_indice_atual, 0);
     EXPECT_EQ(Gravado(*relido), segundo);
 }
 

@@ -10,10 +10,10 @@
 
 void AdicionarCartao(CVarentaDoc& documento, const int (&celulas)[5])
 {
-    auto* cartao = new CVolante;
-    cartao->m_qtde = 5;
+    CVolante cartao;
+    cartao.m_qtde = 5;
     for (int m = 0; m < 5; ++m)
-        cartao->m_scores[m] = CCartaoCheio::Instancia().Celula(m, celulas[m]);
+        cartao.m_scores[m] = CCartaoCheio::Instancia().Celula(m, celulas[m]);
     documento.m_volantes.Adicionar(cartao);
 }
 
@@ -91,14 +91,12 @@ void ExpectMesmoDocumento(const CVarentaDoc& a, const CVarentaDoc& b)
     ASSERT_EQ(a.m_chaves.size(), b.m_chaves.size());
     for (size_t i = 0; i < a.m_chaves.size(); ++i)
         ExpectMesmaChave(*a.m_chaves[i], *b.m_chaves[i]);
-    ASSERT_EQ(a.m_volantes.m_qtde, b.m_volantes.m_qtde);
-    const CVolante* va = a.m_volantes.m_primeiro;
-    const CVolante* vb = b.m_volantes.m_primeiro;
-    for (; va != nullptr && vb != nullptr; va = va->m_proximo, vb = vb->m_proximo) {
-        ASSERT_EQ(va->m_qtde, vb->m_qtde);
-        for (int i = 0; i < va->m_qtde; ++i)
-            ExpectMesmoPlacar(*va->m_scores[i], *vb->m_scores[i]);
+    ASSERT_EQ(a.m_volantes.Quantidade(), b.m_volantes.Quantidade());
+    for (int32_t c = 0; c < a.m_volantes.Quantidade(); ++c) {
+        const CVolante va = a.m_volantes.Cartao(c);
+        const CVolante vb = b.m_volantes.Cartao(c);
+        ASSERT_EQ(va.m_qtde, vb.m_qtde);
+        for (int i = 0; i < va.m_qtde; ++i)
+            ExpectMesmoPlacar(*va.m_scores[i], *vb.m_scores[i]);
     }
-    EXPECT_EQ(va, nullptr);
-    EXPECT_EQ(vb, nullptr);
 }

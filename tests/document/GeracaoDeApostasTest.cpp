@@ -60,14 +60,14 @@ TEST_F(GeracaoDeApostas, SemChavesSoOsFavoritos)
 {
     documento.m_resumo = "antigo";
     EXPECT_TRUE(Gerar());
-    ASSERT_EQ(documento.m_volantes.m_qtde, 1);
+    ASSERT_EQ(documento.m_volantes.Quantidade(), 1);
     EXPECT_EQ(documento.m_qtde_apostas, 1);
-    EXPECT_EQ(documento.m_volante_atual, documento.m_volantes.m_primeiro);
+    EXPECT_EQ(documento.m_indice_atual, 0);
     EXPECT_EQ(documento.m_tem_volantes, 1);
     EXPECT_EQ(documento.m_resumo, "");
     EXPECT_FALSE(filtrado);
     for (int m = 0; m < 5; ++m)
-        EXPECT_EQ(documento.m_volantes.m_primeiro->m_scores[m], CCartaoCheio::Instancia().Celula(m, k1x0));
+        EXPECT_EQ(documento.m_volantes.Cartao(0).m_scores[m], CCartaoCheio::Instancia().Celula(m, k1x0));
     // Já havia cartão atual: as vistas não precisam saber de novo.
     EXPECT_FALSE(Gerar());
 }
@@ -84,13 +84,12 @@ TEST_F(GeracaoDeApostas, ChavePeloNomeDoJogoComContadores)
     chave->m_grupos.push_back(&velho);
 
     Gerar();
-    EXPECT_EQ(documento.m_volantes.m_qtde, 3);
+    EXPECT_EQ(documento.m_volantes.Quantidade(), 3);
     EXPECT_EQ(chave->m_padroes, 4);
     EXPECT_EQ(chave->m_visitados, 4);
     EXPECT_TRUE(chave->m_grupos.empty());
     EXPECT_TRUE(chave->m_selecao.empty());
-    const CVolante* segundo = documento.m_volantes.m_primeiro->m_proximo;
-    EXPECT_EQ(segundo->m_scores[1], CCartaoCheio::Instancia().Celula(1, k0x0));
+    EXPECT_EQ(documento.m_volantes.Cartao(1).m_scores[1], CCartaoCheio::Instancia().Celula(1, k0x0));
 }
 
 TEST_F(GeracaoDeApostas, ComFiltroRefazOResumo)
@@ -98,8 +97,8 @@ TEST_F(GeracaoDeApostas, ComFiltroRefazOResumo)
     configuracoes.GravarInteiro(kSecaoFiltros, "m_bool_quantidade_de_gols", 1);
     configuracoes.GravarInteiro(kSecaoFiltros, "m_max_quantidade_de_gols", 0);
     Gerar(true);
-    EXPECT_EQ(documento.m_volantes.m_qtde, 0);
-    EXPECT_EQ(documento.m_volante_atual, nullptr);
+    EXPECT_EQ(documento.m_volantes.Quantidade(), 0);
+    EXPECT_EQ(documento.m_indice_atual, -1);
     EXPECT_EQ(documento.m_tem_volantes, 0);
     EXPECT_TRUE(filtrado);
     EXPECT_EQ(documento.m_resumo, "Para acertar os 5 pontos será necessario que você acerte: "
@@ -118,9 +117,9 @@ TEST_F(GeracaoDeApostas, FiltrarMantemOuRefazOResumo)
 
     FiltrarApostasDoDocumento(documento, filtro, progresso, false, filtrado, configuracoes);
     // No máximo dois jogos 1x0 (um gol cada): 1 + 5 + 10 cartões.
-    EXPECT_EQ(documento.m_volantes.m_qtde, 16);
+    EXPECT_EQ(documento.m_volantes.Quantidade(), 16);
     EXPECT_EQ(documento.m_qtde_apostas, 16);
-    EXPECT_EQ(documento.m_volante_atual, documento.m_volantes.m_primeiro);
+    EXPECT_EQ(documento.m_indice_atual, 0);
     EXPECT_EQ(documento.m_resumo, "mantido");
     EXPECT_TRUE(filtrado);
 
@@ -132,8 +131,8 @@ TEST_F(GeracaoDeApostas, FiltrarMantemOuRefazOResumo)
 std::vector<std::vector<const CScore*>> Cartoes(const CListaDeVolantes& volantes)
 {
     std::vector<std::vector<const CScore*>> cartoes;
-    for (const CVolante* cartao = volantes.m_primeiro; cartao != nullptr; cartao = cartao->m_proximo)
-        cartoes.emplace_back(cartao->m_scores, cartao->m_scores + cartao->m_qtde);
+    for (const CVolante cartao : volantes)
+        cartoes.emplace_back(cartao.m_scores, cartao.m_scores + cartao.m_qtde);
     return cartoes;
 }
 

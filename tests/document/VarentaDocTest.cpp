@@ -18,7 +18,7 @@ TEST(VarentaDoc, DocumentoNovoComecaZerado)
     EXPECT_EQ(documento.m_min_completas, 0);
     EXPECT_EQ(documento.m_max_completas, 0);
     EXPECT_EQ(documento.m_qtde_apostas, 0);
-    EXPECT_EQ(documento.m_volante_atual, nullptr);
+    EXPECT_EQ(documento.m_indice_atual, -1);
     EXPECT_EQ(documento.m_tem_volantes, 0);
     EXPECT_TRUE(documento.m_tabela_lida.empty());
     for (const auto& jogo : documento.m_celulas)
@@ -31,10 +31,8 @@ TEST(VarentaDoc, RemoverVolantesLimpaCartoesApostasEResumo)
     auto documento = DocumentoGerado();
     ASSERT_EQ(documento->m_tem_volantes, 1);
     documento->RemoverVolantes();
-    EXPECT_EQ(documento->m_volante_atual, nullptr);
-    EXPECT_EQ(documento->m_volantes.m_primeiro, nullptr);
-    EXPECT_EQ(documento->m_volantes.m_ultimo, nullptr);
-    EXPECT_EQ(documento->m_volantes.m_qtde, 0);
+    EXPECT_EQ(documento->m_indice_atual, -1);
+    EXPECT_EQ(documento->m_volantes.Quantidade(), 0);
     EXPECT_EQ(documento->m_qtde_apostas, 0);
     EXPECT_EQ(documento->m_resumo, "");
     EXPECT_EQ(documento->m_tem_volantes, 1); // fica como estava
@@ -45,7 +43,7 @@ TEST(VarentaDoc, AposAbrirSemCartoesNaoMarcaCartaoAtual)
 {
     CVarentaDoc documento;
     documento.AposAbrir();
-    EXPECT_EQ(documento.m_volante_atual, nullptr);
+    EXPECT_EQ(documento.m_indice_atual, -1);
     EXPECT_EQ(documento.m_tem_volantes, 0);
 }
 

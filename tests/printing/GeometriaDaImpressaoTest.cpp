@@ -105,10 +105,10 @@ TEST_F(GeometriaDaImpressao, ContagemDePaginasPeloTipo)
         EXPECT_EQ(impressao.PrepararImpressao(), caso.paginas);
         EXPECT_EQ(impressao.PaginaAtual(), 1);
         if (caso.cartoes == 0) {
-            EXPECT_EQ(impressao.PrimeiroDaPagina(), nullptr);
-            EXPECT_EQ(impressao.UltimoDaPagina(), nullptr);
+            EXPECT_EQ(impressao.PrimeiroDaPagina(), -1);
+            EXPECT_EQ(impressao.UltimoDaPagina(), -1);
         } else {
-            EXPECT_EQ(impressao.PrimeiroDaPagina(), documento->m_volantes.m_primeiro);
+            EXPECT_EQ(impressao.PrimeiroDaPagina(), 0);
         }
     }
 }
@@ -327,7 +327,7 @@ TEST_F(GeometriaDaImpressao, PrecoDoCartao)
     for (int m = 0; m < 5; ++m)
         duplo.m_scores[m] = m == 0 ? &dois_gols_no_time1 : CCartaoCheio::Instancia().Celula(m, 14);
     const auto documento = DocumentoComCartoes(1);
-    const CVolante& simples = *documento->m_volantes.m_primeiro;
+    const CVolante simples = documento->m_volantes.Cartao(0);
 
     struct SCaso {
         const CVolante* cartao;

@@ -75,8 +75,11 @@ TEST_F(RelatoriosDasApostas, TimeSemColunaMarcadaNaoEscreveCelula)
     CScore sem_marca;
     sem_marca.m_jogo = 2;
     sem_marca.m_time2[4] = 1;
-    AdicionarCartao(volantes, "1x0 2x2 +x1 0x0 3x+");
-    volantes.m_primeiro->m_scores[2] = &sem_marca;
+    CListaDeVolantes modelo;
+    AdicionarCartao(modelo, "1x0 2x2 +x1 0x0 3x+");
+    CVolante cartao = modelo.Cartao(0);
+    cartao.m_scores[2] = &sem_marca;
+    volantes.Adicionar(cartao);
 
     const std::string pagina = LerBytes(EscreverListagemDeApostas(m_pastas.Pastas(), volantes));
 

@@ -5,10 +5,10 @@
 
 void AdicionarCartao(CVarentaDoc& documento, const int (&celulas)[5])
 {
-    auto* cartao = new CVolante;
-    cartao->m_qtde = 5;
+    CVolante cartao;
+    cartao.m_qtde = 5;
     for (int m = 0; m < 5; ++m)
-        cartao->m_scores[m] = CCartaoCheio::Instancia().Celula(m, celulas[m]);
+        cartao.m_scores[m] = CCartaoCheio::Instancia().Celula(m, celulas[m]);
     documento.m_volantes.Adicionar(cartao);
 }
 

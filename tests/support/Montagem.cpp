@@ -22,10 +22,10 @@ int CelulaDasColunas(int coluna1, int coluna2)
 void AdicionarCartao(CListaDeVolantes& lista, const std::string& placares)
 {
     const std::array<int, 10> colunas = LerPlacares(placares);
-    auto* volante = new CVolante;
-    volante->m_qtde = 5;
+    CVolante volante;
+    volante.m_qtde = 5;
     for (int jogo = 0; jogo < 5; ++jogo)
-        volante->m_scores[jogo] = CCartaoCheio::Instancia().Celula(
+        volante.m_scores[jogo] = CCartaoCheio::Instancia().Celula(
             jogo, CelulaDasColunas(colunas[size_t(2 * jogo)], colunas[size_t(2 * jogo + 1)]));
     lista.Adicionar(volante);
 }
