@@ -42,13 +42,13 @@ void SortearCartoes(CListaDeVolantes& volantes, std::mt19937& sorteio)
 const CListaDeVolantes& QuadroInteiro()
 {
     static CListaDeVolantes volantes;
-    if (volantes.m_qtde == 0) {
+    if (volantes.Quantidade() == 0) {
         const CCartaoCheio& cheio = CCartaoCheio::Instancia();
         for (int numero = 0; numero < 9'765'625; ++numero) {
-            auto* volante = new CVolante;
-            volante->m_qtde = 5;
+            CVolante volante;
+            volante.m_qtde = 5;
             for (int jogo = 4, resto = numero; jogo >= 0; --jogo, resto /= 25)
-                volante->m_scores[jogo] = cheio.Celula(jogo, resto % 25);
+                volante.m_scores[jogo] = cheio.Celula(jogo, resto % 25);
             volantes.Adicionar(volante);
         }
     }
@@ -114,7 +114,7 @@ void BM_AnaliseDoQuadroInteiro(benchmark::State& estado)
         analise.Analisar(volantes, 0, kConcursosNoQuadroInteiro - 1, progresso);
         benchmark::DoNotOptimize(analise.Total());
     }
-    Conferencias(estado, volantes.m_qtde, kConcursosNoQuadroInteiro);
+    Conferencias(estado, volantes.Quantidade(), kConcursosNoQuadroInteiro);
 }
 BENCHMARK(BM_AnaliseDoQuadroInteiro)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 

@@ -280,7 +280,10 @@ void MedirTelaDeApostas()
 void MedirParadaDaAnalise(const CListaDeVolantes& volantes, const CListaDeResultados& resultados, int atraso_ms)
 {
     CPastasFixas pastas("/nonexistent", "/nonexistent");
-    CConferenciaAvancadaVarentaDlg dialogo(pastas);
+    CConfiguracoesEmMemoria configuracoes;
+    CNavegadorDoSistema navegador;
+    CRelogioDoSistema relogio;
+    CConferenciaAvancadaVarentaDlg dialogo(SServicos{configuracoes, pastas, navegador, relogio});
     dialogo.m_grade->setRowCount(static_cast<int>(resultados.size()) + 1);
     dialogo.show();
     Relogio::time_point pedido{};
@@ -309,10 +312,10 @@ void MedirParadasDaAnalise()
     CListaDeVolantes volantes;
     const CCartaoCheio& cheio = CCartaoCheio::Instancia();
     for (int numero = 0; numero < 9'765'625; ++numero) {
-        auto* volante = new CVolante;
-        volante->m_qtde = 5;
+        CVolante volante;
+        volante.m_qtde = 5;
         for (int jogo = 4, resto = numero; jogo >= 0; --jogo, resto /= 25)
-            volante->m_scores[jogo] = cheio.Celula(jogo, resto % 25);
+            volante.m_scores[jogo] = cheio.Celula(jogo, resto % 25);
         volantes.Adicionar(volante);
     }
     std::mt19937 sorteio(2026);

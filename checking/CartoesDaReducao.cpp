@@ -53,9 +53,9 @@ int32_t NumeroDoCartao(const CVolante& cartao)
 std::vector<int32_t> NumerosDosCartoes(const CListaDeVolantes& volantes)
 {
     std::vector<int32_t> numeros;
-    numeros.reserve(static_cast<size_t>(std::max(volantes.m_qtde, 0)));
-    for (const CVolante* cartao = volantes.m_primeiro; cartao != nullptr; cartao = cartao->m_proximo) {
-        const int32_t numero = NumeroDoCartao(*cartao);
+    numeros.reserve(static_cast<size_t>(std::max(volantes.Quantidade(), 0)));
+    for (const CVolante cartao : volantes) {
+        const int32_t numero = NumeroDoCartao(cartao);
         if (numero < 0)
             throw CCartaoNaoSimples(static_cast<int>(numeros.size()) + 1);
         numeros.push_back(numero);
@@ -65,17 +65,14 @@ std::vector<int32_t> NumerosDosCartoes(const CListaDeVolantes& volantes)
 
 int32_t ManterCartoes(CListaDeVolantes& volantes, const std::vector<bool>& manter)
 {
-    if (manter.size() != static_cast<size_t>(std::max(volantes.m_qtde, 0)))
+    if (manter.size() != static_cast<size_t>(std::max(volantes.Quantidade(), 0)))
         throw std::invalid_argument("um valor por cartão da lista");
+    std::vector<bool> retirar(manter.size());
     int32_t retirados = 0;
-    size_t posicao = 0;
-    for (CVolante* cartao = volantes.m_primeiro; cartao != nullptr; ++posicao) {
-        if (posicao >= manter.size())
-            throw std::invalid_argument("um valor por cartão da lista");
-        CVolante* const proximo = cartao->m_proximo;
-        if (!manter[posicao])
-            retirados += volantes.Remover(cartao);
-        cartao = proximo;
+    for (size_t posicao = 0; posicao < manter.size(); ++posicao) {
+        retirar[posicao] = !manter[posicao];
+        retirados += retirar[posicao] ? 1 : 0;
     }
+    volantes.RemoverMarcados(retirar);
     return retirados;
 }

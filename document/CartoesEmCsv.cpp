@@ -32,8 +32,8 @@ void EscreverCartoesEmCsv(const CVarentaDoc& documento, std::ostream& saida)
     for (int jogo = 1; jogo <= kJogos; ++jogo)
         cabecalho.push_back("Jogo " + std::to_string(jogo));
     std::string texto = LinhaDeCsv(cabecalho, kSeparador) + '\n';
-    for (const CVolante* cartao = documento.m_volantes.m_primeiro; cartao != nullptr; cartao = cartao->m_proximo) {
-        texto += LinhaDoCartao(*cartao);
+    for (const CVolante cartao : documento.m_volantes) {
+        texto += LinhaDoCartao(cartao);
         texto += '\n';
         if (texto.size() > kBloco) {
             saida << texto;

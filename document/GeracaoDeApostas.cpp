@@ -98,13 +98,13 @@ void EntregarChaves(const CVarentaDoc& documento, CAposta& aposta)
     }
 }
 
+} // namespace
+
 void PrimeiroCartaoComoAtual(CVarentaDoc& documento)
 {
     documento.m_indice_atual = documento.m_volantes.Quantidade() > 0 ? 0 : -1;
     documento.m_tem_volantes = documento.m_indice_atual >= 0 ? 1 : 0;
 }
-
-} // namespace
 
 int ValidarFavoritos(const CVarentaDoc& documento)
 {

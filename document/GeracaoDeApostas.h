@@ -8,6 +8,9 @@ class CVarentaDoc;
 class IConfiguracoes;
 class IProgressoFiltragem;
 
+// O primeiro cartão da lista vira o atual (nenhum, com a lista vazia).
+void PrimeiroCartaoComoAtual(CVarentaDoc& documento);
+
 // 0 se todo jogo tem ao menos um favorito; senão o número (1 a 5) do primeiro que não tem.
 int ValidarFavoritos(const CVarentaDoc& documento);
 // A mensagem do jogo (1 a 5) sem favorito, na tela e no quinaro-cli.

@@ -711,7 +711,7 @@ bool CScoreForm::OnComando(int id)
 bool CScoreForm::EstadoDoComando(int id, SEstadoDoComando& estado) const
 {
     if (id == Comando::kReduzirApostas) {
-        estado.habilitado = Doc().m_volantes.m_qtde > 0;
+        estado.habilitado = Doc().m_volantes.Quantidade() > 0;
         return true;
     }
     if (id != Comando::kConfigurarFiltros && id != Comando::kFiltrar && id != Comando::kComprovantes)

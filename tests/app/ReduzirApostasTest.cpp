@@ -15,6 +15,7 @@
 #include "core/Score.h"
 #include "core/Volante.h"
 #include "document/VarentaDoc.h"
+#include "tests/support/Montagem.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -92,8 +93,8 @@ protected:
     std::vector<Entradas> Cartoes() const
     {
         std::vector<Entradas> cartoes;
-        for (const CVolante* c = Doc().m_volantes.m_primeiro; c != nullptr; c = c->m_proximo)
-            cartoes.push_back({c->m_scores[0], c->m_scores[1], c->m_scores[2], c->m_scores[3], c->m_scores[4]});
+        for (const CVolante c : Doc().m_volantes)
+            cartoes.push_back({c.m_scores[0], c.m_scores[1], c.m_scores[2], c.m_scores[3], c.m_scores[4]});
         return cartoes;
     }
 
@@ -106,8 +107,8 @@ protected:
             for (const CScore* entrada : entradas)
                 resultado.m_scores[entrada->m_jogo] = entrada;
             bool garantido = false;
-            for (const CVolante* c = Doc().m_volantes.m_primeiro; c != nullptr && !garantido; c = c->m_proximo)
-                garantido = resultado.ContarAcertos(*c) >= garantia;
+            for (const CVolante c : Doc().m_volantes)
+                garantido = garantido || resultado.ContarAcertos(c) >= garantia;
             if (!garantido)
                 return ::testing::AssertionFailure() << "um cartão ficou sem " << garantia << " pontos";
         }
@@ -141,7 +142,7 @@ TEST_F(ReduzirApostasTest, TrocaOsCartoesEMostraOAntesEODepois)
     m_programa.Comando(Comando::kReduzirApostas);
     ASSERT_FALSE(m_respostas.Pendente());
 
-    EXPECT_EQ(Doc().m_volantes.m_qtde, 2);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), 2);
     EXPECT_EQ(Doc().m_qtde_apostas, 2);
     EXPECT_TRUE(Garante(antes, 3));
     EXPECT_TRUE(m_programa.Documento()->IsModified());
@@ -163,12 +164,12 @@ TEST_F(ReduzirApostasTest, TrocaOsCartoesEMostraOAntesEODepois)
 TEST_F(ReduzirApostasTest, CancelarNaoMudaNada)
 {
     GerarCartoes(2);
-    const uint64_t revisao = Doc().m_volantes.m_revisao;
+    const uint64_t revisao = Doc().m_volantes.Revisao();
     ResponderReduzir(3, 30, "Cancelar");
     m_programa.Comando(Comando::kReduzirApostas);
     ASSERT_FALSE(m_respostas.Pendente());
-    EXPECT_EQ(Doc().m_volantes.m_revisao, revisao);
-    EXPECT_EQ(Doc().m_volantes.m_qtde, 32);
+    EXPECT_EQ(Doc().m_volantes.Revisao(), revisao);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), 32);
     EXPECT_FALSE(m_tela->DialogoDeReducao()->isVisible());
 }
 
@@ -194,22 +195,21 @@ TEST_F(ReduzirApostasTest, PararGuardaUmConjuntoQueGarante)
     EXPECT_FALSE(parar.isActive());
 
     EXPECT_TRUE(Garante(antes, 4));
-    EXPECT_LT(Doc().m_volantes.m_qtde, 243);
-    EXPECT_EQ(Doc().m_qtde_apostas, Doc().m_volantes.m_qtde);
+    EXPECT_LT(Doc().m_volantes.Quantidade(), 243);
+    EXPECT_EQ(Doc().m_qtde_apostas, Doc().m_volantes.Quantidade());
     EXPECT_EQ(reduzindo->Situacao(), "Redução interrompida: os cartões que ficaram garantem os pontos, "
                                      "mas com mais tempo poderiam ser menos.");
-    EXPECT_EQ(reduzindo->Cartoes(), QStringLiteral("243 / %1").arg(Doc().m_volantes.m_qtde));
+    EXPECT_EQ(reduzindo->Cartoes(), QStringLiteral("243 / %1").arg(Doc().m_volantes.Quantidade()));
     EXPECT_EQ(reduzindo->Botao()->text(), "Fechar");
 }
 
 TEST_F(ReduzirApostasTest, CartaoDeVariasApostasEhRecusado)
 {
     GerarCartoes(2);
-    CVolante* terceiro = Doc().m_volantes.m_primeiro->m_proximo->m_proximo;
-    m_dois_placares = *terceiro->m_scores[1];
+    m_dois_placares = *Doc().m_volantes.Cartao(2).m_scores[1];
     m_dois_placares.m_time2[4] = 1;
-    terceiro->m_scores[1] = &m_dois_placares;
-    const uint64_t revisao = Doc().m_volantes.m_revisao;
+    TrocarEntrada(Doc().m_volantes, 2, 1, &m_dois_placares);
+    const uint64_t revisao = Doc().m_volantes.Revisao();
 
     ResponderReduzir(4, 30);
     m_respostas.AceitarMensagem();
@@ -218,8 +218,8 @@ TEST_F(ReduzirApostasTest, CartaoDeVariasApostasEhRecusado)
     ASSERT_EQ(m_respostas.Textos().size(), 1);
     EXPECT_EQ(m_respostas.Textos()[0], "O cartão 3 tem mais de um placar num jogo: só cartões com um placar por "
                                        "jogo podem ser reduzidos.\nOs cartões ficaram como estavam.");
-    EXPECT_EQ(Doc().m_volantes.m_revisao, revisao);
-    EXPECT_EQ(Doc().m_volantes.m_qtde, 32);
+    EXPECT_EQ(Doc().m_volantes.Revisao(), revisao);
+    EXPECT_EQ(Doc().m_volantes.Quantidade(), 32);
     EXPECT_EQ(Texto("qtde_de_cartoes"), "32");
     EXPECT_FALSE(m_tela->DialogoDeReducao()->isVisible());
 }

@@ -89,13 +89,13 @@ protected:
     {
         std::mt19937 sorteio(semente);
         for (size_t i = 0; i < quantidade; ++i) {
-            auto* volante = new CVolante;
-            volante->m_qtde = 5;
+            CVolante volante;
+            volante.m_qtde = 5;
             // Um quarto dos cartões estranhos é comum, para os dois caminhos se misturarem.
             const bool estranho = tipo == ETipoDeCartao::Estranhos && sorteio() % 4 != 0;
             for (int jogo = 0; jogo < 5; ++jogo)
-                volante->m_scores[jogo] =
-                    estranho ? EntradaEstranha(sorteio, *volante, jogo) : Celula(jogo, int(sorteio() % 25));
+                volante.m_scores[jogo] =
+                    estranho ? EntradaEstranha(sorteio, volante, jogo) : Celula(jogo, int(sorteio() % 25));
             m_volantes.Adicionar(volante);
         }
     }
@@ -131,8 +131,8 @@ protected:
             cartao.m_scores[i] = resultado.m_scores[size_t(i)].get();
         cartao.OrdenarPorJogo();
         SLinhaDaAnalise linha{resultado.m_concurso, {}};
-        for (const CVolante* v = m_volantes.m_primeiro; v != nullptr; v = v->m_proximo)
-            ++linha.m_acertos[size_t(cartao.ContarAcertos(*v))];
+        for (const CVolante v : m_volantes)
+            ++linha.m_acertos[size_t(cartao.ContarAcertos(v))];
         return linha;
     }
 
@@ -212,9 +212,9 @@ TEST_F(AnaliseEmBlocos, EntradasQueSoDiferemNoObjetoOuNaPosicaoContamIgual)
         {nullptr, nullptr, nullptr, nullptr, nullptr},
     };
     for (auto& entradas : repetidos) {
-        auto* volante = new CVolante;
-        volante->m_qtde = 5;
-        std::copy(std::begin(entradas), std::end(entradas), volante->m_scores);
+        CVolante volante;
+        volante.m_qtde = 5;
+        std::copy(std::begin(entradas), std::end(entradas), volante.m_scores);
         m_volantes.Adicionar(volante);
     }
     auto resultado = std::make_unique<CResultadoVarenta>();
@@ -237,11 +237,11 @@ TEST_F(AnaliseEmBlocos, MarcasDistintasDemaisNumJogoContamIgual)
     for (int k = 0; k < 300; ++k) {
         CScore& placar = m_placares.emplace_back(*Celula(0, 0));
         placar.m_time1[1] = int16_t(k + 2);
-        auto* volante = new CVolante;
-        volante->m_qtde = 5;
-        volante->m_scores[0] = &placar;
+        CVolante volante;
+        volante.m_qtde = 5;
+        volante.m_scores[0] = &placar;
         for (int jogo = 1; jogo < 5; ++jogo)
-            volante->m_scores[jogo] = Celula(jogo, k % 25);
+            volante.m_scores[jogo] = Celula(jogo, k % 25);
         m_volantes.Adicionar(volante);
     }
     // No jogo 0: marcas que nenhum cartão tem, a 1ª, a 254ª, a 255ª, a 256ª e a última.

@@ -237,14 +237,15 @@ TEST_P(CartaoRecusado, LancaOErroComAPosicao)
     const SEntradaRuim& caso = GetParam();
     CListaDeVolantes lista;
     AdicionarCartao(lista, kZeros);
-    AdicionarCartao(lista, kZeros);
     CScore entrada;
     entrada.m_jogo = static_cast<int16_t>(caso.jogo);
     for (size_t c = 0; c < 5; ++c) {
         entrada.m_time1[c] = static_cast<int16_t>(caso.marcas1[c]);
         entrada.m_time2[c] = static_cast<int16_t>(caso.marcas2[c]);
     }
-    lista.m_ultimo->m_scores[2] = &entrada;
+    CVolante segundo = lista.Cartao(0);
+    segundo.m_scores[2] = &entrada;
+    lista.Adicionar(segundo);
     try {
         NumerosDosCartoes(lista);
         FAIL() << "aceitou o cartão";

@@ -177,13 +177,13 @@ TEST_F(Cli, ReduzirComGarantia)
                                      ".00 depois\n");
         const auto original = LerArquivoDeApostas(m_gerado);
         const auto reduzido = LerArquivoDeApostas(saida);
-        EXPECT_EQ(reduzido->m_volantes.m_qtde, caso.depois);
+        EXPECT_EQ(reduzido->m_volantes.Quantidade(), caso.depois);
         EXPECT_EQ(reduzido->m_qtde_apostas, caso.depois);
-        for (const CVolante* resultado = original->m_volantes.m_primeiro; resultado; resultado = resultado->m_proximo) {
+        for (const CVolante resultado : original->m_volantes) {
             int melhor = 0;
-            for (const CVolante* cartao = reduzido->m_volantes.m_primeiro; cartao; cartao = cartao->m_proximo)
-                melhor = std::max(melhor, resultado->ContarAcertos(*cartao));
-            EXPECT_GE(melhor, caso.garantia) << MarcasDoCartao(*resultado);
+            for (const CVolante cartao : reduzido->m_volantes)
+                melhor = std::max(melhor, resultado.ContarAcertos(cartao));
+            EXPECT_GE(melhor, caso.garantia) << MarcasDoCartao(resultado);
         }
     }
 }
@@ -367,11 +367,11 @@ TEST_F(Cli, ErrosDeUsoEDeEntrada)
     CScore dois = *CCartaoCheio::Instancia().Celula(0, k1x0);
     dois.m_time1[2] = 1;
     for (const CScore* primeira : {CCartaoCheio::Instancia().Celula(0, k0x0), static_cast<const CScore*>(&dois)}) {
-        auto* cartao = new CVolante;
-        cartao->m_qtde = 5;
-        cartao->m_scores[0] = primeira;
+        CVolante cartao;
+        cartao.m_qtde = 5;
+        cartao.m_scores[0] = primeira;
         for (int m = 1; m < 5; ++m)
-            cartao->m_scores[m] = CCartaoCheio::Instancia().Celula(m, k0x0);
+            cartao.m_scores[m] = CCartaoCheio::Instancia().Celula(m, k0x0);
         dois_placares.m_volantes.Adicionar(cartao);
     }
     dois_placares.m_qtde_apostas = 3;

@@ -9,6 +9,7 @@
 #include "document/GeracaoDeApostas.h"
 #include "document/ReducaoDeApostas.h"
 #include "document/VarentaDoc.h"
+#include "tests/support/Montagem.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +28,9 @@ using Entradas = std::array<const CScore*, 5>;
 std::vector<Entradas> Copiar(const CListaDeVolantes& volantes)
 {
     std::vector<Entradas> cartoes;
-    for (const CVolante* cartao = volantes.m_primeiro; cartao != nullptr; cartao = cartao->m_proximo)
-        cartoes.push_back({cartao->m_scores[0], cartao->m_scores[1], cartao->m_scores[2], cartao->m_scores[3],
-                           cartao->m_scores[4]});
+    for (const CVolante cartao : volantes)
+        cartoes.push_back({cartao.m_scores[0], cartao.m_scores[1], cartao.m_scores[2], cartao.m_scores[3],
+                           cartao.m_scores[4]});
     return cartoes;
 }
 
@@ -118,7 +119,7 @@ TEST_P(ReducaoDeQuadros, GaranteOsPontosComMenosCartoes)
     EXPECT_FALSE(reducao.interrompida);
     EXPECT_LT(depois.size(), antes.size());
     EXPECT_EQ(documento.m_qtde_apostas, static_cast<int32_t>(depois.size()));
-    EXPECT_EQ(documento.m_volante_atual, documento.m_volantes.m_primeiro);
+    EXPECT_EQ(documento.m_indice_atual, 0);
     EXPECT_EQ(documento.m_tem_volantes, 1);
     // Só cartões da aposta, na ordem dela.
     auto proximo = antes.begin();
@@ -157,8 +158,7 @@ TEST_F(ReducaoDeQuadros, CartaoDeVariosPlacaresDeixaODocumentoComoEstava)
     Gerar({{{{9, 14}, {9, 14}, {9}, {9}, {9}}}, 4});
     CScore dois_placares = *CCartaoCheio::Instancia().Celula(2, 9);
     dois_placares.m_time1[3] = 1;
-    CVolante* terceiro = documento.m_volantes.m_primeiro->m_proximo->m_proximo;
-    terceiro->m_scores[2] = &dois_placares;
+    TrocarEntrada(documento.m_volantes, 2, 2, &dois_placares);
     const std::vector<Entradas> antes = Copiar(documento.m_volantes);
     const int32_t apostas = documento.m_qtde_apostas;
 

@@ -6,6 +6,7 @@
 #include "core/Volante.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -28,6 +29,15 @@ void AdicionarCartao(CListaDeVolantes& lista, const std::string& placares)
         volante.m_scores[jogo] = CCartaoCheio::Instancia().Celula(
             jogo, CelulaDasColunas(colunas[size_t(2 * jogo)], colunas[size_t(2 * jogo + 1)]));
     lista.Adicionar(volante);
+}
+
+void TrocarEntrada(CListaDeVolantes& lista, int32_t posicao, int lugar, const CScore* placar)
+{
+    std::vector<CVolante> cartoes(lista.begin(), lista.end());
+    cartoes.at(static_cast<size_t>(posicao)).m_scores[lugar] = placar;
+    lista.Esvaziar();
+    for (const CVolante& cartao : cartoes)
+        lista.Adicionar(cartao);
 }
 
 std::unique_ptr<CResultadoVarenta> ResultadoDosPlacares(int32_t concurso, const std::string& placares)
