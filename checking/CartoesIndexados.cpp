@@ -23,7 +23,6 @@ static_assert(CCartoesIndexados::kCartoesPorBloco % kCartoesPorTrecho == 0);
 constexpr uint8_t kNenhumCodigo = 255;
 constexpr uint32_t kNumerosPorByte = 254;
 constexpr uint32_t kNenhumasMarcas = std::numeric_limits<uint32_t>::max();
-constexpr size_t kPonteirosVistos = 1024;
 
 template <typename Vetor>
 inline __attribute__((always_inline)) int64_t SomaDosBytes(const Vetor& contadores)
@@ -102,35 +101,36 @@ std::array<int16_t, 10> MarcasDe(const CScore& placar)
     return marcas;
 }
 
-size_t IndiceDoPonteiro(const CScore* placar)
-{
-    return (reinterpret_cast<uintptr_t>(placar) / alignof(CScore)) % kPonteirosVistos;
-}
-
 } // namespace
 
 CCartoesIndexados::CCartoesIndexados(const CListaDeVolantes& volantes, const std::function<bool()>& continuar)
-    : m_vistos(kPonteirosVistos)
 {
+    // A lista já guarda cada placar distinto uma vez: as marcas de cada um se numeram uma
+    // só vez, e o cartão vira cinco consultas a essa tabela.
+    const std::vector<const CScore*>& placares = volantes.Placares();
+    std::vector<SEntrada> entrada_do_placar(placares.size());
+    for (size_t i = 0; i < placares.size(); ++i)
+        entrada_do_placar[i] = Entrada(placares[i]);
     const size_t previstos = static_cast<size_t>(std::max(volantes.Quantidade(), 0));
     for (std::vector<uint8_t>& coluna : m_colunas)
         coluna.reserve(previstos + kCartoesPorBloco);
-    size_t lidos = 0;
-    for (const CVolante volante : volantes) {
-        Adicionar(volante.m_scores);
-        if (++lidos % kCartoesPorVezDaLeitura == 0 && !continuar())
+    for (int32_t posicao = 0; posicao < volantes.Quantidade(); ++posicao) {
+        const SIndicesDoCartao indices = volantes.Indices(posicao);
+        std::array<SEntrada, 5> lidas;
+        for (size_t i = 0; i < 5; ++i)
+            lidas[i] = entrada_do_placar[indices.lugar[i]];
+        Adicionar(lidas);
+        if (static_cast<size_t>(posicao + 1) % kCartoesPorVezDaLeitura == 0 && !continuar())
             break;
     }
     CompletarBlocos();
 }
 
-void CCartoesIndexados::Adicionar(const CScore* const (&entradas)[5])
+void CCartoesIndexados::Adicionar(const std::array<SEntrada, 5>& lidas)
 {
-    std::array<SEntrada, 5> lidas;
     std::array<uint8_t, 6> por_jogo{};
     bool comum = true;
     for (size_t i = 0; i < 5; ++i) {
-        lidas[i] = Entrada(entradas[i]);
         ++por_jogo[lidas[i].m_jogo];
         comum = comum && (lidas[i].m_jogo == 5 || lidas[i].m_marcas < kNumerosPorByte);
     }
@@ -149,22 +149,11 @@ void CCartoesIndexados::Adicionar(const CScore* const (&entradas)[5])
 
 CCartoesIndexados::SEntrada CCartoesIndexados::Entrada(const CScore* placar)
 {
-    if (placar == nullptr)
+    if (placar == nullptr || placar->m_jogo < 0 || placar->m_jogo > 4)
         return {};
-    SPonteiroVisto& visto = m_vistos[IndiceDoPonteiro(placar)];
-    if (visto.m_ponteiro != placar)
-        visto = {placar, EntradaPeloConteudo(*placar)};
-    return visto.m_entrada;
-}
-
-CCartoesIndexados::SEntrada CCartoesIndexados::EntradaPeloConteudo(const CScore& placar)
-{
-    if (placar.m_jogo < 0 || placar.m_jogo > 4)
-        return {};
-    const Marcas marcas = MarcasDe(placar);
-    auto& numeros = m_numeros[static_cast<size_t>(placar.m_jogo)];
-    const auto [achado, novo] = numeros.try_emplace(marcas, static_cast<uint32_t>(numeros.size()));
-    return {achado->second, static_cast<uint32_t>(placar.m_jogo)};
+    auto& numeros = m_numeros[static_cast<size_t>(placar->m_jogo)];
+    const auto [achado, novo] = numeros.try_emplace(MarcasDe(*placar), static_cast<uint32_t>(numeros.size()));
+    return {achado->second, static_cast<uint32_t>(placar->m_jogo)};
 }
 
 void CCartoesIndexados::CompletarBlocos()
@@ -173,7 +162,6 @@ void CCartoesIndexados::CompletarBlocos()
     m_blocos_comuns = (m_comuns + kCartoesPorBloco - 1) / kCartoesPorBloco;
     for (std::vector<uint8_t>& coluna : m_colunas)
         coluna.resize(m_blocos_comuns * kCartoesPorBloco, 0);
-    m_vistos = {};
 }
 
 size_t CCartoesIndexados::BlocosIrregulares() const

@@ -54,14 +54,8 @@ private:
         uint32_t m_marcas = 0;
         uint32_t m_jogo = 5;
     };
-    struct SPonteiroVisto {
-        const CScore* m_ponteiro = nullptr;
-        SEntrada m_entrada;
-    };
-
-    void Adicionar(const CScore* const (&entradas)[5]);
+    void Adicionar(const std::array<SEntrada, 5>& lidas);
     SEntrada Entrada(const CScore* placar);
-    SEntrada EntradaPeloConteudo(const CScore& placar);
     void CompletarBlocos();
     size_t BlocosIrregulares() const;
     void ContarComuns(size_t bloco, std::span<const SResultado> resultados,
@@ -70,8 +64,6 @@ private:
                            std::span<std::array<int64_t, 6>> contagens) const;
 
     std::array<std::map<Marcas, uint32_t>, 5> m_numeros;  // por jogo, na ordem em que apareceram
-    // Quase sempre as entradas são as mesmas 125 células: o ponteiro resolve sem olhar o conteúdo.
-    std::vector<SPonteiroVisto> m_vistos;
     std::array<std::vector<uint8_t>, 5> m_colunas;  // 0: sem entrada no jogo; senão número + 1
     size_t m_comuns = 0;
     size_t m_blocos_comuns = 0;
