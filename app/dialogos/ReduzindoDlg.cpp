@@ -3,6 +3,7 @@
 #include "core/TextosDeProgresso.h"
 #include "document/ReducaoDeApostas.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -123,6 +124,10 @@ bool CReduzindoDlg::PararSolicitado() const
 
 void CReduzindoDlg::Concluir(const SReducaoDeApostas& reducao, const QString& preco_antes, const QString& preco_depois)
 {
+    // A conferência final e a tabela dos cartões não dão a vez à interface: um clique em
+    // "Parar" feito nelas ainda está na fila e vale como "Parar", não como o "Fechar" que
+    // vem a seguir (senão o resultado sumiria sem ser visto).
+    QCoreApplication::processEvents();
     MostrarContadores();
     m_situacao->setText(reducao.interrompida
                             ? QStringLiteral("Redução interrompida: os cartões que ficaram garantem os pontos, "

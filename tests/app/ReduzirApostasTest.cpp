@@ -14,12 +14,14 @@
 #include "app/shell/Documento.h"
 #include "core/Score.h"
 #include "core/Volante.h"
+#include "document/ReducaoDeApostas.h"
 #include "document/VarentaDoc.h"
 #include "tests/support/Montagem.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -157,6 +159,33 @@ TEST_F(ReduzirApostasTest, TrocaOsCartoesEMostraOAntesEODepois)
     EXPECT_EQ(reduzindo->Preco(), "32.00 / 2.00");
     SalvarCaptura(reduzindo, "reduzindo.png");
     ASSERT_EQ(reduzindo->Botao()->text(), "Fechar");
+    Clicar(reduzindo->Botao());
+    EXPECT_FALSE(reduzindo->isVisible());
+}
+
+// Um clique em "Parar" que ficou na fila enquanto a redução não dava a vez (a
+// conferência final) não fecha o resultado que aparece logo depois.
+TEST_F(ReduzirApostasTest, CliqueAtrasadoEmPararNaoFechaOResultado)
+{
+    CReduzindoDlg* reduzindo = m_tela->DialogoDeReducao();
+    reduzindo->Iniciar();
+    ASSERT_EQ(reduzindo->Botao()->text(), "Parar");
+    const QPoint meio = reduzindo->Botao()->rect().center();
+    const QPointF global = reduzindo->Botao()->mapToGlobal(QPointF(meio));
+    for (QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(reduzindo->Botao(), new QMouseEvent(tipo, QPointF(meio), global, Qt::LeftButton,
+                                                                        tipo == QEvent::MouseButtonPress
+                                                                            ? Qt::LeftButton
+                                                                            : Qt::NoButton,
+                                                                        Qt::NoModifier));
+    SReducaoDeApostas reducao;
+    reducao.cartoes_antes = 32;
+    reducao.cartoes_depois = 2;
+    reduzindo->Concluir(reducao, "32.00", "2.00");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(reduzindo->isVisible());
+    EXPECT_EQ(reduzindo->Botao()->text(), "Fechar");
+    EXPECT_EQ(reduzindo->Cartoes(), "32 / 2");
     Clicar(reduzindo->Botao());
     EXPECT_FALSE(reduzindo->isVisible());
 }
