@@ -477,7 +477,8 @@ bool CScoreForm::ValidarFavoritos()
 
 QString CScoreForm::Preco() const
 {
-    return QString::asprintf("%.2f", double(m_valor_da_aposta + 1) * double(Doc().m_qtde_apostas));
+    // Em double antes de somar: o valor lido do arquivo pode ser o maior int.
+    return QString::asprintf("%.2f", (double(m_valor_da_aposta) + 1) * double(Doc().m_qtde_apostas));
 }
 
 void CScoreForm::AtualizarTotais()
