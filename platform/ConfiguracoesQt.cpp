@@ -1,5 +1,8 @@
 #include "platform/ConfiguracoesQt.h"
 
+#include "core/GravacaoSegura.h"
+
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,7 +68,16 @@ void CConfiguracoesQt::GravarTexto(const std::string& secao, const std::string& 
     Sincronizar();
 }
 
-void CConfiguracoesQt::Sincronizar()
+bool CConfiguracoesQt::Sincronizar()
+{
+    const bool gravou = GravarNoDisco();
+    // Falhas ao gravar as configurações não são mostradas ao usuário; ficam no registro de erros.
+    if (!gravou)
+        qWarning() << "Configurações não gravadas em" << m_armazem.fileName();
+    return gravou;
+}
+
+bool CConfiguracoesQt::GravarNoDisco()
 {
     // No formato nativo do Windows o armazém é o registro, sem arquivo a proteger.
     const QString arquivo = m_armazem.fileName();
@@ -73,6 +85,12 @@ void CConfiguracoesQt::Sincronizar()
     if (em_arquivo)
         CriarArquivoPrivado(arquivo);
     m_armazem.sync();
-    if (em_arquivo)
-        QFile::setPermissions(arquivo, kSoODono);
+    if (m_armazem.status() != QSettings::NoError)
+        return false;
+    if (!em_arquivo)
+        return true;
+    // O QSettings troca o arquivo inteiro de uma vez, mas não promete levá-lo ao disco:
+    // o arquivo e a pasta (a troca de nome) vão ao disco aqui.
+    const std::filesystem::path caminho = QFile::encodeName(arquivo).toStdString();
+    return QFile::setPermissions(arquivo, kSoODono) && LevarAoDisco(caminho) && LevarAoDisco(caminho.parent_path());
 }

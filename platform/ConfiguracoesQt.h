@@ -16,11 +16,14 @@ public:
     void GravarTexto(const std::string& secao, const std::string& nome, const std::string& valor) override;
 
     QSettings& Armazem() { return m_armazem; }
-    // Grava no disco. O arquivo guarda o login de acesso à internet: só o dono o lê e
-    // escreve (0600), qualquer que seja a umask.
-    void Sincronizar();
+    // Grava no disco, até a última camada: sobrevive a uma queda de energia. O arquivo
+    // guarda o login de acesso à internet: só o dono o lê e escreve (0600), qualquer que
+    // seja a umask. Falso (e um aviso no registro de erros) se algo não foi gravado.
+    bool Sincronizar();
 
 private:
+    bool GravarNoDisco();
+
     mutable QSettings m_armazem;
 };
 

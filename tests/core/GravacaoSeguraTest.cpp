@@ -57,6 +57,55 @@ TEST_F(GravacaoSegura, DestinoOcupadoPorPastaOuPastaInexistente)
     EXPECT_FALSE(GravarComSeguranca(pasta / "nao" / "existe.bin", [](std::ostream& saida) { saida << "x"; }));
 }
 
+// O conteúdo chega inteiro e na ordem, escrito aos poucos ou de uma vez, maior ou menor
+// que o espaço intermediário da escrita.
+TEST_F(GravacaoSegura, ConteudoCompletoEmQualquerTamanho)
+{
+    struct SCaso {
+        const char* quando;
+        size_t tamanho;
+        bool aos_poucos;
+    };
+    for (const SCaso& caso : {SCaso{"vazio", 0, false}, SCaso{"um byte", 1, true},
+                              SCaso{"64 KiB exatos", 64 * 1024, true},
+                              SCaso{"3 MiB e 7 bytes de uma vez", (3 << 20) + 7, false},
+                              SCaso{"200 KiB e 3 bytes aos poucos", 200 * 1024 + 3, true}}) {
+        std::string esperado(caso.tamanho, '\0');
+        for (size_t i = 0; i < esperado.size(); ++i)
+            esperado[i] = static_cast<char>(i * 131 % 251);
+        ASSERT_TRUE(GravarComSeguranca(arquivo, [&](std::ostream& saida) {
+            if (!caso.aos_poucos) {
+                saida.write(esperado.data(), static_cast<std::streamsize>(esperado.size()));
+                return;
+            }
+            for (size_t i = 0; i < esperado.size(); i += 1000)
+                saida << esperado.substr(i, 1000);
+        })) << caso.quando;
+        EXPECT_EQ(LerBytes(arquivo), esperado) << caso.quando;
+        EXPECT_EQ(ItensNaPasta(), 1) << caso.quando;
+    }
+}
+
+// Destino sem pasta no nome: a pasta levada ao disco é a atual.
+TEST_F(GravacaoSegura, DestinoRelativoNaPastaAtual)
+{
+    const fs::path antes = fs::current_path();
+    fs::current_path(pasta.Caminho());
+    const bool gravou = GravarComSeguranca("dados.bin", [](std::ostream& saida) { saida << "novo"; });
+    fs::current_path(antes);
+    EXPECT_TRUE(gravou);
+    EXPECT_EQ(LerBytes(arquivo), "novo");
+    EXPECT_EQ(ItensNaPasta(), 1);
+}
+
+TEST_F(GravacaoSegura, LevarAoDiscoArquivoOuPasta)
+{
+    EXPECT_TRUE(LevarAoDisco(arquivo));
+    EXPECT_TRUE(LevarAoDisco(pasta.Caminho()));
+    EXPECT_FALSE(LevarAoDisco(pasta / "nao-existe"));
+    EXPECT_EQ(LerBytes(arquivo), "antigo");
+}
+
 // Disco cheio simulado pelo limite de tamanho de arquivo do processo (vale também como root).
 TEST_F(GravacaoSegura, DiscoCheioDeixaOAntigo)
 {

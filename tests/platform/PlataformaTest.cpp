@@ -47,6 +47,29 @@ TEST(ConfiguracoesQt, PadroesSecoesEGravacaoImediata)
     EXPECT_EQ(outra.LerInteiro("dados", "path", 3), 3);
 }
 
+// Sincronizar só diz que gravou quando o arquivo está completo no disco; pasta das
+// configurações impossível de criar (o nome é de um arquivo) é falha, e nada se perde
+// quando ela volta a ser possível.
+TEST(ConfiguracoesQt, SincronizarDizSeGravou)
+{
+    const std::filesystem::path arquivo = ArquivoDeConfiguracoes();
+    const std::filesystem::path pasta = arquivo.parent_path();
+    std::filesystem::remove_all(pasta);
+    GravarBytes(pasta, "ocupado");
+    {
+        CConfiguracoesQt configuracoes;
+        configuracoes.GravarInteiro("filtros", "m_min_gols", 3);
+        EXPECT_FALSE(configuracoes.Sincronizar());
+    }
+    std::filesystem::remove(pasta);
+    CConfiguracoesQt configuracoes;
+    configuracoes.GravarTexto("dados", "path", std::string(100000, 'p'));
+    EXPECT_TRUE(configuracoes.Sincronizar());
+    const std::string conteudo = LerBytes(arquivo);
+    EXPECT_NE(conteudo.find("path=" + std::string(100000, 'p')), std::string::npos);
+    EXPECT_EQ(CConfiguracoesQt().LerTexto("dados", "path", "").size(), 100000u);
+}
+
 TEST(PastasDoSistema, DocumentosEInstalacao)
 {
     const CPastasDoSistema pastas;
