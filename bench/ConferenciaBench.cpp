@@ -1,5 +1,6 @@
 // Análise de vários concursos: 100.000 cartões sorteados contra 1.000 concursos, o
 // quadro inteiro (9.765.625 cartões) contra alguns concursos e a demora de "Parar" nele.
+#include "bench/QuadroInteiro.h"
 #include "checking/AnaliseDeConcursos.h"
 
 #include "checking/CartoesIndexados.h"
@@ -42,16 +43,8 @@ void SortearCartoes(CListaDeVolantes& volantes, std::mt19937& sorteio)
 const CListaDeVolantes& QuadroInteiro()
 {
     static CListaDeVolantes volantes;
-    if (volantes.Quantidade() == 0) {
-        const CCartaoCheio& cheio = CCartaoCheio::Instancia();
-        for (int numero = 0; numero < 9'765'625; ++numero) {
-            CVolante volante;
-            volante.m_qtde = 5;
-            for (int jogo = 4, resto = numero; jogo >= 0; --jogo, resto /= 25)
-                volante.m_scores[jogo] = cheio.Celula(jogo, resto % 25);
-            volantes.Adicionar(volante);
-        }
-    }
+    if (volantes.Quantidade() == 0)
+        AcrescentarOQuadroInteiro(volantes);
     return volantes;
 }
 

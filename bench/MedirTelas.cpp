@@ -2,6 +2,7 @@
 // contra o mesmo trabalho sem interface, como no quinaro-cli, a demora de "Parar" e a
 // tela de apostas com os 9.765.625 cartões: abrir o arquivo, andar e remover cartões.
 // Uso: QT_QPA_PLATFORM=offscreen medir_telas
+#include "bench/QuadroInteiro.h"
 #include "checking/AnaliseDeConcursos.h"
 #include "core/Aposta.h"
 #include "core/CartaoCheio.h"
@@ -310,14 +311,7 @@ void MedirParadaDaAnalise(const CListaDeVolantes& volantes, const CListaDeResult
 void MedirParadasDaAnalise()
 {
     CListaDeVolantes volantes;
-    const CCartaoCheio& cheio = CCartaoCheio::Instancia();
-    for (int numero = 0; numero < 9'765'625; ++numero) {
-        CVolante volante;
-        volante.m_qtde = 5;
-        for (int jogo = 4, resto = numero; jogo >= 0; --jogo, resto /= 25)
-            volante.m_scores[jogo] = cheio.Celula(jogo, resto % 25);
-        volantes.Adicionar(volante);
-    }
+    AcrescentarOQuadroInteiro(volantes);
     std::mt19937 sorteio(2026);
     std::uniform_int_distribution<int> celula(0, 24);
     CListaDeResultados resultados;
@@ -325,7 +319,7 @@ void MedirParadasDaAnalise()
         auto resultado = std::make_unique<CResultadoVarenta>();
         resultado->m_concurso = concurso;
         for (int jogo = 0; jogo < 5; ++jogo)
-            resultado->m_scores.push_back(std::make_unique<CScore>(*cheio.Celula(jogo, celula(sorteio))));
+            resultado->m_scores.push_back(std::make_unique<CScore>(*CCartaoCheio::Instancia().Celula(jogo, celula(sorteio))));
         resultados.push_back(std::move(resultado));
     }
     // Cedo o clique cai na leitura dos cartões; depois, no meio de uma passada.

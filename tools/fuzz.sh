@@ -12,7 +12,6 @@ alvos=("$@")
 [ ${#alvos[@]} -gt 0 ] || alvos=(arquivo_de_apostas arquivo_de_resultados placares_em_texto resposta_do_servico)
 pasta=${QUINARO_FUZZ_BUILD:-build-fuzz}
 
-[ -f /tmp/ccenv.sh ] && source /tmp/ccenv.sh
 lancador=()
 command -v ccache >/dev/null && lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CXX=clang++-14 cmake -S tools/fuzz -B "$pasta" -G Ninja "${lancador[@]}" >/dev/null

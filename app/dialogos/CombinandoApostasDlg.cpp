@@ -107,13 +107,7 @@ void CCombinandoApostasDlg::Concluir(double geradas, double aprovadas)
 
 void CCombinandoApostasDlg::AoPressionarBotao()
 {
-    if (m_parar) {
-        Fechar();
-        return;
-    }
-    m_parar = 1;
-    MostrarBotaoFechar();
-    if (!m_executando)
+    if (!PararOuFechar() && !m_executando)
         Fechar();
 }
 

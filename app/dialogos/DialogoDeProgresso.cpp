@@ -44,6 +44,17 @@ void CDialogoDeProgresso::Fechar()
     done(QDialog::Rejected);
 }
 
+bool CDialogoDeProgresso::PararOuFechar()
+{
+    if (m_parar) {
+        Fechar();
+        return true;
+    }
+    m_parar = 1;
+    MostrarBotaoFechar();
+    return false;
+}
+
 void CDialogoDeProgresso::DarAVezAInterface()
 {
     if (!m_ritmo.ChegouAVez())

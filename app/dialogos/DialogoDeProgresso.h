@@ -31,6 +31,9 @@ protected:
     void MostrarBotaoParar();
     void MostrarBotaoFechar();
     void Fechar();
+    // O botão de uma execução que só para: o primeiro clique pede a parada (e o botão vira
+    // "Fechar"), o seguinte fecha. Devolve verdadeiro quando fechou.
+    bool PararOuFechar();
     // Nos pontos de bombeamento: quando chegou a vez da interface, mostra os contadores
     // (MostrarContadores) e trata os eventos pendentes (o botão é atendido aqui).
     void DarAVezAInterface();

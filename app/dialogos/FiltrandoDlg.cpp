@@ -135,12 +135,7 @@ void CFiltrandoDlg::Concluir()
 
 void CFiltrandoDlg::AoPressionarBotao()
 {
-    if (m_parar) {
-        Fechar();
-        return;
-    }
-    m_parar = 1;
-    MostrarBotaoFechar();
+    PararOuFechar();
 }
 
 QString CFiltrandoDlg::TempoDecorrido() const

@@ -143,12 +143,7 @@ void CReduzindoDlg::Concluir(const SReducaoDeApostas& reducao, const QString& pr
 
 void CReduzindoDlg::AoPressionarBotao()
 {
-    if (m_parar) {
-        Fechar();
-        return;
-    }
-    m_parar = 1;
-    MostrarBotaoFechar();
+    PararOuFechar();
 }
 
 QString CReduzindoDlg::Situacao() const
