@@ -4,7 +4,8 @@
 set -euo pipefail
 
 QUINARO_PACOTES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache
+  coinor-libcbc-dev
   qt6-base-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xdg-utils
@@ -13,6 +14,8 @@ QUINARO_PACOTES=(
 # Só para os testes: o navegador que abre os relatórios, o pdftoppm que lê as páginas impressas
 # e o proxy HTTP da atualização.
 QUINARO_PACOTES_TESTE=(chromium poppler-utils tinyproxy)
+# Carga do serviço de resultados (ab) e o terminador TLS na frente dele.
+QUINARO_PACOTES_TESTE+=(apache2-utils stunnel4)
 # Teste da instalação: validar a entrada do menu e achar o tipo dos arquivos ".vrt".
 QUINARO_PACOTES_TESTE+=(desktop-file-utils shared-mime-info libglib2.0-bin)
 # Só para tools/pacote-deb.sh: o CPack usa file e dpkg-shlibdeps; o lintian inspeciona.
@@ -50,6 +53,12 @@ instalar_dependencias() {
 }
 
 compilar_quinaro() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  # O ccache guarda os objetos pelo caminho relativo: cópias do projeto em outras pastas aproveitam.
+  local lancador=()
+  if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+    lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lancador[@]}" >/dev/null
   cmake --build build
 }
