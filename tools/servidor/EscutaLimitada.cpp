@@ -1,25 +1,83 @@
 #include "tools/servidor/EscutaLimitada.h"
 
+#include "tools/servidor/RespostaHttp.h"
+
 #include <QTcpSocket>
+#include <QTimer>
 
-#include <memory>
+#include <sys/resource.h>
 
-CEscutaLimitada::CEscutaLimitada(qint64 limite, QObject* pai) : QTcpServer(pai), m_limite(limite) {}
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Descritores que ficam para o próprio processo: o arquivo relido, as respostas 503, o Qt.
+constexpr rlim_t kReservaDeDescritores = 32;
+constexpr int kPausaSemDescritoresMs = 100;
+constexpr int kPrazoDaRecusaMs = 2000;
+constexpr qint64 kIntervaloDosAvisosMs = 10000;
+
+} // namespace
+
+CEscutaLimitada::CEscutaLimitada(int limite, FNovaConexao nova_conexao, QObject* pai)
+    : QTcpServer(pai), m_limite(limite), m_nova_conexao(std::move(nova_conexao))
+{
+    connect(this, &QTcpServer::acceptError, this, &CEscutaLimitada::SemDescritores);
+}
+
+int CEscutaLimitada::ConexoesQueCabem(int pedidas)
+{
+    rlimit limite{};
+    if (getrlimit(RLIMIT_NOFILE, &limite) != 0)
+        return pedidas;
+    const rlim_t desejado = rlim_t(pedidas) + kReservaDeDescritores;
+    if (limite.rlim_cur < desejado && limite.rlim_cur < limite.rlim_max) {
+        rlimit maior = limite;
+        maior.rlim_cur = std::min(desejado, limite.rlim_max);
+        if (setrlimit(RLIMIT_NOFILE, &maior) == 0)
+            limite = maior;
+    }
+    if (limite.rlim_cur >= desejado)
+        return pedidas;
+    return limite.rlim_cur > kReservaDeDescritores ? int(limite.rlim_cur - kReservaDeDescritores) : 1;
+}
 
 void CEscutaLimitada::incomingConnection(qintptr descritor)
 {
-    auto* conexao = new QTcpSocket(this);
-    if (!conexao->setSocketDescriptor(descritor)) {
-        delete conexao;
+    auto* socket = new QTcpSocket(this);
+    if (!socket->setSocketDescriptor(descritor)) {
+        delete socket;
         return;
     }
-    // Ligado antes do servidor HTTP: conta os bytes antes que ele os leia.
-    auto recebidos = std::make_shared<qint64>(0);
-    connect(conexao, &QTcpSocket::readyRead, conexao, [conexao, recebidos, limite = m_limite] {
-        *recebidos += conexao->bytesAvailable();
-        if (*recebidos > limite)
-            conexao->abort();
+    if (m_abertas >= m_limite)
+        return RecusarPorLotacao(socket);
+    ++m_abertas;
+    QObject* conexao = m_nova_conexao(socket);
+    connect(conexao, &QObject::destroyed, this, [this] { --m_abertas; });
+}
+
+void CEscutaLimitada::RecusarPorLotacao(QTcpSocket* socket)
+{
+    socket->write(EscreverRespostaHttp({503, "Serviço lotado: conexões demais abertas. Tente de novo em instantes.\r\n"},
+                                       EConexaoDepois::Fechar));
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(kPrazoDaRecusaMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
     });
-    connect(conexao, &QTcpSocket::bytesWritten, conexao, [recebidos] { *recebidos = 0; });
-    addPendingConnection(conexao);
+    socket->disconnectFromHost();
+}
+
+void CEscutaLimitada::SemDescritores(QAbstractSocket::SocketError erro)
+{
+    // O QTcpServer já parou de aceitar; volta daqui a pouco, quando alguma conexão fechou.
+    if (!m_ultimo_aviso.isValid() || m_ultimo_aviso.elapsed() >= kIntervaloDosAvisosMs) {
+        std::fprintf(stderr, "quinaro-servidor-resultados: %s; não aceita conexões por um instante\n",
+                     erro == QAbstractSocket::SocketResourceError ? "sem descritores de arquivo livres (ulimit -n)"
+                                                                  : "falha ao aceitar uma conexão");
+        m_ultimo_aviso.start();
+    }
+    pauseAccepting();
+    QTimer::singleShot(kPausaSemDescritoresMs, this, &QTcpServer::resumeAccepting);
 }

@@ -2,20 +2,14 @@
 
 #include "results/EnderecoDoServico.h"
 
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
+#include <QUrl>
 #include <QUrlQuery>
+
+#include <optional>
 
 namespace {
 
-using Codigo = QHttpServerResponder::StatusCode;
-
-const QByteArray kTipoDoTexto = QByteArrayLiteral("text/plain; charset=utf-8");
-
-void Responder(QHttpServerResponder&& resposta, const QByteArray& corpo, Codigo codigo = Codigo::Ok)
-{
-    resposta.write(corpo, kTipoDoTexto, codigo);
-}
+const QByteArray kNaoEncontrada = QByteArrayLiteral("Página não encontrada.\r\n");
 
 // Só algarismos, no máximo 9: o número cabe num inteiro e nunca é lido pela metade.
 std::optional<int> NumeroDecimal(const QString& texto)
@@ -40,68 +34,50 @@ bool ComparacaoConstante(const QByteArray& a, const QByteArray& b)
 
 } // namespace
 
-CServidorDeResultados::CServidorDeResultados(CCatalogoDeResultados& catalogo, QByteArray usuario, QByteArray senha,
-                                             QObject* pai)
-    : QAbstractHttpServer(pai), m_catalogo(catalogo)
+CServidorDeResultados::CServidorDeResultados(CCatalogoDeResultados& catalogo, const QByteArray& usuario,
+                                             const QByteArray& senha)
+    : m_catalogo(catalogo)
 {
     if (!usuario.isEmpty())
         m_credencial = "Basic " + (usuario + ':' + senha).toBase64();
 }
 
-bool CServidorDeResultados::Autorizado(const QHttpServerRequest& pedido) const
+CServidorDeResultados::ELogin CServidorDeResultados::ConferirLogin(const SPedidoHttp& pedido) const
 {
     if (m_credencial.isEmpty())
-        return true;
-    for (const auto& [nome, valor] : pedido.headers())
-        if (nome.compare("authorization", Qt::CaseInsensitive) == 0)
-            return ComparacaoConstante(valor.trimmed(), m_credencial);
-    return false;
+        return ELogin::NaoConferido;
+    // Sem o campo, o cliente ainda não tentou: não é uma tentativa errada.
+    if (!pedido.autorizacao)
+        return ELogin::NaoConferido;
+    return ComparacaoConstante(*pedido.autorizacao, m_credencial) ? ELogin::Certo : ELogin::Errado;
 }
 
-bool CServidorDeResultados::handleRequest(const QHttpServerRequest& pedido, QTcpSocket* conexao)
+CServidorDeResultados::SAtendimento CServidorDeResultados::Atender(const SPedidoHttp& pedido)
 {
-    QHttpServerResponder resposta = makeResponder(pedido, conexao);
-    const QString caminho = pedido.url().path();
+    const QUrl endereco = QUrl::fromEncoded(pedido.alvo);
+    const QString caminho = endereco.path();
     const bool ultimo = caminho == QLatin1String("/WebService/PegarUltimoConcurso.aspx");
     const bool resultado = caminho == QLatin1String("/WebService/PegarResultado.aspx");
-    if (!ultimo && !resultado) {
-        Responder(std::move(resposta), "Página não encontrada.\r\n", Codigo::NotFound);
-        return true;
-    }
-    if (!Autorizado(pedido)) {
-        resposta.write("Login necessário.\r\n",
-                       {{"Content-Type", kTipoDoTexto}, {"WWW-Authenticate", "Basic realm=\"Quinaro\""}},
-                       Codigo::Unauthorized);
-        return true;
-    }
-    if (pedido.method() != QHttpServerRequest::Method::Get) {
-        Responder(std::move(resposta), "Só GET.\r\n", Codigo::MethodNotAllowed);
-        return true;
-    }
-    const QUrlQuery parametros = pedido.query();
-    if (NumeroDecimal(parametros.queryItemValue(QStringLiteral("tipo"))) != kTipoVarenta) {
-        Responder(std::move(resposta), "Tipo inválido.\r\n", Codigo::BadRequest);
-        return true;
-    }
-    if (!m_catalogo.Atualizar()) {
-        Responder(std::move(resposta), QByteArray::fromStdString(m_catalogo.Falha() + "\r\n"),
-                  Codigo::ServiceUnavailable);
-        return true;
-    }
-    if (ultimo) {
-        Responder(std::move(resposta), QByteArray::number(m_catalogo.UltimoConcurso()) + "\r\n");
-        return true;
-    }
-    const auto concurso = NumeroDecimal(parametros.queryItemValue(QStringLiteral("concurso")));
-    if (!concurso) {
-        Responder(std::move(resposta), "Concurso inválido.\r\n", Codigo::BadRequest);
-        return true;
-    }
-    Responder(std::move(resposta), QByteArray::fromStdString(m_catalogo.Resposta(*concurso).value_or("")));
-    return true;
+    if (!ultimo && !resultado)
+        return {{404, kNaoEncontrada}};
+    const ELogin login = ConferirLogin(pedido);
+    if (!m_credencial.isEmpty() && login != ELogin::Certo)
+        return {{401, "Login necessário.\r\n", true}, login};
+    return {Pagina(pedido, ultimo), login};
 }
 
-void CServidorDeResultados::missingHandler(const QHttpServerRequest& pedido, QTcpSocket* conexao)
+SRespostaHttp CServidorDeResultados::Pagina(const SPedidoHttp& pedido, bool ultimo)
 {
-    Responder(makeResponder(pedido, conexao), "Página não encontrada.\r\n", Codigo::NotFound);
+    if (pedido.metodo != "GET")
+        return {405, "Só GET.\r\n"};
+    const QUrlQuery parametros(QUrl::fromEncoded(pedido.alvo));
+    if (NumeroDecimal(parametros.queryItemValue(QStringLiteral("tipo"))) != kTipoVarenta)
+        return {400, "Tipo inválido.\r\n"};
+    m_catalogo.Atualizar();
+    if (ultimo)
+        return {200, QByteArray::number(m_catalogo.UltimoConcurso()) + "\r\n"};
+    const auto concurso = NumeroDecimal(parametros.queryItemValue(QStringLiteral("concurso")));
+    if (!concurso)
+        return {400, "Concurso inválido.\r\n"};
+    return {200, QByteArray::fromStdString(m_catalogo.Resposta(*concurso).value_or(""))};
 }

@@ -1,27 +1,30 @@
 #pragma once
 
 #include "tools/servidor/CatalogoDeResultados.h"
+#include "tools/servidor/PedidoHttp.h"
+#include "tools/servidor/RespostaHttp.h"
 
-#include <QAbstractHttpServer>
 #include <QByteArray>
 
-// O serviço de resultados: só as duas páginas que o cliente pede, lidas do arquivo de
-// resultados. Concurso desconhecido: resposta vazia; parâmetro que não é número
-// decimal simples: 400; outro caminho: 404; login (quando há) errado ou ausente: 401.
-class CServidorDeResultados : public QAbstractHttpServer {
-    Q_OBJECT
-
+// As páginas do serviço de resultados: só as duas que o cliente pede, lidas do arquivo de
+// resultados. Concurso desconhecido: resposta vazia; parâmetro que não é número decimal
+// simples: 400; outro caminho: 404; login (quando há) errado ou ausente: 401.
+class CServidorDeResultados {
 public:
-    // usuario vazio: sem autenticação.
-    CServidorDeResultados(CCatalogoDeResultados& catalogo, QByteArray usuario, QByteArray senha,
-                          QObject* pai = nullptr);
+    enum class ELogin { NaoConferido, Certo, Errado };
+    struct SAtendimento {
+        SRespostaHttp resposta;
+        ELogin login = ELogin::NaoConferido;
+    };
 
-protected:
-    bool handleRequest(const QHttpServerRequest& pedido, QTcpSocket* conexao) override;
-    void missingHandler(const QHttpServerRequest& pedido, QTcpSocket* conexao) override;
+    // usuario vazio: sem autenticação.
+    CServidorDeResultados(CCatalogoDeResultados& catalogo, const QByteArray& usuario, const QByteArray& senha);
+
+    SAtendimento Atender(const SPedidoHttp& pedido);
 
 private:
-    bool Autorizado(const QHttpServerRequest& pedido) const;
+    ELogin ConferirLogin(const SPedidoHttp& pedido) const;
+    SRespostaHttp Pagina(const SPedidoHttp& pedido, bool ultimo);
 
     CCatalogoDeResultados& m_catalogo;
     QByteArray m_credencial;  // "Basic " + base64(usuario:senha), vazia sem login
