@@ -48,8 +48,29 @@ CConexaoHttp::CConexaoHttp(QTcpSocket* socket, CServidorDeResultados& paginas, C
     connect(m_socket, &QTcpSocket::bytesWritten, this, &CConexaoHttp::Atender);
     connect(m_socket, &QTcpSocket::disconnected, this, &QObject::deleteLater);
     // Conexão nova que não manda nada também conta como pedido que não chega.
-    m_prazo.start(m_prazos.cabecalho);
+    EsperarCabecalho();
     Atender();
+}
+
+std::optional<CConexaoHttp::Relogio::time_point> CConexaoHttp::PedidoParadoDesde() const
+{
+    if (m_ociosa || m_retido || m_fechando)
+        return std::nullopt;
+    return m_inicio_do_pedido;
+}
+
+void CConexaoHttp::Ceder()
+{
+    m_fechando = true;
+    m_socket->abort();
+    deleteLater();
+}
+
+void CConexaoHttp::EsperarCabecalho()
+{
+    m_ociosa = false;
+    m_inicio_do_pedido = Relogio::now();
+    m_prazo.start(m_prazos.cabecalho);
 }
 
 bool CConexaoHttp::LerDoSocket()
@@ -58,10 +79,8 @@ bool CConexaoHttp::LerDoSocket()
     if (falta > 0 && m_socket->bytesAvailable() > 0)
         m_recebido += m_socket->read(falta);
     // O primeiro byte do pedido seguinte troca o prazo da conexão ociosa pelo do cabeçalho.
-    if (m_ociosa && !m_recebido.isEmpty()) {
-        m_ociosa = false;
-        m_prazo.start(m_prazos.cabecalho);
-    }
+    if (m_ociosa && !m_recebido.isEmpty())
+        EsperarCabecalho();
     return !m_recebido.isEmpty();
 }
 
@@ -78,11 +97,12 @@ void CConexaoHttp::Atender()
         auto& lido = std::get<SPedidoLido>(leitura);
         m_recebido.remove(0, lido.tamanho);
         m_prazo.stop();
+        m_ociosa = false;
         const auto atraso = m_atraso.Atraso(m_endereco, CAtrasoDoLogin::Relogio::now());
         if (atraso.count() > 0) {
             // Só esta conexão espera; as outras seguem sendo atendidas.
             m_retido = std::move(lido.pedido);
-            QTimer::singleShot(atraso, this, [this] {
+            QTimer::singleShot(atraso, Qt::PreciseTimer, this, [this] {
                 const SPedidoHttp pedido = std::move(*m_retido);
                 m_retido.reset();
                 Responder(pedido);
@@ -109,8 +129,10 @@ void CConexaoHttp::Responder(const SPedidoHttp& pedido)
 
 void CConexaoHttp::EsperarPedido()
 {
-    m_ociosa = m_recebido.isEmpty() && m_socket->bytesAvailable() == 0;
-    m_prazo.start(m_ociosa ? m_prazos.ociosa : m_prazos.cabecalho);
+    if (!m_recebido.isEmpty() || m_socket->bytesAvailable() > 0)
+        return EsperarCabecalho();
+    m_ociosa = true;
+    m_prazo.start(m_prazos.ociosa);
 }
 
 void CConexaoHttp::Enviar(const SRespostaHttp& resposta, EConexaoDepois depois, bool com_corpo)

@@ -27,8 +27,16 @@ class CConexaoHttp : public QObject {
     Q_OBJECT
 
 public:
+    using Relogio = std::chrono::steady_clock;
+
     CConexaoHttp(QTcpSocket* socket, CServidorDeResultados& paginas, CAtrasoDoLogin& atraso,
                  const SPrazosDaConexao& prazos, QObject* pai = nullptr);
+
+    // Desde quando espera o cabeçalho de um pedido que não termina; vazio quando não espera
+    // (ociosa entre pedidos, respondendo, retida pelo atraso do login ou fechando).
+    std::optional<Relogio::time_point> PedidoParadoDesde() const;
+    // Fecha na hora, sem resposta, para dar a vaga a uma conexão nova.
+    void Ceder();
 
 private:
     void Atender();
@@ -38,6 +46,7 @@ private:
     void Recusar(int codigo);
     void PrazoVencido();
     void EsperarPedido();
+    void EsperarCabecalho();
 
     QTcpSocket* m_socket;
     CServidorDeResultados& m_paginas;
@@ -46,6 +55,7 @@ private:
     QHostAddress m_endereco;
     QByteArray m_recebido;
     QTimer m_prazo;
+    Relogio::time_point m_inicio_do_pedido;
     std::optional<SPedidoHttp> m_retido;  // esperando o atraso do login
     bool m_ociosa = false;  // o prazo corrente é o da conexão ociosa
     bool m_fechando = false;

@@ -50,11 +50,29 @@ void CEscutaLimitada::incomingConnection(qintptr descritor)
         delete socket;
         return;
     }
-    if (m_abertas >= m_limite)
+    if (int(m_abertas.size()) >= m_limite && !CederAVagaDeUmaParada())
         return RecusarPorLotacao(socket);
-    ++m_abertas;
-    QObject* conexao = m_nova_conexao(socket);
-    connect(conexao, &QObject::destroyed, this, [this] { --m_abertas; });
+    CConexaoHttp* conexao = m_nova_conexao(socket);
+    m_abertas.insert(conexao);
+    connect(conexao, &QObject::destroyed, this, [this, conexao] { m_abertas.erase(conexao); });
+}
+
+bool CEscutaLimitada::CederAVagaDeUmaParada()
+{
+    // Um ataque lento segura as vagas com cabeçalhos sem fim; sem isto, só ele seria atendido.
+    const auto limite = CConexaoHttp::Relogio::now() - kParadaQueCede;
+    CConexaoHttp* mais_antiga = nullptr;
+    CConexaoHttp::Relogio::time_point desde = limite;
+    for (CConexaoHttp* conexao : m_abertas)
+        if (const auto parada = conexao->PedidoParadoDesde(); parada && *parada <= desde) {
+            desde = *parada;
+            mais_antiga = conexao;
+        }
+    if (mais_antiga == nullptr)
+        return false;
+    m_abertas.erase(mais_antiga);
+    mais_antiga->Ceder();
+    return true;
 }
 
 void CEscutaLimitada::RecusarPorLotacao(QTcpSocket* socket)

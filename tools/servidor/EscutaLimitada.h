@@ -1,19 +1,25 @@
 #pragma once
 
+#include "tools/servidor/ConexaoHttp.h"
+
 #include <QElapsedTimer>
 #include <QTcpServer>
 
+#include <chrono>
 #include <functional>
+#include <set>
 
-// Aceita conexões até `limite` abertas ao mesmo tempo; as que passam disso recebem 503 na
-// hora e são fechadas. Sem descritores livres no sistema, para de aceitar por um instante
-// em vez de girar em vão.
+// Aceita conexões até `limite` abertas ao mesmo tempo. Lotado, uma conexão nova toma a vaga
+// da que espera há mais tempo (ao menos 1 s) por um cabeçalho que não termina; se nenhuma
+// está assim, a nova recebe 503 na hora e é fechada. Sem descritores livres no sistema,
+// para de aceitar por um instante em vez de girar em vão.
 class CEscutaLimitada : public QTcpServer {
     Q_OBJECT
 
 public:
-    // Cria o objeto que cuida da conexão; a vaga volta quando ele é destruído.
-    using FNovaConexao = std::function<QObject*(QTcpSocket* socket)>;
+    // Cria a conexão; a vaga volta quando ela é destruída.
+    using FNovaConexao = std::function<CConexaoHttp*(QTcpSocket* socket)>;
+    static constexpr std::chrono::seconds kParadaQueCede{1};
 
     CEscutaLimitada(int limite, FNovaConexao nova_conexao, QObject* pai = nullptr);
 
@@ -26,10 +32,11 @@ protected:
 
 private:
     void RecusarPorLotacao(QTcpSocket* socket);
+    bool CederAVagaDeUmaParada();
     void SemDescritores(QAbstractSocket::SocketError erro);
 
     int m_limite;
-    int m_abertas = 0;
+    std::set<CConexaoHttp*> m_abertas;
     FNovaConexao m_nova_conexao;
     QElapsedTimer m_ultimo_aviso;
 };

@@ -42,7 +42,7 @@ int Servir(const SOpcoesDoServico& opcoes, QCoreApplication& aplicacao)
                " conexões abertas, não " + std::to_string(opcoes.conexoes));
     CServidorDeResultados paginas(catalogo, opcoes.usuario, opcoes.senha);
     CAtrasoDoLogin atraso;
-    CEscutaLimitada escuta(conexoes, [&](QTcpSocket* socket) -> QObject* {
+    CEscutaLimitada escuta(conexoes, [&](QTcpSocket* socket) {
         return new CConexaoHttp(socket, paginas, atraso, opcoes.prazos, &escuta);
     });
     if (!escuta.listen(opcoes.endereco, opcoes.porta)) {

@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -268,6 +269,29 @@ TEST_F(ServicoDeResultados, AlemDoLimiteDeConexoesResponde503)
         estado = LinhaDeEstado(nova.Respostas(1, kEsperaMs).value(0));
     }
     EXPECT_EQ(estado, "HTTP/1.1 200 OK");
+}
+
+// Lotado por conexões que nunca terminam o cabeçalho, um cliente novo toma a vaga da que
+// espera há mais tempo, em vez de receber 503.
+TEST_F(ServicoDeResultados, CabecalhoSemFimCedeAVagaAoClienteNovo)
+{
+    CServicoIniciado servico(Arquivo() + QStringList{QStringLiteral("--conexoes"), QStringLiteral("3")});
+    ASSERT_NE(servico.Porta(), 0) << servico.Falha();
+    std::vector<std::unique_ptr<CConexaoCrua>> lentas;
+    for (int i = 0; i < 3; ++i) {
+        lentas.push_back(std::make_unique<CConexaoCrua>(servico.Porta()));
+        lentas.back()->Mandar("GET " + kUltimo + " HTTP/1.1\r\nX-Lento: a\r\n");
+    }
+    // Paradas há mais que CEscutaLimitada::kParadaQueCede.
+    QThread::msleep(1500);
+    CConexaoCrua nova(servico.Porta());
+    nova.Mandar(PedidoGet(kUltimo));
+    EXPECT_EQ(nova.Respostas(1, kEsperaMs).value(0), Texto200("3\r\n"));
+    int cortadas = 0;
+    for (auto& lenta : lentas)
+        cortadas += lenta->Fechou(lenta == lentas.front() ? kEsperaMs : 100) ? 1 : 0;
+    EXPECT_EQ(cortadas, 1);
+    EXPECT_TRUE(lentas.front()->Sobra().isEmpty());
 }
 
 TEST_F(ServicoDeResultados, LoginPelaMetadeRecusadoNaPartida)
