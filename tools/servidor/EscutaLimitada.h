@@ -10,7 +10,7 @@
 #include <set>
 
 // Aceita conexões até `limite` abertas ao mesmo tempo. Lotado, uma conexão nova toma a vaga
-// da que espera há mais tempo (ao menos 1 s) por um cabeçalho que não termina; se nenhuma
+// da que espera há mais tempo (ao menos 200 ms) por um cabeçalho que não termina; se nenhuma
 // está assim, a nova recebe 503 na hora e é fechada. Sem descritores livres no sistema,
 // para de aceitar por um instante em vez de girar em vão.
 class CEscutaLimitada : public QTcpServer {
@@ -19,7 +19,7 @@ class CEscutaLimitada : public QTcpServer {
 public:
     // Cria a conexão; a vaga volta quando ela é destruída.
     using FNovaConexao = std::function<CConexaoHttp*(QTcpSocket* socket)>;
-    static constexpr std::chrono::seconds kParadaQueCede{1};
+    static constexpr std::chrono::milliseconds kParadaQueCede{200};
 
     CEscutaLimitada(int limite, FNovaConexao nova_conexao, QObject* pai = nullptr);
 
