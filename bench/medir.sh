@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target bench_core bench_documento bench_conferencia bench_fechamento medir_execucao criar_quadro_cheio medir_telas quinaro-cli
+cmake --build build --target bench_core bench_documento bench_conferencia bench_fechamento medir_execucao criar_quadro_cheio medir_telas quinaro-cli \
+  quinaro-servidor-resultados criar_resultados
 
 for programa in bench_core bench_documento bench_conferencia; do
   echo "== $programa"
@@ -32,3 +33,13 @@ $medir "filtrar (quase tudo reprovado)" "$cli" filtrar "$pasta/todos.vrt" "$past
 
 echo "== pela tela (diálogos de progresso de verdade, sem janela visível) e a demora de Parar"
 QT_QPA_PLATFORM=offscreen build/bin/medir_telas
+
+echo "== quinaro-servidor-resultados: ab -k -c 50 -n 20000 (1000 concursos)"
+build/bin/criar_resultados "$pasta/Varenta.dat" 1000
+build/bin/quinaro-servidor-resultados --arquivo "$pasta/Varenta.dat" --porta 0 >"$pasta/servico.txt" &
+servico=$!
+for _ in $(seq 50); do grep -q 'em http://' "$pasta/servico.txt" && break; sleep 0.1; done
+porta=$(sed -n 's|.*em http://127\.0\.0\.1:\([0-9]*\).*|\1|p' "$pasta/servico.txt")
+ab -q -k -c 50 -n 20000 "http://127.0.0.1:$porta/WebService/PegarResultado.aspx?tipo=80&concurso=500" |
+  grep -E 'Complete requests|Failed requests|Keep-Alive requests|Requests per second'
+kill "$servico"
