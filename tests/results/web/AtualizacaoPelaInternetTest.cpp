@@ -229,19 +229,15 @@ TEST_F(AtualizacaoPelaInternet, IdaEVoltaDaOsMesmosRegistros)
 
 TEST_F(AtualizacaoPelaInternet, UltimoConcursoInvalidoNaoMexeNoArquivo)
 {
-    struct SCaso {
-        const char* nome;
-        std::vector<int> servidos;
-    };
-    const SCaso casos[] = {{"arquivo do serviço vazio: último 0", {}}, {"último 100000", {1, 100000}}};
-    for (const SCaso& caso : casos) {
-        SCOPED_TRACE(caso.nome);
-        Gravar(m_local, {1, 2}, kGravado);
-        Gravar(m_servido, caso.servidos, kDoServico);
-        CServicoEmTeste servico(m_servido);
-        ASSERT_FALSE(servico.Servidor().empty()) << servico.Falha();
-        FalhaSemMexerNoArquivo<CErroDoServico>(servico.Servidor());
-    }
+    // Arquivo do serviço vazio: último 0.
+    Gravar(m_local, {1, 2}, kGravado);
+    Gravar(m_servido, {}, kDoServico);
+    CServicoEmTeste servico(m_servido);
+    ASSERT_FALSE(servico.Servidor().empty()) << servico.Falha();
+    FalhaSemMexerNoArquivo<CErroDoServico>(servico.Servidor());
+    // O nosso serviço não publica concurso fora da faixa: só um servidor de teste anuncia 100000.
+    CServidorRoteirizado alem_da_faixa(CServidorRoteirizado::Responder(200, "100000\r\n"));
+    FalhaSemMexerNoArquivo<CErroDoServico>(alem_da_faixa.Servidor());
 }
 
 TEST_F(AtualizacaoPelaInternet, ArquivoLocalDanificadoTerminaSemGravar)
