@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -136,32 +137,104 @@ CResumoDoVolante::CResumoDoVolante(const SCartaoDescrito& cartao)
     ContarRepeticoes(cartao.placares, cartao.resultados, std::clamp(cartao.qtde, 0, 5));
 }
 
+namespace {
+
 // Para cada entrada, 1 mais as posteriores com o mesmo placar; a maior, entre todas e
-// entre as de cada resultado. E a maior sequência de entradas seguidas iguais. Sem
-// desvios: a geração passa por aqui a cada cartão.
-void CResumoDoVolante::ContarRepeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde)
+// entre as de cada resultado. E a maior sequência de entradas seguidas iguais.
+uint64_t RepeticoesContadas(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde)
 {
     uint32_t maior[4] = {};  // por resultado; o índice kSemEntrada fica com qualquer um
     uint32_t maior_sequencia = 0;
     uint32_t sequencia = 0;
-    for (int i = 0; i < 5; ++i) {
-        const uint32_t valida = i < qtde;
-        uint32_t iguais = valida;
-        for (int j = i + 1; j < 5; ++j)
-            iguais += static_cast<uint32_t>(j < qtde) & static_cast<uint32_t>(placares[j] == placares[i]);
-        const uint32_t resultado = valida ? resultados[i] : kSemEntrada;
-        for (uint32_t r = 0; r < kSemEntrada; ++r)
-            maior[r] = std::max(maior[r], iguais * static_cast<uint32_t>(resultado == r));
+    for (int i = 0; i < qtde; ++i) {
+        uint32_t iguais = 1;
+        for (int j = i + 1; j < qtde; ++j)
+            iguais += placares[j] == placares[i];
+        maior[resultados[i]] = std::max(maior[resultados[i]], iguais);
         maior[kSemEntrada] = std::max(maior[kSemEntrada], iguais);
-        const uint32_t continua = static_cast<uint32_t>(i > 0) & static_cast<uint32_t>(placares[i] == placares[i > 0 ? i - 1 : 0]);
-        sequencia = valida * (continua * sequencia + 1);
+        sequencia = i > 0 && placares[i] == placares[i - 1] ? sequencia + 1 : 1;
         maior_sequencia = std::max(maior_sequencia, sequencia);
     }
-    Somar(m_faixas, kFaixaDoCriterio[3], maior[kSemEntrada]);
-    Somar(m_faixas, kFaixaDoCriterio[4], maior_sequencia);
-    Somar(m_faixas, kFaixaDoCriterio[5], maior[kVitoriaDoTime1]);
-    Somar(m_faixas, kFaixaDoCriterio[6], maior[kVitoriaDoTime2]);
-    Somar(m_faixas, kFaixaDoCriterio[7], maior[kEmpate]);
+    uint64_t faixas[CResumoDoVolante::kPalavras] = {};
+    Somar(faixas, kFaixaDoCriterio[3], maior[kSemEntrada]);
+    Somar(faixas, kFaixaDoCriterio[4], maior_sequencia);
+    Somar(faixas, kFaixaDoCriterio[5], maior[kVitoriaDoTime1]);
+    Somar(faixas, kFaixaDoCriterio[6], maior[kVitoriaDoTime2]);
+    Somar(faixas, kFaixaDoCriterio[7], maior[kEmpate]);
+    return faixas[CResumoDoVolante::kPalavrasDeSomas];
+}
+
+// Um bit por par de lugares (i < j) com o mesmo placar.
+unsigned ParesIguais(const uint8_t (&placares)[5])
+{
+    unsigned pares = 0;
+    unsigned bit = 0;
+    for (int i = 0; i < 5; ++i)
+        for (int j = i + 1; j < 5; ++j)
+            pares |= unsigned{placares[i] == placares[j]} << bit++;
+    return pares;
+}
+
+// As repetições de um cartão de cinco entradas só dependem de quais lugares têm o mesmo
+// placar (uma das 52 partições dos 5 lugares) e do resultado de cada lugar (3^5
+// combinações): a contagem é feita uma vez para cada par e consultada a cada cartão.
+class CTabelaDeRepeticoes {
+public:
+    CTabelaDeRepeticoes()
+    {
+        m_particao.fill(0);
+        uint8_t placares[5] = {};
+        Particionar(placares, 1, 1);
+    }
+
+    uint64_t Palavra(const uint8_t (&placares)[5], const uint8_t (&resultados)[5]) const
+    {
+        unsigned combinacao = 0;
+        for (int i = 4; i >= 0; --i)
+            combinacao = combinacao * 3 + resultados[i];
+        return m_palavras[m_particao[ParesIguais(placares)]][combinacao];
+    }
+
+private:
+    static constexpr unsigned kCombinacoes = 243;
+
+    // Cada partição como o lugar i no bloco 0..(blocos até ali).
+    void Particionar(uint8_t (&placares)[5], int lugar, uint8_t blocos)
+    {
+        if (lugar == 5) {
+            m_particao[ParesIguais(placares)] = static_cast<uint8_t>(m_palavras.size());
+            auto& palavras = m_palavras.emplace_back();
+            for (unsigned combinacao = 0; combinacao < kCombinacoes; ++combinacao) {
+                uint8_t resultados[5];
+                for (unsigned i = 0, resto = combinacao; i < 5; ++i, resto /= 3)
+                    resultados[i] = static_cast<uint8_t>(resto % 3);
+                palavras[combinacao] = RepeticoesContadas(placares, resultados, 5);
+            }
+            return;
+        }
+        for (uint8_t bloco = 0; bloco <= blocos; ++bloco) {
+            placares[lugar] = bloco;
+            Particionar(placares, lugar + 1, static_cast<uint8_t>(std::max<int>(blocos, bloco + 1)));
+        }
+    }
+
+    std::array<uint8_t, 1 << 10> m_particao;
+    std::vector<std::array<uint64_t, kCombinacoes>> m_palavras;
+};
+
+const CTabelaDeRepeticoes& TabelaDeRepeticoes()
+{
+    static const CTabelaDeRepeticoes tabela;
+    return tabela;
+}
+
+} // namespace
+
+// Um cartão de cinco entradas (todos os gerados e os lidos) vai pela tabela.
+void CResumoDoVolante::ContarRepeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde)
+{
+    m_faixas[kPalavrasDeSomas] =
+        qtde == 5 ? TabelaDeRepeticoes().Palavra(placares, resultados) : RepeticoesContadas(placares, resultados, qtde);
 }
 
 int CResumoDoVolante::FaixaDoCriterio(int criterio)
