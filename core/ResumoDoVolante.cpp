@@ -110,7 +110,14 @@ CResumoDoVolante::SDescricao CResumoDoVolante::Descrever(const CScore& score)
     return CelulasDescritas().Descricao(&score, avulsa);
 }
 
-CResumoDoVolante::CResumoDoVolante(const CVolante& volante)
+CResumoDoVolante::CResumoDoVolante(const CVolante& volante) : CResumoDoVolante(Somado(volante)) {}
+
+CResumoDoVolante::CResumoDoVolante(int qtde, const SDescricao* const* descricoes)
+    : CResumoDoVolante(Somado(qtde, descricoes))
+{
+}
+
+CResumoDoVolante::SCartaoDescrito CResumoDoVolante::Somado(const CVolante& volante)
 {
     const SCelulasDescritas& celulas = CelulasDescritas();
     SCartaoDescrito cartao;
@@ -119,22 +126,16 @@ CResumoDoVolante::CResumoDoVolante(const CVolante& volante)
         SEntrada avulsa;
         Acrescentar(cartao, i, celulas.Descricao(volante.m_scores[i], avulsa));
     }
-    *this = CResumoDoVolante(cartao);
+    return cartao;
 }
 
-CResumoDoVolante::CResumoDoVolante(int qtde, const SDescricao* const* descricoes)
+CResumoDoVolante::SCartaoDescrito CResumoDoVolante::Somado(int qtde, const SDescricao* const* descricoes)
 {
     SCartaoDescrito cartao;
     cartao.qtde = std::clamp(qtde, 0, 5);
     for (int i = 0; i < cartao.qtde; ++i)
         Acrescentar(cartao, i, *descricoes[i]);
-    *this = CResumoDoVolante(cartao);
-}
-
-CResumoDoVolante::CResumoDoVolante(const SCartaoDescrito& cartao)
-{
-    std::copy(std::begin(cartao.somas), std::end(cartao.somas), m_faixas);
-    ContarRepeticoes(cartao.placares, cartao.resultados, std::clamp(cartao.qtde, 0, 5));
+    return cartao;
 }
 
 namespace {
@@ -231,10 +232,11 @@ const CTabelaDeRepeticoes& TabelaDeRepeticoes()
 } // namespace
 
 // Um cartão de cinco entradas (todos os gerados e os lidos) vai pela tabela.
-void CResumoDoVolante::ContarRepeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde)
+uint64_t CResumoDoVolante::Repeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde)
 {
-    m_faixas[kPalavrasDeSomas] =
-        qtde == 5 ? TabelaDeRepeticoes().Palavra(placares, resultados) : RepeticoesContadas(placares, resultados, qtde);
+    if (qtde >= 5)
+        return TabelaDeRepeticoes().Palavra(placares, resultados);
+    return RepeticoesContadas(placares, resultados, std::max(qtde, 0));
 }
 
 int CResumoDoVolante::FaixaDoCriterio(int criterio)

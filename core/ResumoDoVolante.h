@@ -14,6 +14,7 @@ class CResumoDoVolante {
 public:
     static constexpr int kPalavrasDeSomas = 3;
     static constexpr int kPalavras = kPalavrasDeSomas + 1;
+    static_assert(kPalavrasDeSomas == 3, "o construtor de SCartaoDescrito copia três somas");
 
     // O que um placar soma às estatísticas: descrito uma vez por placar distinto.
     struct SDescricao {
@@ -34,7 +35,12 @@ public:
     explicit CResumoDoVolante(const CVolante& volante);
     // Com a descrição de cada lugar já pronta (descricoes[0..qtde-1]).
     CResumoDoVolante(int qtde, const SDescricao* const* descricoes);
-    explicit CResumoDoVolante(const SCartaoDescrito& cartao);
+    // No cabeçalho: a filtragem e a geração o montam a cada cartão.
+    explicit CResumoDoVolante(const SCartaoDescrito& cartao)
+        : m_faixas{cartao.somas[0], cartao.somas[1], cartao.somas[2],
+                   Repeticoes(cartao.placares, cartao.resultados, cartao.qtde)}
+    {
+    }
 
     // Valor do critério de índice 0..25 (critérios 1..26).
     uint32_t Estatistica(int criterio) const;
@@ -43,7 +49,10 @@ public:
     const uint64_t* Faixas() const { return m_faixas; }
 
 private:
-    void ContarRepeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde);
+    static SCartaoDescrito Somado(const CVolante& volante);
+    static SCartaoDescrito Somado(int qtde, const SDescricao* const* descricoes);
+    // A palavra das repetições; qtde fora de 0..5 vale como a mais próxima.
+    static uint64_t Repeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde);
 
     uint64_t m_faixas[kPalavras] = {};
 };
