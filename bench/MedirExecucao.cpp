@@ -1,4 +1,5 @@
-// Roda um comando e mostra o tempo de relógio e o pico de memória residente dele.
+// Roda um comando e mostra o tempo de relógio, o de CPU (usuário + sistema) e o pico de
+// memória residente dele.
 // Uso: medir_execucao ROTULO PROGRAMA [argumentos...]
 #include <chrono>
 #include <cstdio>
@@ -23,6 +24,9 @@ int main(int argc, char** argv)
     wait4(filho, &estado, 0, &uso);
     const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
     const int codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : 128;
-    std::printf("%-40s %8.3f s  %8.1f MB  (saída %d)\n", argv[1], segundos, uso.ru_maxrss / 1024.0, codigo);
+    const double cpu = static_cast<double>(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) +
+                       static_cast<double>(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
+    std::printf("%-40s %8.3f s  CPU %7.3f s  %8.1f MB  (saída %d)\n", argv[1], segundos, cpu, uso.ru_maxrss / 1024.0,
+                codigo);
     return codigo;
 }

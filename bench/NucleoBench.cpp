@@ -98,6 +98,52 @@ void GerarQuaseTudoReprovado(benchmark::State& estado)
     estado.counters["aprovados"] = aposta.m_aprovadas;
 }
 
+// Os 26 critérios ligados com as faixas padrão: todos são apurados em cada cartão e
+// nenhum reprova, o pior caso da conta por cartão.
+void LigarOs26Criterios(CConfiguracoesEmMemoria& configuracoes)
+{
+    for (const SDefinicaoDeFiltro& filtro : kFiltros)
+        Ligar(configuracoes, filtro.nome, 0, filtro.maximo);
+}
+
+void GerarComOs26Criterios(benchmark::State& estado)
+{
+    CConfiguracoesEmMemoria configuracoes;
+    LigarOs26Criterios(configuracoes);
+    CProgressoSilencioso progresso;
+    CAposta aposta(configuracoes, progresso);
+    CQuadroCheio quadro;
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        quadro.Preparar(aposta, true);
+        estado.ResumeTiming();
+        aposta.GerarCartoes();
+    }
+    if (aposta.m_geradas != kTodosOsCartoes || aposta.m_aprovadas != kTodosOsCartoes)
+        estado.SkipWithError("contagens erradas");
+}
+
+void FiltrarComOs26Criterios(benchmark::State& estado)
+{
+    CConfiguracoesEmMemoria configuracoes;
+    CProgressoSilencioso progresso;
+    CAposta aposta(configuracoes, progresso);
+    CQuadroCheio quadro;
+    quadro.Preparar(aposta, false);
+    aposta.GerarCartoes();
+    LigarOs26Criterios(configuracoes);
+    CFiltro filtro(configuracoes);
+    filtro.CarregarFiltros();
+    int32_t restantes = 0;
+    for (auto _ : estado) {
+        int32_t qtde_apostas = aposta.m_aprovadas;
+        filtro.FiltrarVolantes(aposta.m_aprovados, qtde_apostas, progresso);
+        restantes = qtde_apostas;
+    }
+    if (restantes != kTodosOsCartoes)
+        estado.SkipWithError("contagens erradas");
+}
+
 // Filtragem de um documento com todos os cartões; o critério 2 ("quantidade_de_resultados_empatados")
 // com máximo 0 tira dois terços deles (os que têm algum empate).
 void FiltrarDocumentoInteiro(benchmark::State& estado)
@@ -127,3 +173,5 @@ void FiltrarDocumentoInteiro(benchmark::State& estado)
 BENCHMARK(GerarTodosOsCartoes)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(GerarQuaseTudoReprovado)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(FiltrarDocumentoInteiro)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(GerarComOs26Criterios)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(FiltrarComOs26Criterios)->Unit(benchmark::kMillisecond)->Iterations(3);

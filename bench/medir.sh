@@ -30,6 +30,15 @@ printf '[filtros]\nm_bool_quantidade_de_gols=1\nm_max_quantidade_de_gols=0\n' \
   > "$XDG_CONFIG_HOME/Orvane Technologies/Quinaro 1.0.conf"
 $medir "gerar --filtrar (quase tudo reprovado)" "$cli" gerar "$pasta/cheio.vrt" "$pasta/um.vrt" --filtrar
 $medir "filtrar (quase tudo reprovado)" "$cli" filtrar "$pasta/todos.vrt" "$pasta/filtrado.vrt"
+# Os 26 critérios ligados com as faixas padrão (nomes tirados da tabela do código): cada
+# estatística é apurada em todo cartão e nenhum sai, e o arquivo gravado tem os 137 MB.
+{
+  echo '[filtros]'
+  grep -o '^    {"quantidade_[a-z0-9_]*"' core/Filtro.cpp | sed 's/^ *{"\(.*\)"/m_bool_\1=1/'
+} > "$XDG_CONFIG_HOME/Orvane Technologies/Quinaro 1.0.conf"
+[[ $(grep -c '^m_bool_' "$XDG_CONFIG_HOME/Orvane Technologies/Quinaro 1.0.conf") == 26 ]]
+$medir "gerar --filtrar (26 critérios, nada sai)" "$cli" gerar "$pasta/cheio.vrt" "$pasta/todos26.vrt" --filtrar
+$medir "filtrar (26 critérios, nada sai)" "$cli" filtrar "$pasta/todos.vrt" "$pasta/filtrado26.vrt"
 
 echo "== pela tela (diálogos de progresso de verdade, sem janela visível) e a demora de Parar"
 QT_QPA_PLATFORM=offscreen build/bin/medir_telas

@@ -41,7 +41,7 @@ void CProgressoNoTerminal::Terminar(const std::string& linha)
         m_saida << "\r\033[K" << linha << '\n' << std::flush;
 }
 
-void CProgressoNoTerminal::Iniciar(const std::string& rotulo, bool)
+void CProgressoNoTerminal::Iniciar(const std::string& rotulo, bool, double)
 {
     if (HoraDeMostrar())
         Escrever(rotulo);

@@ -10,7 +10,7 @@ class CProgressoNoTerminal : public IProgressoGeracao, public IProgressoFiltrage
 public:
     explicit CProgressoNoTerminal(std::ostream& saida);
 
-    void Iniciar(const std::string& rotulo, bool habilitar_parar) override;
+    void Iniciar(const std::string& rotulo, bool habilitar_parar, double a_gerar) override;
     void Atualizar(double geradas, double aprovadas) override;
     void Concluir(double geradas, double aprovadas) override;
     void Iniciar(int total) override;

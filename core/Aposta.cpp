@@ -53,36 +53,78 @@ void CAposta::Limpar()
 void CAposta::GerarCartoes()
 {
     m_filtro.CarregarFiltros();
+    m_faixas = m_filtro.Faixas();
     ExigirUmGrupoPorJogo(QtdeDeGrupos());
     for (CChave* chave : m_chaves)
         chave->m_aposta = this;
 
-    m_progresso.Iniciar(kRotuloDaGeracao, true);
+    m_progresso.Iniciar(kRotuloDaGeracao, true, ContarCartoes());
     m_parar = m_progresso.PararSolicitado();
     m_geradas = 0;
     m_aprovadas = 0;
     m_aprovados.Esvaziar();
     try {
-        // Mais completas do que chaves, ou menos de zero, não dá cartão: percorrer só os
-        // k possíveis evita laços de bilhões de voltas e listas de k lugares.
-        const auto qtde_de_chaves = static_cast<int64_t>(m_chaves.size());
-        const auto maior = static_cast<int32_t>(std::min<int64_t>(m_max_completas, qtde_de_chaves));
-        const int32_t menor = std::max(m_min_completas, 0);
-        for (int32_t k = maior; k >= menor && !m_parar; --k) {
-            m_completas.assign(static_cast<size_t>(k), nullptr);
-            m_incompletas.clear();
-            if (k > 0) {
-                m_lugar = 0;
-                EscolherCompletas(0);
-            } else {
-                EnumerarIncompletas();
-            }
-        }
+        PercorrerCompletas();
     } catch (...) {
         m_progresso.Concluir(m_geradas, m_aprovadas);
         throw;
     }
     m_progresso.Concluir(m_geradas, m_aprovadas);
+}
+
+void CAposta::PercorrerCompletas()
+{
+    // Mais completas do que chaves, ou menos de zero, não dá cartão: percorrer só os
+    // k possíveis evita laços de bilhões de voltas e listas de k lugares.
+    const auto qtde_de_chaves = static_cast<int64_t>(m_chaves.size());
+    const auto maior = static_cast<int32_t>(std::min<int64_t>(m_max_completas, qtde_de_chaves));
+    const int32_t menor = std::max(m_min_completas, 0);
+    for (int32_t k = maior; k >= menor && !m_parar; --k) {
+        m_completas.assign(static_cast<size_t>(k), nullptr);
+        m_incompletas.clear();
+        if (k > 0) {
+            m_lugar = 0;
+            EscolherCompletas(0);
+        } else {
+            EnumerarIncompletas();
+        }
+    }
+}
+
+// As chaves guardam (e o arquivo grava) o estado da última enumeração: o da geração de
+// verdade, mesmo parada antes de chegar a alguma delas, e não o da contagem.
+double CAposta::ContarCartoes()
+{
+    struct SEstado {
+        CChave* chave;
+        std::vector<CScoreGrupo*> selecao;
+        size_t posicao;
+        int32_t acertos, padroes, visitados;
+    };
+    std::vector<SEstado> guardados;
+    for (CChave* chave : m_chaves)
+        guardados.push_back({chave, chave->m_selecao, chave->m_posicao, chave->m_acertos, chave->m_padroes,
+                             chave->m_visitados});
+    m_parar = false;
+    m_a_gerar = 0;
+    m_contando = true;
+    try {
+        PercorrerCompletas();
+    } catch (...) {
+        m_contando = false;
+        throw;
+    }
+    m_contando = false;
+    for (SEstado& estado : guardados) {
+        estado.chave->m_selecao = std::move(estado.selecao);
+        estado.chave->m_posicao = estado.posicao;
+        estado.chave->m_acertos = estado.acertos;
+        estado.chave->m_padroes = estado.padroes;
+        estado.chave->m_visitados = estado.visitados;
+    }
+    m_completas.clear();
+    m_incompletas.clear();
+    return m_a_gerar;
 }
 
 void CAposta::EscolherCompletas(size_t posicao)
@@ -136,9 +178,14 @@ void CAposta::Montar()
     ExigirUmGrupoPorJogo(grupos.size());
     if (grupos.empty())
         return;
+    if (m_contando) {
+        m_a_gerar += static_cast<double>(CartoesDoProduto(grupos));
+        return;
+    }
     m_cartao = CVolante();
     m_cartao.m_qtde = static_cast<int32_t>(grupos.size());
     OrdenarOsGrupos(grupos);
+    DescreverOsGrupos(grupos);
     // Sem filtro, todo cartão do produto entra: a lista cresce uma vez, não aos poucos.
     if (!m_filtrar)
         m_aprovados.Reservar(static_cast<size_t>(m_aprovados.Quantidade()) + CartoesDoProduto(grupos));
@@ -169,21 +216,53 @@ void CAposta::OrdenarOsGrupos(const std::vector<const CScoreGrupo*>& grupos)
         m_lugar_no_cartao[ordem[lugar]] = lugar;
 }
 
+void CAposta::DescreverOsGrupos(const std::vector<const CScoreGrupo*>& grupos)
+{
+    m_descrever = m_filtrar && !m_ordenar_cada_cartao;
+    if (!m_descrever)
+        return;
+    m_descricoes.assign(grupos.size(), {});
+    for (size_t g = 0; g < grupos.size(); ++g)
+        if (grupos[g] != nullptr)
+            for (const CScore* score : grupos[g]->m_scores)
+                m_descricoes[g].push_back(CResumoDoVolante::Descrever(*score));
+    m_descrito = CResumoDoVolante::SCartaoDescrito();
+    m_descrito.qtde = static_cast<int>(grupos.size());
+}
+
+void CAposta::DescreverNoLugar(size_t grupo, size_t lugar, bool ultimo, const CResumoDoVolante::SDescricao& descricao)
+{
+    m_descrito.placares[lugar] = descricao.placar;
+    m_descrito.resultados[lugar] = descricao.resultado;
+    uint64_t* somas = ultimo ? m_descrito.somas : m_somas[grupo];
+    for (size_t p = 0; p < CResumoDoVolante::kPalavrasDeSomas; ++p)
+        somas[p] = (grupo > 0 ? m_somas[grupo - 1][p] : 0) + descricao.somas[p];
+}
+
 void CAposta::Expandir(const std::vector<const CScoreGrupo*>& grupos, size_t grupo)
 {
     const CScoreGrupo* atual = grupos[grupo];
     if (atual == nullptr)
         return;
     const bool ultimo = grupo + 1 == grupos.size();
-    for (const CScore* score : atual->m_scores) {
+    const size_t lugar = m_lugar_no_cartao[grupo];
+    for (size_t s = 0; s < atual->m_scores.size(); ++s) {
         if (m_parar)
             return;
-        m_cartao.m_scores[m_lugar_no_cartao[grupo]] = score;
+        m_cartao.m_scores[lugar] = atual->m_scores[s];
+        if (m_descrever)
+            DescreverNoLugar(grupo, lugar, ultimo, m_descricoes[grupo][s]);
         if (ultimo)
             ProduzirCartao();
         else
             Expandir(grupos, grupo + 1);
     }
+}
+
+// O cartão já somado na descida do produto ou, com grupos misturados, por inteiro.
+bool CAposta::Aprovado(const CVolante& cartao) const
+{
+    return m_faixas.Aprova(m_descrever ? CResumoDoVolante(m_descrito) : CResumoDoVolante(cartao));
 }
 
 // Um cartão reprovado nem chega à lista.
@@ -196,7 +275,7 @@ void CAposta::ProduzirCartao()
         ordenado.OrdenarPorJogo();
         cartao = &ordenado;
     }
-    if (!m_filtrar || m_filtro.AprovarVolante(*cartao)) {
+    if (!m_filtrar || Aprovado(*cartao)) {
         m_aprovados.Adicionar(*cartao);
         ++m_aprovadas;
     }

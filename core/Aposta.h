@@ -2,6 +2,7 @@
 
 #include "core/Filtro.h"
 #include "core/ListaDeVolantes.h"
+#include "core/ResumoDoVolante.h"
 #include "core/Volante.h"
 
 #include <cstddef>
@@ -43,8 +44,15 @@ public:
     void Expandir(const std::vector<const CScoreGrupo*>& grupos, size_t grupo);
 
 private:
+    // Os k de m_max_completas a m_min_completas, cada um com as suas combinações.
+    void PercorrerCompletas();
+    // Cartões que a execução fará se ninguém a parar: a mesma enumeração, só contando.
+    double ContarCartoes();
     bool CombinacaoAdmissivel() const;
     void OrdenarOsGrupos(const std::vector<const CScoreGrupo*>& grupos);
+    void DescreverOsGrupos(const std::vector<const CScoreGrupo*>& grupos);
+    void DescreverNoLugar(size_t grupo, size_t lugar, bool ultimo, const CResumoDoVolante::SDescricao& descricao);
+    bool Aprovado(const CVolante& cartao) const;
     void ProduzirCartao();
     size_t QtdeDeGrupos() const;
 
@@ -57,4 +65,15 @@ private:
     CVolante m_cartao;
     size_t m_lugar_no_cartao[5] = {};
     bool m_ordenar_cada_cartao = false;
+    // Contando, Montar só soma o tamanho do produto em m_a_gerar.
+    bool m_contando = false;
+    double m_a_gerar = 0;
+    // Filtrando com os grupos já na ordem do cartão, cada placar é descrito uma vez por
+    // grupo, e o cartão vai sendo somado nível a nível do produto: no último só entra o
+    // placar que varia.
+    SFaixasDoFiltro m_faixas;
+    bool m_descrever = false;
+    std::vector<std::vector<CResumoDoVolante::SDescricao>> m_descricoes;
+    uint64_t m_somas[5][CResumoDoVolante::kPalavrasDeSomas] = {};
+    CResumoDoVolante::SCartaoDescrito m_descrito;
 };

@@ -34,6 +34,17 @@ void CEscritorDeArquivo::Descarregar()
     m_usado = 0;
 }
 
+unsigned char* CEscritorDeArquivo::Acrescentar(size_t n)
+{
+    if (n > m_buffer.size())
+        throw std::length_error("registro maior que o buffer do escritor");
+    if (m_buffer.size() - m_usado < n)
+        Descarregar();
+    auto* lugar = reinterpret_cast<unsigned char*>(m_buffer.data() + m_usado);
+    m_usado += n;
+    return lugar;
+}
+
 void CEscritorDeArquivo::Escrever16(uint16_t valor)
 {
     // Direto no buffer: cada entrada de cartão é uma referência de 2 bytes, milhões por arquivo.

@@ -29,6 +29,10 @@ public:
     // Referência pelo índice que EscreverObjeto devolveu: os mesmos bytes, sem a procura.
     void EscreverReferencia(uint32_t indice) { EscreverIndice(indice); }
 
+    // Lugar para n bytes seguidos (n até 64 KiB), já contados como escritos: um registro
+    // de tamanho fixo é montado ali mesmo.
+    unsigned char* Acrescentar(size_t n);
+
     // Descarrega o buffer; lança std::runtime_error se o fluxo falhou.
     void Finalizar();
 

@@ -7,6 +7,7 @@
 #include "core/Score.h"
 #include "core/Volante.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,11 +49,6 @@ const std::array<SDefinicaoDeFiltro, kQtdeDeFiltros> kFiltros{{
 
 namespace {
 
-// Os critérios que mais reprovam primeiro; a ordem não muda o resultado, só o tempo.
-constexpr int kOrdemDeAvaliacao[kQtdeDeFiltros] = {
-    0, 2, 1, 3, 7, 5, 6, 4, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
-};
-
 constexpr int kMensagensACada = 10;
 
 // Por entrada da tabela de placares da lista: a descrição para as estatísticas e o
@@ -81,13 +77,46 @@ struct SPlacaresDescritos {
     }
 };
 
+constexpr uint64_t kBitsAltos = 0x8080808080808080ull;
+constexpr uint32_t kMaiorFaixa = 0x7F;
+
 // Comparação sem sinal: um mínimo negativo reprova tudo, um máximo negativo não reprova nada.
-bool Dentro(uint32_t valor, const CFiltro::SCriterio& criterio)
+uint32_t LimiteDaFaixa(int32_t limite)
 {
-    return static_cast<uint32_t>(criterio.minimo) <= valor && valor <= static_cast<uint32_t>(criterio.maximo);
+    return std::min(static_cast<uint32_t>(limite), kMaiorFaixa);
+}
+
+void PorNaFaixa(uint64_t* palavras, int faixa, uint32_t valor)
+{
+    const int deslocamento = 8 * (faixa % 8);
+    uint64_t& palavra = palavras[faixa / 8];
+    palavra = (palavra & ~(uint64_t{0xFF} << deslocamento)) | (uint64_t{valor} << deslocamento);
 }
 
 } // namespace
+
+SFaixasDoFiltro::SFaixasDoFiltro(const std::array<CFiltro::SCriterio, kQtdeDeFiltros>& criterios)
+{
+    for (int i = 0; i < kQtdeDeFiltros; ++i) {
+        const CFiltro::SCriterio& criterio = criterios[static_cast<size_t>(i)];
+        if (criterio.ligado == 0)
+            continue;
+        const int faixa = CResumoDoVolante::FaixaDoCriterio(i);
+        PorNaFaixa(minimos, faixa, LimiteDaFaixa(criterio.minimo));
+        PorNaFaixa(maximos, faixa, LimiteDaFaixa(criterio.maximo));
+    }
+}
+
+// Com valor, mínimo e máximo abaixo de 128, (valor + 128 - mínimo) tem o bit alto do byte
+// só quando valor >= mínimo, sem emprestar do byte vizinho; o mesmo para o máximo.
+bool SFaixasDoFiltro::Aprova(const CResumoDoVolante& resumo) const
+{
+    const uint64_t* valores = resumo.Faixas();
+    uint64_t dentro = kBitsAltos;
+    for (int p = 0; p < CResumoDoVolante::kPalavras; ++p)
+        dentro &= ((valores[p] | kBitsAltos) - minimos[p]) & ((maximos[p] | kBitsAltos) - valores[p]);
+    return dentro == kBitsAltos;
+}
 
 CFiltro::CFiltro(IConfiguracoes& configuracoes) : m_configuracoes(configuracoes) {}
 
@@ -104,17 +133,12 @@ void CFiltro::CarregarFiltros()
 
 bool CFiltro::AprovarVolante(const CVolante& volante) const
 {
-    return AprovarResumo(CResumoDoVolante(volante));
+    return Faixas().Aprova(CResumoDoVolante(volante));
 }
 
-bool CFiltro::AprovarResumo(const CResumoDoVolante& resumo) const
+SFaixasDoFiltro CFiltro::Faixas() const
 {
-    for (int indice : kOrdemDeAvaliacao) {
-        const SCriterio& criterio = m_criterios[static_cast<size_t>(indice)];
-        if (criterio.ligado != 0 && !Dentro(resumo.Estatistica(indice), criterio))
-            return false;
-    }
-    return true;
+    return SFaixasDoFiltro(m_criterios);
 }
 
 // Cada placar distinto da lista é descrito uma vez; cada cartão só junta as descrições
@@ -123,6 +147,7 @@ void CFiltro::FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas,
 {
     progresso.Iniciar(qtde_apostas);
     const SPlacaresDescritos placares(volantes.Placares());
+    const SFaixasDoFiltro faixas = Faixas();
     std::vector<bool> reprovados(static_cast<size_t>(volantes.Quantidade()), false);
     int verificadas = 0;
     int reprovadas = 0;
@@ -131,7 +156,7 @@ void CFiltro::FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas,
         const CResumoDoVolante::SDescricao* descricoes[5];
         for (size_t i = 0; i < 5; ++i)
             descricoes[i] = &placares.descricoes[indices.lugar[i]];
-        if (!AprovarResumo(CResumoDoVolante(indices.qtde, descricoes))) {
+        if (!faixas.Aprova(CResumoDoVolante(indices.qtde, descricoes))) {
             // Um cartão lido de arquivo pode valer várias apostas.
             qtde_apostas -= placares.QtdeDeApostas(indices);
             reprovados[static_cast<size_t>(posicao)] = true;

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "core/ResumoDoVolante.h"
+
 #include <array>
 #include <cstdint>
 
 class CListaDeVolantes;
-class CResumoDoVolante;
 class CVolante;
 class IConfiguracoes;
 class IProgressoFiltragem;
+struct SFaixasDoFiltro;
 
 // Um dos 26 critérios estatísticos: sufixo dos nomes na seção "filtros", rótulos e
 // maior valor possível (máximo padrão e limite dos campos do diálogo).
@@ -37,6 +39,8 @@ public:
     // Lê os 78 valores da seção "filtros" (com os padrões).
     void CarregarFiltros();
     bool AprovarVolante(const CVolante& volante) const;
+    // Os critérios de agora em forma de conferir milhões de cartões (tirada a cada execução).
+    SFaixasDoFiltro Faixas() const;
     // Remove da lista cada cartão reprovado (de uma vez, ao fim), descontando do total de
     // apostas o QtdeDeApostas do cartão. Os filtros devem ter sido carregados antes.
     void FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas, IProgressoFiltragem& progresso);
@@ -45,7 +49,21 @@ public:
     std::array<SCriterio, kQtdeDeFiltros> m_criterios{};
 
 private:
-    bool AprovarResumo(const CResumoDoVolante& resumo) const;
-
     IConfiguracoes& m_configuracoes;
+};
+
+// Mínimo e máximo de cada critério no byte da sua faixa (CResumoDoVolante); um critério
+// desligado aceita de 0 a 127, mais do que qualquer estatística. Limites acima de 127
+// (ou negativos, tomados sem sinal) valem o mesmo que 127: nenhuma estatística passa de 40.
+struct SFaixasDoFiltro {
+    static constexpr uint64_t kAbertas = 0x7F7F7F7F7F7F7F7Full;
+
+    // Tudo aceito, como com todos os critérios desligados.
+    SFaixasDoFiltro() = default;
+    explicit SFaixasDoFiltro(const std::array<CFiltro::SCriterio, kQtdeDeFiltros>& criterios);
+    // Todas as estatísticas do cartão dentro dos limites, conferidas oito a oito.
+    bool Aprova(const CResumoDoVolante& resumo) const;
+
+    uint64_t minimos[CResumoDoVolante::kPalavras] = {};
+    uint64_t maximos[CResumoDoVolante::kPalavras] = {kAbertas, kAbertas, kAbertas, kAbertas};
 };

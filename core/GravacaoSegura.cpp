@@ -126,11 +126,28 @@ protected:
 
     int sync() override { return Esvaziar() ? 0 : -1; }
 
+    // Um bloco do tamanho do nosso buffer ou maior (o escritor manda os seus 64 KiB de uma
+    // vez) vai direto ao arquivo, sem ser copiado antes para cá.
+    std::streamsize xsputn(const char* dados, std::streamsize tamanho) override
+    {
+        if (tamanho < static_cast<std::streamsize>(m_espaco.size()))
+            return std::streambuf::xsputn(dados, tamanho);
+        if (!Esvaziar() || !EscreverBloco(dados, dados + tamanho))
+            return 0;
+        return tamanho;
+    }
+
 private:
     bool Esvaziar()
     {
-        const char* inicio = pbase();
-        const char* const fim = pptr();
+        if (!EscreverBloco(pbase(), pptr()))
+            return false;
+        setp(m_espaco.data(), m_espaco.data() + m_espaco.size());
+        return true;
+    }
+
+    bool EscreverBloco(const char* inicio, const char* const fim)
+    {
         while (inicio < fim) {
             const ssize_t escritos = ::write(m_descritor, inicio, static_cast<size_t>(fim - inicio));
             if (escritos < 0 && errno == EINTR)
@@ -139,7 +156,6 @@ private:
                 return false;
             inicio += escritos;
         }
-        setp(m_espaco.data(), m_espaco.data() + m_espaco.size());
         return true;
     }
 

@@ -56,6 +56,20 @@ public:
     }
 
     uint64_t BytesRestantes() const { return m_tamanho - m_consumidos; }
+    // Os próximos n bytes, quando já estão no buffer (e no arquivo); nulo quando não. Quem
+    // lê um registro de tamanho fixo olha antes e só consome (Consumir) o que aceitou.
+    const unsigned char* Espiar(size_t n) const
+    {
+        if (m_disponivel - m_posicao < n || BytesRestantes() < n)
+            return nullptr;
+        return reinterpret_cast<const unsigned char*>(m_buffer.data() + m_posicao);
+    }
+    // Só depois de um Espiar(n) que não foi nulo.
+    void Consumir(size_t n)
+    {
+        m_posicao += n;
+        m_consumidos += n;
+    }
     // Lança FimInesperado se restam menos de n bytes.
     void ExigirBytes(uint64_t n) const;
 

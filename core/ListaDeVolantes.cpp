@@ -2,6 +2,7 @@
 
 #include "core/CartaoCheio.h"
 #include "core/EscritorDeArquivo.h"
+#include "core/EtiquetasDeArquivo.h"
 #include "core/LeitorDeArquivo.h"
 #include "core/Score.h"
 
@@ -15,6 +16,12 @@ constexpr size_t kMaiorEstreito = std::numeric_limits<uint8_t>::max();
 // Um cartão no arquivo: a quantidade e cinco referências de 2 bytes, no mínimo.
 constexpr uint64_t kMenorCartaoNoArquivo = 4 + 5 * 2;
 constexpr uint32_t kNaoGravado = std::numeric_limits<uint32_t>::max();
+
+// Referência de 2 bytes a um objeto já gravado ou lido: os índices abaixo do grande.
+bool ReferenciaCurta(uint32_t indice)
+{
+    return indice < etiquetas::kIndiceGrande;
+}
 
 template <class T>
 SIndicesDoCartao LerRegistro(const T* registro)
@@ -237,6 +244,8 @@ void CListaDeVolantes::Serialize(CEscritorDeArquivo& ar) const
     std::vector<uint32_t> no_arquivo(m_placares.size(), kNaoGravado);
     for (int32_t c = 0; c < m_qtde; ++c) {
         const SIndicesDoCartao indices = Indices(c);
+        if (EscreverCartaoConhecido(ar, indices, no_arquivo))
+            continue;
         ar.Escrever32(static_cast<uint32_t>(indices.qtde));
         for (int32_t i = 0; i < indices.qtde && i < 5; ++i) {
             uint32_t& indice = no_arquivo[indices.lugar[i]];
@@ -246,6 +255,50 @@ void CListaDeVolantes::Serialize(CEscritorDeArquivo& ar) const
                 ar.EscreverReferencia(indice);
         }
     }
+}
+
+// O cartão comum: cinco placares já gravados, cada um por uma referência curta. Os mesmos
+// 14 bytes de Escrever32 e EscreverReferencia, montados de uma vez no buffer.
+bool CListaDeVolantes::EscreverCartaoConhecido(CEscritorDeArquivo& ar, const SIndicesDoCartao& indices,
+                                               const std::vector<uint32_t>& no_arquivo)
+{
+    if (indices.qtde != 5)
+        return false;
+    uint32_t referencias[5];
+    for (size_t i = 0; i < 5; ++i) {
+        referencias[i] = no_arquivo[indices.lugar[i]];
+        if (referencias[i] == kNaoGravado || !ReferenciaCurta(referencias[i]))
+            return false;
+    }
+    unsigned char* registro = ar.Acrescentar(kMenorCartaoNoArquivo);
+    registro[0] = 5;
+    registro[1] = registro[2] = registro[3] = 0;
+    for (size_t i = 0; i < 5; ++i) {
+        registro[4 + 2 * i] = static_cast<unsigned char>(referencias[i]);
+        registro[5 + 2 * i] = static_cast<unsigned char>(referencias[i] >> 8);
+    }
+    return true;
+}
+
+// O mesmo cartão comum na leitura: quantidade 5 e cinco referências curtas a placares já
+// lidos, tirados direto do buffer. Qualquer outra coisa fica para a leitura inteira, que
+// começa do mesmo ponto, pois nada foi consumido.
+bool CListaDeVolantes::LerCartaoConhecido(CLeitorDeArquivo& ar, const std::vector<uint32_t>& entrada_do_indice)
+{
+    const unsigned char* registro = ar.Espiar(kMenorCartaoNoArquivo);
+    if (registro == nullptr || registro[0] != 5 || registro[1] != 0 || registro[2] != 0 || registro[3] != 0)
+        return false;
+    SIndicesDoCartao indices;
+    indices.qtde = 5;
+    for (size_t i = 0; i < 5; ++i) {
+        const uint32_t indice = uint32_t{registro[4 + 2 * i]} | (uint32_t{registro[5 + 2 * i]} << 8);
+        if (!ReferenciaCurta(indice) || indice >= entrada_do_indice.size() || entrada_do_indice[indice] == 0)
+            return false;
+        indices.lugar[i] = entrada_do_indice[indice];
+    }
+    ar.Consumir(kMenorCartaoNoArquivo);
+    AdicionarIndices(indices);
+    return true;
 }
 
 // O mesmo que CVolante::Serialize para cada cartão, mas o placar de uma referência já
@@ -260,6 +313,8 @@ void CListaDeVolantes::Serialize(CLeitorDeArquivo& ar)
     // Índice no arquivo -> entrada da tabela; só cresce até o maior índice já lido.
     std::vector<uint32_t> entrada_do_indice;
     for (int32_t c = 0; c < quantidade; ++c) {
+        if (LerCartaoConhecido(ar, entrada_do_indice))
+            continue;
         SIndicesDoCartao indices;
         indices.qtde = ar.LerInt32();
         if (indices.qtde != 5)

@@ -97,6 +97,9 @@ private:
         return EntradaAindaSemIndice(placar);
     }
     uint32_t EntradaAindaSemIndice(const CScore* placar);
+    static bool EscreverCartaoConhecido(CEscritorDeArquivo& ar, const SIndicesDoCartao& indices,
+                                        const std::vector<uint32_t>& no_arquivo);
+    bool LerCartaoConhecido(CLeitorDeArquivo& ar, const std::vector<uint32_t>& entrada_do_indice);
     uint32_t NovaEntrada(const CScore* placar);
     void AdicionarIndices(const SIndicesDoCartao& indices);
     size_t Usados() const { return static_cast<size_t>(m_qtde) * kPorCartao; }

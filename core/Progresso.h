@@ -7,7 +7,8 @@ class IProgressoGeracao {
 public:
     virtual ~IProgressoGeracao() = default;
     // Mostra o diálogo; limpa o pedido de parada; botão "Parar" (habilitado ou não).
-    virtual void Iniciar(const std::string& rotulo, bool habilitar_parar) = 0;
+    // a_gerar: os cartões que a execução fará se não for parada (a barra mostra a fração feita).
+    virtual void Iniciar(const std::string& rotulo, bool habilitar_parar, double a_gerar) = 0;
     // A cada 1000 cartões produzidos (e no fim).
     virtual void Atualizar(double geradas, double aprovadas) = 0;
     // Trata no máximo uma mensagem pendente da interface.
@@ -34,7 +35,7 @@ public:
 // Progresso que não mostra nada e nunca para.
 class CProgressoSilencioso : public IProgressoGeracao, public IProgressoFiltragem {
 public:
-    void Iniciar(const std::string&, bool) override {}
+    void Iniciar(const std::string&, bool, double) override {}
     void Atualizar(double, double) override {}
     void Iniciar(int) override {}
     void Atualizar(int, int) override {}

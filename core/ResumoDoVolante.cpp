@@ -8,27 +8,34 @@
 #include <array>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
-// Posição de cada contador (byte de m_contadores); os três primeiros servem também
-// de código do resultado de uma entrada.
-enum : int {
-    kVitoriasDoTime1 = 0,
-    kEmpates = 1,
-    kVitoriasDoTime2 = 2,
-    kGolsDoTime1 = 3,
-    kGolsDoTime2 = 4,
-    kColunasDoTime1 = 5,   // 5..9
-    kColunasDoTime2 = 10,  // 10..14
+// Resultado de uma entrada; kSemEntrada marca os lugares além da quantidade do cartão.
+enum : uint8_t {
+    kVitoriaDoTime1 = 0,
+    kEmpate = 1,
+    kVitoriaDoTime2 = 2,
+    kSemEntrada = 3,
 };
-constexpr int kQualquerResultado = -1;
+
+// Faixa de cada critério (índice 0..25): as somas nas faixas 0..20, as repetições a
+// partir da 24, na quarta palavra.
+constexpr std::array<int, 26> kFaixaDoCriterio = {
+    0, 1, 2,                 // resultados favoráveis ao time 1, empatados, favoráveis ao time 2
+    24, 25, 26, 27, 28,      // iguais, em sequência, iguais do time 1, do time 2, empatados
+    3, 4, 5,                 // gols, do time 1, do time 2
+    6, 7, 8, 9, 10,          // colunas dos dois times
+    11, 12, 13, 14, 15,      // colunas do time 1
+    16, 17, 18, 19, 20,      // colunas do time 2
+};
 
 using SEntrada = CResumoDoVolante::SDescricao;
 
-void Somar(uint64_t (&contadores)[2], int indice, int valor)
+void Somar(uint64_t* palavras, int faixa, uint32_t valor)
 {
-    contadores[indice / 8] += static_cast<uint64_t>(valor) << (8 * (indice % 8));
+    palavras[faixa / 8] += static_cast<uint64_t>(valor) << (8 * (faixa % 8));
 }
 
 SEntrada DescreverPlacar(const CScore& score)
@@ -37,13 +44,19 @@ SEntrada DescreverPlacar(const CScore& score)
     const int c1 = score.ColunaDoTime1();
     const int c2 = score.ColunaDoTime2();
     entrada.placar = static_cast<uint8_t>(c1 * 5 + c2);
-    entrada.resultado = static_cast<uint8_t>(c1 > c2 ? kVitoriasDoTime1 : c1 == c2 ? kEmpates : kVitoriasDoTime2);
-    Somar(entrada.contadores, entrada.resultado, 1);
-    Somar(entrada.contadores, kGolsDoTime1, c1);
-    Somar(entrada.contadores, kGolsDoTime2, c2);
+    entrada.resultado = c1 > c2 ? kVitoriaDoTime1 : c1 == c2 ? kEmpate : kVitoriaDoTime2;
+    Somar(entrada.somas, kFaixaDoCriterio[0], c1 > c2);
+    Somar(entrada.somas, kFaixaDoCriterio[1], c1 == c2);
+    Somar(entrada.somas, kFaixaDoCriterio[2], c1 < c2);
+    Somar(entrada.somas, kFaixaDoCriterio[8], static_cast<uint32_t>(c1 + c2));
+    Somar(entrada.somas, kFaixaDoCriterio[9], static_cast<uint32_t>(c1));
+    Somar(entrada.somas, kFaixaDoCriterio[10], static_cast<uint32_t>(c2));
     for (int c = 0; c < 5; ++c) {
-        Somar(entrada.contadores, kColunasDoTime1 + c, score.m_time1[c] == 1);
-        Somar(entrada.contadores, kColunasDoTime2 + c, score.m_time2[c] == 1);
+        const bool time1 = score.m_time1[c] == 1;
+        const bool time2 = score.m_time2[c] == 1;
+        Somar(entrada.somas, kFaixaDoCriterio[static_cast<size_t>(11 + c)], uint32_t{time1} + uint32_t{time2});
+        Somar(entrada.somas, kFaixaDoCriterio[static_cast<size_t>(16 + c)], time1);
+        Somar(entrada.somas, kFaixaDoCriterio[static_cast<size_t>(21 + c)], time2);
     }
     return entrada;
 }
@@ -81,6 +94,14 @@ const SCelulasDescritas& CelulasDescritas()
     return celulas;
 }
 
+void Acrescentar(CResumoDoVolante::SCartaoDescrito& cartao, int lugar, const SEntrada& entrada)
+{
+    for (int p = 0; p < CResumoDoVolante::kPalavrasDeSomas; ++p)
+        cartao.somas[p] += entrada.somas[p];
+    cartao.placares[lugar] = entrada.placar;
+    cartao.resultados[lugar] = entrada.resultado;
+}
+
 } // namespace
 
 CResumoDoVolante::SDescricao CResumoDoVolante::Descrever(const CScore& score)
@@ -89,80 +110,144 @@ CResumoDoVolante::SDescricao CResumoDoVolante::Descrever(const CScore& score)
     return CelulasDescritas().Descricao(&score, avulsa);
 }
 
-CResumoDoVolante::CResumoDoVolante(const CVolante& volante) : m_qtde(std::clamp(volante.m_qtde, 0, 5))
+CResumoDoVolante::CResumoDoVolante(const CVolante& volante) : CResumoDoVolante(Somado(volante)) {}
+
+CResumoDoVolante::CResumoDoVolante(int qtde, const SDescricao* const* descricoes)
+    : CResumoDoVolante(Somado(qtde, descricoes))
+{
+}
+
+CResumoDoVolante::SCartaoDescrito CResumoDoVolante::Somado(const CVolante& volante)
 {
     const SCelulasDescritas& celulas = CelulasDescritas();
-    for (int i = 0; i < m_qtde; ++i) {
+    SCartaoDescrito cartao;
+    cartao.qtde = std::clamp(volante.m_qtde, 0, 5);
+    for (int i = 0; i < cartao.qtde; ++i) {
         SEntrada avulsa;
-        Somar(i, celulas.Descricao(volante.m_scores[i], avulsa));
+        Acrescentar(cartao, i, celulas.Descricao(volante.m_scores[i], avulsa));
     }
+    return cartao;
 }
 
-CResumoDoVolante::CResumoDoVolante(int qtde, const SDescricao* const* descricoes) : m_qtde(std::clamp(qtde, 0, 5))
+CResumoDoVolante::SCartaoDescrito CResumoDoVolante::Somado(int qtde, const SDescricao* const* descricoes)
 {
-    for (int i = 0; i < m_qtde; ++i)
-        Somar(i, *descricoes[i]);
+    SCartaoDescrito cartao;
+    cartao.qtde = std::clamp(qtde, 0, 5);
+    for (int i = 0; i < cartao.qtde; ++i)
+        Acrescentar(cartao, i, *descricoes[i]);
+    return cartao;
 }
 
-void CResumoDoVolante::Somar(int lugar, const SDescricao& entrada)
+namespace {
+
+// Para cada entrada, 1 mais as posteriores com o mesmo placar; a maior, entre todas e
+// entre as de cada resultado. E a maior sequência de entradas seguidas iguais.
+uint64_t RepeticoesContadas(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde)
 {
-    m_contadores[0] += entrada.contadores[0];
-    m_contadores[1] += entrada.contadores[1];
-    m_placares[lugar] = entrada.placar;
-    m_resultados[lugar] = entrada.resultado;
+    uint32_t maior[4] = {};  // por resultado; o índice kSemEntrada fica com qualquer um
+    uint32_t maior_sequencia = 0;
+    uint32_t sequencia = 0;
+    for (int i = 0; i < qtde; ++i) {
+        uint32_t iguais = 1;
+        for (int j = i + 1; j < qtde; ++j)
+            iguais += placares[j] == placares[i];
+        maior[resultados[i]] = std::max(maior[resultados[i]], iguais);
+        maior[kSemEntrada] = std::max(maior[kSemEntrada], iguais);
+        sequencia = i > 0 && placares[i] == placares[i - 1] ? sequencia + 1 : 1;
+        maior_sequencia = std::max(maior_sequencia, sequencia);
+    }
+    uint64_t faixas[CResumoDoVolante::kPalavras] = {};
+    Somar(faixas, kFaixaDoCriterio[3], maior[kSemEntrada]);
+    Somar(faixas, kFaixaDoCriterio[4], maior_sequencia);
+    Somar(faixas, kFaixaDoCriterio[5], maior[kVitoriaDoTime1]);
+    Somar(faixas, kFaixaDoCriterio[6], maior[kVitoriaDoTime2]);
+    Somar(faixas, kFaixaDoCriterio[7], maior[kEmpate]);
+    return faixas[CResumoDoVolante::kPalavrasDeSomas];
+}
+
+// Um bit por par de lugares (i < j) com o mesmo placar.
+unsigned ParesIguais(const uint8_t (&placares)[5])
+{
+    unsigned pares = 0;
+    unsigned bit = 0;
+    for (int i = 0; i < 5; ++i)
+        for (int j = i + 1; j < 5; ++j)
+            pares |= unsigned{placares[i] == placares[j]} << bit++;
+    return pares;
+}
+
+// As repetições de um cartão de cinco entradas só dependem de quais lugares têm o mesmo
+// placar (uma das 52 partições dos 5 lugares) e do resultado de cada lugar (3^5
+// combinações): a contagem é feita uma vez para cada par e consultada a cada cartão.
+class CTabelaDeRepeticoes {
+public:
+    CTabelaDeRepeticoes()
+    {
+        m_particao.fill(0);
+        uint8_t placares[5] = {};
+        Particionar(placares, 1, 1);
+    }
+
+    uint64_t Palavra(const uint8_t (&placares)[5], const uint8_t (&resultados)[5]) const
+    {
+        unsigned combinacao = 0;
+        for (int i = 4; i >= 0; --i)
+            combinacao = combinacao * 3 + resultados[i];
+        return m_palavras[m_particao[ParesIguais(placares)]][combinacao];
+    }
+
+private:
+    static constexpr unsigned kCombinacoes = 243;
+
+    // Cada partição como o lugar i no bloco 0..(blocos até ali).
+    void Particionar(uint8_t (&placares)[5], int lugar, uint8_t blocos)
+    {
+        if (lugar == 5) {
+            m_particao[ParesIguais(placares)] = static_cast<uint8_t>(m_palavras.size());
+            auto& palavras = m_palavras.emplace_back();
+            for (unsigned combinacao = 0; combinacao < kCombinacoes; ++combinacao) {
+                uint8_t resultados[5];
+                for (unsigned i = 0, resto = combinacao; i < 5; ++i, resto /= 3)
+                    resultados[i] = static_cast<uint8_t>(resto % 3);
+                palavras[combinacao] = RepeticoesContadas(placares, resultados, 5);
+            }
+            return;
+        }
+        for (uint8_t bloco = 0; bloco <= blocos; ++bloco) {
+            placares[lugar] = bloco;
+            Particionar(placares, lugar + 1, static_cast<uint8_t>(std::max<int>(blocos, bloco + 1)));
+        }
+    }
+
+    std::array<uint8_t, 1 << 10> m_particao;
+    std::vector<std::array<uint64_t, kCombinacoes>> m_palavras;
+};
+
+const CTabelaDeRepeticoes& TabelaDeRepeticoes()
+{
+    static const CTabelaDeRepeticoes tabela;
+    return tabela;
+}
+
+} // namespace
+
+// Um cartão de cinco entradas (todos os gerados e os lidos) vai pela tabela.
+uint64_t CResumoDoVolante::Repeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde)
+{
+    if (qtde >= 5)
+        return TabelaDeRepeticoes().Palavra(placares, resultados);
+    return RepeticoesContadas(placares, resultados, std::max(qtde, 0));
+}
+
+int CResumoDoVolante::FaixaDoCriterio(int criterio)
+{
+    if (criterio < 0 || criterio >= static_cast<int>(kFaixaDoCriterio.size()))
+        throw std::out_of_range("critério de filtro inexistente");
+    return kFaixaDoCriterio[static_cast<size_t>(criterio)];
 }
 
 uint32_t CResumoDoVolante::Estatistica(int criterio) const
 {
-    switch (criterio) {
-    case 0: return Contador(kVitoriasDoTime1);
-    case 1: return Contador(kEmpates);
-    case 2: return Contador(kVitoriasDoTime2);
-    case 3: return MaiorRepeticao(kQualquerResultado);
-    case 4: return MaiorSequencia();
-    case 5: return MaiorRepeticao(kVitoriasDoTime1);
-    case 6: return MaiorRepeticao(kVitoriasDoTime2);
-    case 7: return MaiorRepeticao(kEmpates);
-    case 8: return Contador(kGolsDoTime1) + Contador(kGolsDoTime2);
-    case 9: return Contador(kGolsDoTime1);
-    case 10: return Contador(kGolsDoTime2);
-    default: break;
-    }
-    if (criterio >= 11 && criterio <= 15)
-        return Contador(kColunasDoTime1 + criterio - 11) + Contador(kColunasDoTime2 + criterio - 11);
-    if (criterio >= 16 && criterio <= 20)
-        return Contador(kColunasDoTime1 + criterio - 16);
-    if (criterio >= 21 && criterio <= 25)
-        return Contador(kColunasDoTime2 + criterio - 21);
-    throw std::out_of_range("critério de filtro inexistente");
-}
-
-uint32_t CResumoDoVolante::Contador(int indice) const
-{
-    return static_cast<uint32_t>((m_contadores[indice / 8] >> (8 * (indice % 8))) & 0xFF);
-}
-
-uint32_t CResumoDoVolante::MaiorRepeticao(int resultado) const
-{
-    uint32_t maior = 0;
-    for (int i = 0; i < m_qtde; ++i) {
-        if (resultado != kQualquerResultado && m_resultados[i] != resultado)
-            continue;
-        uint32_t iguais = 1;
-        for (int j = i + 1; j < m_qtde; ++j)
-            iguais += m_placares[j] == m_placares[i];
-        maior = std::max(maior, iguais);
-    }
-    return maior;
-}
-
-uint32_t CResumoDoVolante::MaiorSequencia() const
-{
-    uint32_t maior = 0;
-    uint32_t atual = 0;
-    for (int i = 0; i < m_qtde; ++i) {
-        atual = i > 0 && m_placares[i] == m_placares[i - 1] ? atual + 1 : 1;
-        maior = std::max(maior, atual);
-    }
-    return maior;
+    const int faixa = FaixaDoCriterio(criterio);
+    return static_cast<uint32_t>((m_faixas[faixa / 8] >> (8 * (faixa % 8))) & 0xFF);
 }

@@ -21,10 +21,13 @@ inline std::string FormatarContador(double valor)
     return texto;
 }
 
-// A barra da geração dá a volta a cada 300000 cartões.
-inline int PosicaoDaGeracao(double geradas)
+// A fração dos cartões da execução já feitos; sem cartão a fazer, a barra fica no começo.
+inline int PosicaoDaGeracao(double geradas, double a_gerar)
 {
-    return static_cast<int>(static_cast<int64_t>(geradas / 10) % kFimDaBarraDeProgresso);
+    if (!(a_gerar > 0))
+        return 0;
+    const double posicao = geradas * kFimDaBarraDeProgresso / a_gerar;
+    return static_cast<int>(std::clamp(posicao, 0.0, double{kFimDaBarraDeProgresso}));
 }
 
 // Em precisão simples, como a conta original; total 0 (ou verificadas além do total) não

@@ -48,7 +48,7 @@ CCombinandoApostasDlg::CCombinandoApostasDlg(QWidget* pai)
     MostrarBotaoParar();
 }
 
-void CCombinandoApostasDlg::Iniciar(const std::string& rotulo, bool habilitar_parar)
+void CCombinandoApostasDlg::Iniciar(const std::string& rotulo, bool habilitar_parar, double a_gerar)
 {
     MostrarCentrado();
     m_executando = 1;
@@ -63,6 +63,7 @@ void CCombinandoApostasDlg::Iniciar(const std::string& rotulo, bool habilitar_pa
     m_barra->setValue(0);
     m_contagem_geradas = 0;
     m_contagem_aprovadas = 0;
+    m_a_gerar = a_gerar;
     m_ritmo.Reiniciar();
 }
 
@@ -84,7 +85,7 @@ void CCombinandoApostasDlg::MostrarContadores()
     m_geradas->setText(QString::fromStdString(FormatarContador(m_contagem_geradas)));
     m_aprovadas->setText(QString::fromStdString(FormatarContador(m_contagem_aprovadas)));
     m_reprovadas->setText(QString::fromStdString(FormatarContador(m_contagem_geradas - m_contagem_aprovadas)));
-    m_barra->setValue(PosicaoDaGeracao(m_contagem_geradas));
+    m_barra->setValue(PosicaoDaGeracao(m_contagem_geradas, m_a_gerar));
 }
 
 bool CCombinandoApostasDlg::PararSolicitado() const

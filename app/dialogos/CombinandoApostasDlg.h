@@ -15,7 +15,7 @@ public:
 
     int32_t m_executando = 0;
 
-    void Iniciar(const std::string& rotulo, bool habilitar_parar) override;
+    void Iniciar(const std::string& rotulo, bool habilitar_parar, double a_gerar) override;
     void Atualizar(double geradas, double aprovadas) override;
     void BombearMensagens() override;
     bool PararSolicitado() const override;
@@ -38,6 +38,7 @@ protected:
 private:
     double m_contagem_geradas = 0;
     double m_contagem_aprovadas = 0;
+    double m_a_gerar = 0;
     QLabel* m_rotulo;
     QLabel* m_geradas;
     QLabel* m_aprovadas;

@@ -75,12 +75,14 @@ TEST(TextosDeProgresso, PorcentagemEPosicaoDaFiltragem)
     EXPECT_EQ(PosicaoDaFiltragem(12, 10), 30000);           // nunca além do fim da barra
 }
 
-TEST(TextosDeProgresso, PosicaoDaGeracaoDaAVoltaACada300000)
+TEST(TextosDeProgresso, PosicaoDaGeracaoEAFracaoDosCartoesFeitos)
 {
-    EXPECT_EQ(PosicaoDaGeracao(9), 0);
-    EXPECT_EQ(PosicaoDaGeracao(299999), 29999);
-    EXPECT_EQ(PosicaoDaGeracao(300000), 0);
-    EXPECT_EQ(PosicaoDaGeracao(12345678), 4567);
+    EXPECT_EQ(PosicaoDaGeracao(0, 9765625), 0);
+    EXPECT_EQ(PosicaoDaGeracao(6090000, 9765625), 18708);  // 62 %, não 25 %
+    EXPECT_EQ(PosicaoDaGeracao(9765625, 9765625), 30000);
+    EXPECT_EQ(PosicaoDaGeracao(1, 8), 3750);
+    EXPECT_EQ(PosicaoDaGeracao(5, 0), 0);
+    EXPECT_EQ(PosicaoDaGeracao(12, 10), 30000);
     EXPECT_EQ(FormatarContador(9765625), "9765625");
 }
 
@@ -147,7 +149,7 @@ TEST_F(DialogoDeProgresso, GeracaoMostraContadoresEParaNaPrimeiraVezEFechaNaSegu
     EXPECT_FALSE(dialogo.isVisible());
     EXPECT_EQ(dialogo.windowTitle(), QStringLiteral("Processando..."));
 
-    dialogo.Iniciar("Gerando Cartoes ...", true);
+    dialogo.Iniciar("Gerando Cartoes ...", true, 1560000);
     EXPECT_TRUE(dialogo.isVisible());
     EXPECT_EQ(dialogo.Rotulo(), QStringLiteral("Gerando Cartoes ..."));
     EXPECT_EQ(dialogo.Geradas(), QStringLiteral("0"));
@@ -164,7 +166,7 @@ TEST_F(DialogoDeProgresso, GeracaoMostraContadoresEParaNaPrimeiraVezEFechaNaSegu
     EXPECT_EQ(dialogo.Geradas(), QStringLiteral("312000"));
     EXPECT_EQ(dialogo.Aprovadas(), QStringLiteral("300500"));
     EXPECT_EQ(dialogo.Reprovadas(), QStringLiteral("11500"));
-    EXPECT_EQ(dialogo.Barra()->value(), 1200);
+    EXPECT_EQ(dialogo.Barra()->value(), 6000);  // 312000 de 1560000: um quinto
     GravarCaptura(dialogo, QStringLiteral("processando.png"));
 
     // Durante a execução: vira "Fechar" na hora e o diálogo fica até a execução acabar.
@@ -188,7 +190,7 @@ TEST_F(DialogoDeProgresso, GeracaoSoRepintaEAtendeEventosQuandoAInterfaceTemAVez
     auto agora = std::make_shared<int64_t>(0);
     CCombinandoApostasDlg dialogo(&m_dono);
     dialogo.TrocarRelogioDoRitmo(RelogioManual(agora));
-    dialogo.Iniciar("Gerando Cartoes ...", true);
+    dialogo.Iniciar("Gerando Cartoes ...", true, 1560000);
     bool atendido = false;
     QMetaObject::invokeMethod(&dialogo, [&] { atendido = true; }, Qt::QueuedConnection);
 
@@ -218,7 +220,7 @@ TEST_F(DialogoDeProgresso, GeracaoSoRepintaEAtendeEventosQuandoAInterfaceTemAVez
 TEST_F(DialogoDeProgresso, GeracaoConcluidaFechaNoPrimeiroClique)
 {
     CCombinandoApostasDlg dialogo(&m_dono);
-    dialogo.Iniciar("Gerando Cartoes ...", true);
+    dialogo.Iniciar("Gerando Cartoes ...", true, 1560000);
     dialogo.Concluir(32, 32);
     EXPECT_TRUE(dialogo.PararSolicitado());
     EXPECT_EQ(dialogo.Botao()->text(), QStringLiteral("Fechar"));
@@ -228,7 +230,7 @@ TEST_F(DialogoDeProgresso, GeracaoConcluidaFechaNoPrimeiroClique)
     EXPECT_FALSE(dialogo.isVisible());
 
     // Uma nova execução recomeça do zero.
-    dialogo.Iniciar("Gerando Cartoes ...", true);
+    dialogo.Iniciar("Gerando Cartoes ...", true, 1560000);
     EXPECT_TRUE(dialogo.isVisible());
     EXPECT_FALSE(dialogo.PararSolicitado());
     EXPECT_EQ(dialogo.Barra()->value(), 0);
@@ -238,7 +240,7 @@ TEST_F(DialogoDeProgresso, GeracaoConcluidaFechaNoPrimeiroClique)
 TEST_F(DialogoDeProgresso, EscComOBotaoDesabilitadoNaoFazNada)
 {
     CCombinandoApostasDlg dialogo(&m_dono);
-    dialogo.Iniciar("Gerando Cartoes ...", false);
+    dialogo.Iniciar("Gerando Cartoes ...", false, 0);
     EXPECT_FALSE(dialogo.Botao()->isEnabled());
     QTest::keyClick(&dialogo, Qt::Key_Escape);
     EXPECT_TRUE(dialogo.isVisible());

@@ -6,6 +6,7 @@
 #include "core/Progresso.h"
 #include "core/ScoreGrupo.h"
 #include "core/Volante.h"
+#include "tests/core/FiltroDeReferencia.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -46,9 +48,10 @@ std::vector<Cartao> Padroes(const std::vector<std::string>& padroes)
 // número dado (um a cada 1000 cartões produzidos).
 class CProgressoDaGeracao : public IProgressoGeracao {
 public:
-    void Iniciar(const std::string& rotulo, bool habilitar_parar) override
+    void Iniciar(const std::string& rotulo, bool habilitar_parar, double a_gerar) override
     {
-        m_eventos.push_back("Iniciar " + rotulo + (habilitar_parar ? " com Parar" : ""));
+        m_eventos.push_back("Iniciar " + rotulo + (habilitar_parar ? " com Parar" : "") + " de " +
+                            std::to_string(static_cast<long>(a_gerar)));
         m_parar = false;
     }
     void Atualizar(double geradas, double aprovadas) override { m_eventos.push_back(Contagens("Atualizar", geradas, aprovadas)); }
@@ -299,8 +302,40 @@ TEST_F(Geracao, FaixaVaziaAindaConclui)
     MarcarUmFavoritoEUmaAlternativa();
     Gerar(2, 1);
     EXPECT_EQ(m_aposta.m_aprovados.Quantidade(), 0);
-    const std::vector<std::string> esperados = {"Iniciar Gerando Cartoes ... com Parar", "Concluir 0 0"};
+    const std::vector<std::string> esperados = {"Iniciar Gerando Cartoes ... com Parar de 0", "Concluir 0 0"};
     EXPECT_EQ(m_progresso.m_eventos, esperados);
+}
+
+// O progresso começa com o total de cartões da execução: a barra mostra a fração feita.
+TEST_F(Geracao, ProgressoComecaComOTotalDoQuadro)
+{
+    MarcarUmFavoritoEUmaAlternativa();
+    NovaChave("A", {0, 1}, 0, 2);
+    NovaChave("B", {2, 3}, 0, 2);
+    Gerar(0, 2);
+    EXPECT_EQ(m_progresso.m_eventos.front(), "Iniciar Gerando Cartoes ... com Parar de 16");
+    EXPECT_EQ(m_progresso.m_eventos.back(), "Concluir 16 16");
+}
+
+// Parada no começo: o total é o da execução inteira, e a chave que a geração não chegou
+// a enumerar fica como estava (a contagem não deixa marca no que o arquivo grava).
+TEST_F(Geracao, TotalDoQuadroMesmoComParada)
+{
+    for (int m = 0; m < 5; ++m) {
+        Marcar(m, {0, 1, 2, 3, 4}, kFavorito);
+        Marcar(m, {kA}, kAlternativa);
+    }
+    NovaChave("A", {0, 1}, 0, 2);
+    m_chaves[0]->m_padroes = 77;
+    m_chaves[0]->m_visitados = 55;
+    m_progresso.m_parar_no_bombeamento = 1;
+    Gerar(0, 1);
+    // k = 1: 5^5; k = 0: FA e AF com 5 x 1 x 125 cada, AA com 1 x 1 x 125.
+    EXPECT_EQ(m_progresso.m_eventos.front(), "Iniciar Gerando Cartoes ... com Parar de 4500");
+    EXPECT_EQ(m_aposta.m_geradas, 1000);
+    EXPECT_EQ(m_chaves[0]->m_padroes, 77);
+    EXPECT_EQ(m_chaves[0]->m_visitados, 55);
+    EXPECT_TRUE(m_chaves[0]->m_selecao.empty());
 }
 
 // Com filtro, as geradas incluem as reprovadas; as aprovadas são os cartões entregues,
@@ -338,6 +373,62 @@ TEST_F(Geracao, CarregaOsFiltrosSempre)
     EXPECT_EQ(m_aposta.m_aprovadas, 1);
 }
 
+// Quadros sorteados (células, chaves, faixa de completas) e critérios sorteados: a geração
+// que filtra, com as somas feitas nível a nível do produto, entrega exatamente os cartões
+// da geração sem filtro que a definição dos critérios aprova, na mesma ordem, e conta
+// como geradas todas as da geração sem filtro.
+TEST_F(Geracao, QuadrosSorteadosFiltramComoADefinicao)
+{
+    std::mt19937 sorteio(2026);
+    const int32_t limites[] = {0, 1, 2, 3, 4, 5, 6, 8, 10, 12, 20, 40};
+    for (int volta = 0; volta < 60 && !HasFailure(); ++volta) {
+        SCOPED_TRACE("quadro " + std::to_string(volta));
+        m_chaves.clear();
+        m_chave_do_jogo.fill(nullptr);
+        for (int m = 0; m < 5; ++m) {
+            m_estados[static_cast<size_t>(m)].fill(kRemovido);
+            for (unsigned a = sorteio() % 4; a > 0; --a)
+                Marcar(m, {static_cast<int>(sorteio() % 25)}, kAlternativa);
+            const unsigned favoritos = 1 + sorteio() % 5;
+            for (unsigned f = 0; f < favoritos; ++f)
+                Marcar(m, {static_cast<int>(sorteio() % 25)}, kFavorito);
+        }
+        std::vector<int> jogos = {0, 1, 2, 3, 4};
+        std::shuffle(jogos.begin(), jogos.end(), sorteio);
+        const unsigned chaves = sorteio() % 3;
+        for (unsigned c = 0; c < chaves; ++c) {
+            const std::vector<int> da_chave(jogos.begin() + 2 * c, jogos.begin() + 2 * c + 2);
+            NovaChave(std::string(1, static_cast<char>('A' + c)), da_chave, static_cast<int32_t>(sorteio() % 2),
+                      static_cast<int32_t>(1 + sorteio() % 2));
+        }
+        for (int criterio = 0; criterio < kQtdeDeFiltros; ++criterio) {
+            const std::string nome = kFiltros[static_cast<size_t>(criterio)].nome;
+            m_configuracoes.GravarInteiro(kSecaoFiltros, "m_bool_" + nome, sorteio() % 5 == 0);
+            m_configuracoes.GravarInteiro(kSecaoFiltros, "m_min_" + nome, sorteio() % 2 ? 0 : limites[sorteio() % 12]);
+            m_configuracoes.GravarInteiro(kSecaoFiltros, "m_max_" + nome, limites[sorteio() % 12]);
+        }
+        const int32_t max_completas = static_cast<int32_t>(sorteio() % 3);
+
+        m_aposta.m_filtrar = false;
+        Gerar(0, max_completas);
+        const int32_t geradas = m_aposta.m_geradas;
+        std::vector<Cartao> esperados;
+        const std::vector<Cartao> todos = Cartoes();
+        size_t posicao = 0;
+        for (const CVolante cartao : m_aposta.m_aprovados) {
+            if (referencia::Aprovado(cartao, m_aposta.m_filtro.m_criterios))
+                esperados.push_back(todos[posicao]);
+            ++posicao;
+        }
+
+        m_aposta.m_filtrar = true;
+        Gerar(0, max_completas);
+        EXPECT_EQ(Cartoes(), esperados);
+        EXPECT_EQ(m_aposta.m_geradas, geradas);
+        EXPECT_EQ(m_aposta.m_aprovadas, static_cast<int32_t>(esperados.size()));
+    }
+}
+
 class GeracaoGrande : public Geracao {
 protected:
     // 25 x 10 x 10 = 2500 cartões, sem chaves.
@@ -359,7 +450,7 @@ TEST_F(GeracaoGrande, ProgressoACadaMilCartoes)
     MarcarDoisMilEQuinhentos();
     Gerar(0, 0);
     const std::vector<std::string> esperados = {
-        "Iniciar Gerando Cartoes ... com Parar",
+        "Iniciar Gerando Cartoes ... com Parar de 2500",
         "Atualizar 1000 1000", "Bombear",
         "Atualizar 2000 2000", "Bombear",
         "Concluir 2500 2500"};

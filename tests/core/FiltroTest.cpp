@@ -6,12 +6,15 @@
 #include "core/ResumoDoVolante.h"
 #include "core/Score.h"
 #include "core/Volante.h"
+#include "tests/core/FiltroDeReferencia.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <deque>
+#include <iterator>
 #include <memory>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -176,6 +179,67 @@ TEST(Filtros, ColunaDaPrimeiraMarca)
     EXPECT_EQ(Estatistica(cartao, kFavoraveisTime1), 1u);
     EXPECT_EQ(Estatistica(cartao, kQtdeDeMais), 1u);
     EXPECT_EQ(Estatistica(cartao, kQtdeDe0Time1), 4u);
+}
+
+// Um cartão sorteado: placares de poucas células (para haver repetições) ou de toda a
+// tabela, às vezes um placar avulso com marcas quaisquer (como um lido de arquivo), às
+// vezes menos de cinco entradas.
+CVolante CartaoSorteado(std::mt19937& sorteio, std::deque<CScore>& avulsos)
+{
+    CVolante cartao;
+    cartao.m_qtde = sorteio() % 8 == 0 ? static_cast<int32_t>(sorteio() % 6) : 5;
+    const unsigned celulas = sorteio() % 2 == 0 ? 3 : 25;
+    for (int m = 0; m < 5; ++m) {
+        if (sorteio() % 6 == 0) {
+            CScore& avulso = avulsos.emplace_back();
+            avulso.m_jogo = static_cast<int16_t>(m);
+            for (int c = 0; c < 5; ++c) {
+                avulso.m_time1[c] = static_cast<int16_t>(sorteio() % 4 == 0 ? sorteio() % 3 : 0);
+                avulso.m_time2[c] = static_cast<int16_t>(sorteio() % 4 == 0 ? sorteio() % 3 : 0);
+            }
+            cartao.m_scores[m] = &avulso;
+        } else {
+            cartao.m_scores[m] = CCartaoCheio::Instancia().Celula(m, static_cast<int>(sorteio() % celulas));
+        }
+    }
+    return cartao;
+}
+
+// Critérios sorteados: uns ligados, limites dentro e fora das faixas, negativos e enormes.
+std::array<CFiltro::SCriterio, kQtdeDeFiltros> CriteriosSorteados(std::mt19937& sorteio)
+{
+    const int32_t limites[] = {-7, -1, 0, 1, 2, 3, 4, 5, 6, 8, 10, 12, 20, 40, 41, 127, 128, 255, 256, 100000};
+    std::array<CFiltro::SCriterio, kQtdeDeFiltros> criterios{};
+    for (CFiltro::SCriterio& criterio : criterios) {
+        criterio.ligado = sorteio() % 4 == 0 ? static_cast<int32_t>(sorteio() % 3) : 0;
+        criterio.minimo = sorteio() % 2 == 0 ? 0 : limites[sorteio() % std::size(limites)];
+        criterio.maximo = limites[sorteio() % std::size(limites)];
+    }
+    return criterios;
+}
+
+// As estatísticas e a aprovação, por faixas de bytes, iguais às das definições.
+TEST(Filtros, CartoesSorteadosComoNasDefinicoes)
+{
+    std::mt19937 sorteio(19);
+    std::deque<CScore> avulsos;
+    CConfiguracoesEmMemoria configuracoes;
+    CFiltro filtro(configuracoes);
+    int aprovados = 0;
+    for (int volta = 0; volta < 20000 && !testing::Test::HasFailure(); ++volta) {
+        const CVolante cartao = CartaoSorteado(sorteio, avulsos);
+        const CResumoDoVolante resumo(cartao);
+        for (int criterio = 0; criterio < kQtdeDeFiltros; ++criterio)
+            EXPECT_EQ(resumo.Estatistica(criterio), referencia::Estatistica(cartao, criterio))
+                << "volta " << volta << ", critério " << criterio + 1;
+        filtro.m_criterios = CriteriosSorteados(sorteio);
+        const bool esperado = referencia::Aprovado(cartao, filtro.m_criterios);
+        EXPECT_EQ(filtro.AprovarVolante(cartao), esperado) << "volta " << volta;
+        aprovados += esperado;
+    }
+    // Os sorteios dão dos dois casos.
+    EXPECT_GT(aprovados, 2000);
+    EXPECT_LT(aprovados, 18000);
 }
 
 class FiltroLigado : public testing::Test {
@@ -414,6 +478,30 @@ TEST_F(Filtragem, DescontaAsApostasDoCartao)
     m_filtro.FiltrarVolantes(m_lista, m_qtde_apostas, progresso);
     EXPECT_EQ(m_lista.Quantidade(), 1);
     EXPECT_EQ(m_qtde_apostas, 1);
+}
+
+// A filtragem da lista (descrições da tabela de placares da lista) tira os mesmos
+// cartões que a definição, com critérios sorteados.
+TEST_F(Filtragem, ListaSorteadaComoNasDefinicoes)
+{
+    std::mt19937 sorteio(23);
+    for (int volta = 0; volta < 40 && !HasFailure(); ++volta) {
+        CListaDeVolantes lista;
+        std::vector<CVolante> esperados;
+        const std::array<CFiltro::SCriterio, kQtdeDeFiltros> criterios = CriteriosSorteados(sorteio);
+        for (int c = 0; c < 500; ++c) {
+            CVolante cartao = CartaoSorteado(sorteio, m_placares);
+            cartao.m_qtde = 5;
+            lista.Adicionar(cartao);
+            if (referencia::Aprovado(cartao, criterios))
+                esperados.push_back(cartao);
+        }
+        m_filtro.m_criterios = criterios;
+        int32_t apostas = lista.Quantidade();
+        CProgressoDaFiltragem progresso;
+        m_filtro.FiltrarVolantes(lista, apostas, progresso);
+        EXPECT_EQ(std::vector<CVolante>(lista.begin(), lista.end()), esperados) << "volta " << volta;
+    }
 }
 
 TEST_F(Filtragem, ListaVazia)
