@@ -22,7 +22,6 @@
 #include "cli/TextoDoErro.h"
 #include "results/ValoresDoResultado.h"
 
-#include <charconv>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -60,13 +59,6 @@ fs::path ArquivoDeResultados()
     return CaminhoDeDados(CPastasDoSistema(), kArquivoDeResultados);
 }
 
-std::string Reais(double valor)
-{
-    char texto[64];
-    const auto fim = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, 2).ptr;
-    return std::string(texto, fim);
-}
-
 std::string LinhaDoResultado(const CResultadoVarenta& resultado)
 {
     std::string placares;
@@ -76,8 +68,8 @@ std::string LinhaDoResultado(const CResultadoVarenta& resultado)
     for (int acertos = 3; acertos <= 5; ++acertos)
         linha += ';' + std::to_string(resultado.m_ganhadores[acertos]);
     for (int acertos = 3; acertos <= 5; ++acertos)
-        linha += ';' + Reais(resultado.m_rateio[acertos]);
-    return linha + ';' + Reais(resultado.m_valorAcumulado);
+        linha += ';' + TextoFixo(resultado.m_rateio[acertos], 2);
+    return linha + ';' + TextoFixo(resultado.m_valorAcumulado, 2);
 }
 
 int Listar(const CArgumentos& argumentos, std::ostream& saida)

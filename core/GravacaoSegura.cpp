@@ -1,8 +1,11 @@
 #include "core/GravacaoSegura.h"
 
+#include <algorithm>
 #include <exception>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // A gravação só sobrevive a uma queda de energia com fsync do arquivo antes da troca de
 // nome e da pasta depois dela; a biblioteca padrão não tem nada disso, daí o POSIX aqui.
@@ -13,6 +16,8 @@
 #include <streambuf>
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #else
 #include <fstream>
@@ -22,19 +27,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Nome livre ao lado do destino; o ponto inicial o esconde das listagens comuns.
+const std::error_code kEscritaInterrompida = std::make_error_code(std::errc::io_error);
+
+// Nome ao lado do destino; o ponto inicial o esconde das listagens comuns.
 fs::path NomeTemporario(const fs::path& destino)
 {
     std::random_device aleatorio;
     std::uniform_int_distribution<unsigned long long> sorteio;
-    for (;;) {
-        const fs::path candidato =
-            destino.parent_path() / ("." + destino.filename().string() + "." + std::to_string(sorteio(aleatorio)) + ".tmp");
-        // Sem seguir links: um link solto também ocupa o nome.
-        std::error_code erro;
-        if (!fs::exists(fs::symlink_status(candidato, erro)))
-            return candidato;
-    }
+    return destino.parent_path() / ("." + destino.filename().string() + "." + std::to_string(sorteio(aleatorio)) + ".tmp");
 }
 
 // Apaga o temporário ao sair, a menos que ele já tenha virado o destino.
@@ -59,16 +59,28 @@ private:
     bool m_entregue = false;
 };
 
-// O novo arquivo herda as permissões do que ele substitui.
+// O novo arquivo herda só as permissões de um arquivo comum que ele substitui: um link
+// plantado no lugar não empresta as do alvo, e set-uid, set-gid e sticky nunca passam.
 void CopiarPermissoes(const fs::path& de, const fs::path& para)
 {
     std::error_code erro;
-    const fs::file_status situacao = fs::status(de, erro);
-    if (!erro && fs::is_regular_file(situacao))
-        fs::permissions(para, situacao.permissions(), fs::perm_options::replace, erro);
+    const fs::file_status situacao = fs::symlink_status(de, erro);
+    if (!erro && fs::is_regular_file(situacao)) {
+        const fs::perms permissoes = situacao.permissions() & fs::perms::all;
+        fs::permissions(para, permissoes, fs::perm_options::replace, erro);
+    }
 }
 
 #if defined(QUINARO_GRAVACAO_POSIX)
+
+// Um temporário apagado pela limpeza entre a criação e a trava leva a outro nome;
+// mais que isso é um sistema de arquivos estranho, e a gravação desiste.
+constexpr int kTentativasDeTemporario = 16;
+
+std::error_code ErroDoSistema(int numero)
+{
+    return {numero, std::generic_category()};
+}
 
 // Fecha o descritor ao sair de qualquer jeito.
 class CDescritor {
@@ -104,6 +116,90 @@ bool Sincronizar(int descritor)
     return resultado == 0;
 }
 
+std::error_code SincronizarCaminho(const fs::path& caminho)
+{
+    CDescritor descritor(::open(caminho.c_str(), O_RDONLY | O_CLOEXEC));
+    if (descritor.Numero() < 0)
+        return ErroDoSistema(errno);
+    // Sistema de arquivos que não sincroniza esse tipo de arquivo (EINVAL): nada a esperar.
+    if (Sincronizar(descritor.Numero()) || errno == EINVAL)
+        return {};
+    return ErroDoSistema(errno);
+}
+
+fs::path PastaDe(const fs::path& destino)
+{
+    const fs::path pasta = destino.parent_path();
+    return pasta.empty() ? fs::path(".") : pasta;
+}
+
+// ".<nome>.<algarismos>.tmp", o nome que NomeTemporario dá.
+bool TemporarioDe(const std::string& nome, const fs::path& destino)
+{
+    const std::string prefixo = "." + destino.filename().string() + ".";
+    constexpr std::string_view kSufixo = ".tmp";
+    if (nome.size() <= prefixo.size() + kSufixo.size() || !nome.starts_with(prefixo) || !nome.ends_with(kSufixo))
+        return false;
+    const std::string_view numero = std::string_view(nome).substr(prefixo.size(), nome.size() - prefixo.size() - kSufixo.size());
+    return std::all_of(numero.begin(), numero.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Os temporários ao lado do destino, antes de mexer em qualquer um.
+std::vector<fs::path> TemporariosAoLado(const fs::path& destino)
+{
+    std::vector<fs::path> achados;
+    std::error_code erro;
+    for (fs::directory_iterator item(PastaDe(destino), erro), fim; !erro && item != fim; item.increment(erro))
+        if (TemporarioDe(item->path().filename().string(), destino))
+            achados.push_back(item->path());
+    return achados;
+}
+
+// Uma gravação viva mantém o seu temporário travado; o que se deixa travar ficou de um
+// processo morto no meio da gravação.
+void ApagarTemporariosAbandonados(const fs::path& destino)
+{
+    for (const fs::path& temporario : TemporariosAoLado(destino)) {
+        CDescritor arquivo(::open(temporario.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        if (arquivo.Numero() >= 0 && ::flock(arquivo.Numero(), LOCK_EX | LOCK_NB) == 0) {
+            std::error_code erro;
+            fs::remove(temporario, erro);
+        }
+    }
+}
+
+// Mesmo arquivo no nome e no descritor: a limpeza de outro processo não o apagou antes da trava.
+bool AindaNoNome(int descritor, const fs::path& caminho)
+{
+    struct stat aberto {};
+    struct stat no_nome {};
+    return ::fstat(descritor, &aberto) == 0 && ::stat(caminho.c_str(), &no_nome) == 0 &&
+           aberto.st_dev == no_nome.st_dev && aberto.st_ino == no_nome.st_ino;
+}
+
+// Cria o temporário já travado; o caminho escolhido sai em `caminho`.
+int CriarTemporarioTravado(const fs::path& destino, fs::path& caminho, std::error_code& erro)
+{
+    erro = ErroDoSistema(EEXIST);
+    for (int tentativa = 0; tentativa < kTentativasDeTemporario; ++tentativa) {
+        caminho = NomeTemporario(destino);
+        const int numero = ::open(caminho.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (numero < 0 && errno == EEXIST)
+            continue;
+        if (numero < 0) {
+            erro = ErroDoSistema(errno);
+            return -1;
+        }
+        // Sem trava possível (ENOLCK) a gravação segue; só a limpeza fica sem garantia.
+        if (::flock(numero, LOCK_EX) != 0 || AindaNoNome(numero, caminho)) {
+            erro.clear();
+            return numero;
+        }
+        ::close(numero);
+    }
+    return -1;
+}
+
 // Saída de fluxo direto num descritor, para poder sincronizar o mesmo arquivo que foi escrito.
 class CSaidaNoDescritor : public std::streambuf {
 public:
@@ -111,6 +207,9 @@ public:
     {
         setp(m_espaco.data(), m_espaco.data() + m_espaco.size());
     }
+
+    // O erro da escrita que falhou (disco cheio, cota), ou nenhum.
+    const std::error_code& Erro() const { return m_erro; }
 
 protected:
     int_type overflow(int_type caractere) override
@@ -152,88 +251,105 @@ private:
             const ssize_t escritos = ::write(m_descritor, inicio, static_cast<size_t>(fim - inicio));
             if (escritos < 0 && errno == EINTR)
                 continue;
-            if (escritos <= 0)
+            if (escritos <= 0) {
+                m_erro = escritos < 0 ? ErroDoSistema(errno) : kEscritaInterrompida;
                 return false;
+            }
             inicio += escritos;
         }
         return true;
     }
 
     int m_descritor;
+    std::error_code m_erro;
     std::array<char, 64 * 1024> m_espaco{};
 };
 
-// Escreve o conteúdo inteiro, com as permissões do destino, e o leva ao disco antes de fechar.
-bool EscreverTudo(const fs::path& caminho, const fs::path& destino,
-                  const std::function<void(std::ostream&)>& escrever)
+// Escreve o conteúdo inteiro no descritor, com as permissões do destino, e o leva ao
+// disco antes de fechar.
+std::error_code EscreverTudo(CDescritor& arquivo, const fs::path& caminho, const fs::path& destino,
+                             const std::function<void(std::ostream&)>& escrever)
 {
-    CDescritor arquivo(::open(caminho.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (arquivo.Numero() < 0)
-        return false;
     CSaidaNoDescritor fluxo(arquivo.Numero());
     std::ostream saida(&fluxo);
     try {
         escrever(saida);
     } catch (const std::exception&) {
-        return false;
+        return kEscritaInterrompida;
     }
     saida.flush();
     if (!saida.good())
-        return false;
+        return fluxo.Erro() ? fluxo.Erro() : kEscritaInterrompida;
     CopiarPermissoes(destino, caminho);
-    return Sincronizar(arquivo.Numero()) && arquivo.Fechar();
+    if (!Sincronizar(arquivo.Numero()) || !arquivo.Fechar())
+        return ErroDoSistema(errno);
+    return {};
+}
+
+} // namespace
+
+CResultadoDaGravacao GravarComSeguranca(const fs::path& destino, const std::function<void(std::ostream& saida)>& escrever)
+{
+    ApagarTemporariosAbandonados(destino);
+    fs::path caminho;
+    std::error_code erro;
+    CDescritor arquivo(CriarTemporarioTravado(destino, caminho, erro));
+    if (arquivo.Numero() < 0)
+        return CResultadoDaGravacao(erro);
+    // A trava é da abertura, não do descritor: a cópia a segura até depois da troca de
+    // nome, já com o arquivo fechado.
+    const CDescritor trava(::dup(arquivo.Numero()));
+    CTemporario temporario(caminho);
+    if ((erro = EscreverTudo(arquivo, caminho, destino, escrever)))
+        return CResultadoDaGravacao(erro);
+    fs::rename(caminho, destino, erro);
+    if (erro)
+        return CResultadoDaGravacao(erro);
+    temporario.Entregue();
+    // Sem a pasta no disco, o nome trocado pode voltar ao arquivo antigo numa queda.
+    return CResultadoDaGravacao(SincronizarCaminho(PastaDe(destino)));
+}
+
+bool LevarAoDisco(const fs::path& caminho)
+{
+    return !SincronizarCaminho(caminho);
 }
 
 #else
 
-bool EscreverTudo(const fs::path& caminho, const fs::path& destino,
-                  const std::function<void(std::ostream&)>& escrever)
+// Sem trava de arquivo aqui não há como saber se um temporário ainda é de uma gravação
+// viva: nenhum é apagado.
+std::error_code EscreverTudo(const fs::path& caminho, const fs::path& destino,
+                             const std::function<void(std::ostream&)>& escrever)
 {
     std::ofstream saida(caminho, std::ios::binary | std::ios::trunc);
     if (!saida)
-        return false;
+        return std::make_error_code(std::errc::permission_denied);
     try {
         escrever(saida);
     } catch (const std::exception&) {
-        return false;
+        return kEscritaInterrompida;
     }
     saida.flush();
     saida.close();
     CopiarPermissoes(destino, caminho);
-    return !saida.fail();
+    return saida.fail() ? kEscritaInterrompida : std::error_code();
 }
-
-#endif
 
 } // namespace
 
-bool GravarComSeguranca(const fs::path& destino, const std::function<void(std::ostream& saida)>& escrever)
+CResultadoDaGravacao GravarComSeguranca(const fs::path& destino, const std::function<void(std::ostream& saida)>& escrever)
 {
     CTemporario temporario(NomeTemporario(destino));
-    if (!EscreverTudo(temporario.Caminho(), destino, escrever))
-        return false;
-    std::error_code erro;
+    std::error_code erro = EscreverTudo(temporario.Caminho(), destino, escrever);
+    if (erro)
+        return CResultadoDaGravacao(erro);
     fs::rename(temporario.Caminho(), destino, erro);
     if (erro)
-        return false;
+        return CResultadoDaGravacao(erro);
     temporario.Entregue();
-    // Sem a pasta no disco, o nome trocado pode voltar ao arquivo antigo numa queda.
-    const fs::path pasta = destino.parent_path();
-    return LevarAoDisco(pasta.empty() ? fs::path(".") : pasta);
+    return {};
 }
-
-#if defined(QUINARO_GRAVACAO_POSIX)
-
-bool LevarAoDisco(const fs::path& caminho)
-{
-    CDescritor descritor(::open(caminho.c_str(), O_RDONLY | O_CLOEXEC));
-    if (descritor.Numero() < 0)
-        return false;
-    // Sistema de arquivos que não sincroniza esse tipo de arquivo (EINVAL): nada a esperar.
-    return Sincronizar(descritor.Numero()) || errno == EINVAL;
-}
-
-#else
 
 bool LevarAoDisco(const fs::path&) { return true; }
 

@@ -3,10 +3,11 @@
 #include "core/ArquivoDanificado.h"
 #include "core/ErroAoAbrirArquivo.h"
 #include "core/ErroDeFormato.h"
-#include "core/ErroDoUsuario.h"
+#include "core/ErroAoSalvarArquivo.h"
 #include "core/EscritorDeArquivo.h"
 #include "core/GravacaoSegura.h"
 #include "core/LeitorDeArquivo.h"
+#include "core/TravaDeArquivo.h"
 #include "document/VarentaDoc.h"
 
 #include <fstream>
@@ -36,13 +37,15 @@ std::unique_ptr<CVarentaDoc> LerApostasDoFluxo(std::istream& entrada, uint64_t t
     return documento;
 }
 
-void GravarArquivoDeApostas(const CVarentaDoc& documento, const fs::path& caminho)
+void GravarArquivoDeApostas(const CVarentaDoc& documento, const fs::path& caminho, std::chrono::milliseconds espera)
 {
-    const bool gravou = GravarComSeguranca(caminho, [&](std::ostream& saida) {
+    // Duas cópias do programa gravando o mesmo arquivo: uma espera a outra.
+    const CTravaDeArquivo trava(caminho, kApostasEmUso, espera);
+    const CResultadoDaGravacao gravacao = GravarComSeguranca(caminho, [&](std::ostream& saida) {
         CEscritorDeArquivo ar(saida);
         documento.Serialize(ar);
         ar.Finalizar();
     });
-    if (!gravou)
-        throw CErroDoUsuario("Failed to save document.");
+    if (!gravacao)
+        throw CErroAoSalvarArquivo(caminho, gravacao.Erro());
 }

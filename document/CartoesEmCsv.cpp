@@ -45,5 +45,5 @@ void EscreverCartoesEmCsv(const CVarentaDoc& documento, std::ostream& saida)
 
 bool GravarCartoesEmCsv(const CVarentaDoc& documento, const std::filesystem::path& caminho)
 {
-    return GravarComSeguranca(caminho, [&](std::ostream& saida) { EscreverCartoesEmCsv(documento, saida); });
+    return static_cast<bool>(GravarComSeguranca(caminho, [&](std::ostream& saida) { EscreverCartoesEmCsv(documento, saida); }));
 }

@@ -8,6 +8,8 @@
 #include "core/Score.h"
 #include "core/Volante.h"
 
+#include <algorithm>
+
 CVarentaDoc::CVarentaDoc() = default;
 
 CVarentaDoc::~CVarentaDoc()
@@ -64,7 +66,8 @@ void CVarentaDoc::Serialize(CLeitorDeArquivo& ar)
     m_max_completas = ar.LerInt32();
     m_qtde_apostas = ar.LerInt32();
     m_resumo = ar.LerTexto();
-    m_valor_da_aposta = ar.LerInt32();
+    // Índice negativo faria um preço negativo: vale o primeiro valor.
+    m_valor_da_aposta = std::max<int32_t>(0, ar.LerInt32());
 
     const uint32_t celulas = ar.LerContagem();
     for (uint32_t i = 0; i < celulas; ++i)

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
+
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,9 +45,13 @@ int CConfiguracoesQt::LerInteiro(const std::string& secao, const std::string& no
 {
     m_armazem.sync();
     const QVariant valor = m_armazem.value(Chave(secao, nome));
+    // toInt() corta o texto "4294967329" para 33: lido em 64 bits, o que não cabe num int
+    // conta como ausente.
     bool ok = false;
-    const int inteiro = valor.toInt(&ok);
-    return ok ? inteiro : padrao;
+    const qlonglong inteiro = valor.toLongLong(&ok);
+    if (!ok || inteiro < std::numeric_limits<int>::min() || inteiro > std::numeric_limits<int>::max())
+        return padrao;
+    return static_cast<int>(inteiro);
 }
 
 void CConfiguracoesQt::GravarInteiro(const std::string& secao, const std::string& nome, int valor)

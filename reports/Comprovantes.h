@@ -13,7 +13,7 @@ using CelulasDoQuadro = std::array<std::array<uint16_t, 25>, 5>;
 
 // Formulário de bolão em "relatorios\Varenta.htm": o concurso, as marcas do quadro, a
 // chave de cada jogo e o resumo das chaves. Devolve o caminho completo. Não gravou:
-// CErroAoAbrirArquivo ("Erro ao Abrir Arquivo").
+// CErroAoSalvarArquivo ("Erro ao Salvar Arquivo").
 std::filesystem::path EscreverComprovantes(const IPastas& pastas, uint32_t concurso, const CelulasDoQuadro& celulas,
                                            const std::array<std::string, 5>& chave_do_jogo,
                                            const std::string& resumo);

@@ -25,5 +25,6 @@ std::string BarraPercentual(int quantidade, int maximo);
 
 // Conta a propriedade do gráfico em todos os concursos do arquivo de resultados e grava
 // "relatorios\VarentaFrequencia.htm". Devolve o caminho completo. Falhas:
-// CErroAoAbrirArquivo ("Erro ao Abrir Arquivo") ou CArquivoDanificado.
+// CErroAoAbrirArquivo (resultados que não abrem), CArquivoDanificado ou
+// CErroAoSalvarArquivo (relatório que não se grava).
 std::filesystem::path EscreverGrafico(const IPastas& pastas, EGrafico grafico);

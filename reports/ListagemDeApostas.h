@@ -14,7 +14,7 @@ inline constexpr int64_t kCartoesSemAvisoDeTamanho = 100000;
 int64_t TamanhoAproximadoDaListagem(int64_t cartoes);
 
 // Cada cartão numa linha da tabela, em "relatorios\Varenta.htm". Devolve o caminho
-// completo. Não gravou: CErroAoAbrirArquivo.
+// completo. Não gravou: CErroAoSalvarArquivo.
 std::filesystem::path EscreverListagemDeApostas(const IPastas& pastas, const CListaDeVolantes& volantes);
 // O mesmo, contando os cartões escritos; parada pedida: CRelatorioInterrompido, sem
 // arquivo novo e com o anterior intacto.

@@ -12,5 +12,5 @@ std::string BarraDoSaldo(double saldo, double maior);
 
 // Grava "relatorios\VarentaRetorno.htm": uma linha por concurso (premiados, prêmio, custo,
 // saldo e a barra do saldo) e a linha do total. Devolve o caminho completo; não gravou:
-// CErroAoAbrirArquivo.
+// CErroAoSalvarArquivo.
 std::filesystem::path EscreverRelatorioDoRetorno(const IPastas& pastas, const CRetornoDaAposta& retorno);

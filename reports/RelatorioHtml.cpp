@@ -2,7 +2,7 @@
 
 #include "results/CaminhoDeDados.h"
 #include "core/Cp1252.h"
-#include "core/ErroAoAbrirArquivo.h"
+#include "core/ErroAoSalvarArquivo.h"
 #include "core/GravacaoSegura.h"
 #include "reports/RelatorioInterrompido.h"
 
@@ -23,19 +23,19 @@ std::filesystem::path GravarRelatorio(const IPastas& pastas, const std::string& 
 {
     const std::filesystem::path caminho = CaminhoDeDados(pastas, relativo);
     bool interrompido = false;
-    const bool gravou = GravarComSeguranca(caminho, [&](std::ostream& saida) {
+    const CResultadoDaGravacao gravacao = GravarComSeguranca(caminho, [&](std::ostream& saida) {
         CRelatorioHtml relatorio(saida);
         try {
             escrever(relatorio);
         } catch (const CRelatorioInterrompido&) {
-            // A gravação segura apaga o temporário; a parada não vira "Erro ao Abrir Arquivo".
+            // A gravação segura apaga o temporário; a parada não vira "Erro ao Salvar Arquivo".
             interrompido = true;
             throw;
         }
     });
     if (interrompido)
         throw CRelatorioInterrompido();
-    if (!gravou)
-        throw CErroAoAbrirArquivo(kErroAoAbrirArquivo, caminho);
+    if (!gravacao)
+        throw CErroAoSalvarArquivo(caminho, gravacao.Erro());
     return caminho;
 }

@@ -26,8 +26,8 @@ private:
 };
 
 // Grava o relatório de caminho relativo à pasta de dados ("relatorios\Varenta.htm"),
-// substituindo o anterior, e devolve o caminho completo. Não gravou: CErroAoAbrirArquivo
-// ("Erro ao Abrir Arquivo"), e o relatório anterior fica como estava. Uma
+// substituindo o anterior, e devolve o caminho completo. Não gravou: CErroAoSalvarArquivo
+// ("Erro ao Salvar Arquivo", o caminho e o motivo), e o relatório anterior fica como estava. Uma
 // CRelatorioInterrompido lançada por escrever também deixa o anterior e sai como veio.
 std::filesystem::path GravarRelatorio(const IPastas& pastas, const std::string& relativo,
                                       const std::function<void(CRelatorioHtml& relatorio)>& escrever);

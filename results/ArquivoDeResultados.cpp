@@ -76,11 +76,11 @@ void LerResultadosDoFluxo(std::istream& entrada, uint64_t tamanho, CListaDeResul
 
 bool GravarArquivoDeResultados(const fs::path& caminho, const CListaDeResultados& lista)
 {
-    return GravarComSeguranca(caminho, [&](std::ostream& saida) {
+    return static_cast<bool>(GravarComSeguranca(caminho, [&](std::ostream& saida) {
         CEscritorDeArquivo ar(saida);
         ar.EscreverContagem(static_cast<uint32_t>(lista.size()));
         for (const auto& registro : lista)
             ar.EscreverObjeto(registro.get());
         ar.Finalizar();
-    });
+    }));
 }

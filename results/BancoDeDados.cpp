@@ -9,6 +9,11 @@
 #include <iterator>
 #include <utility>
 
+CTravaDeArquivo TravarArquivoDeResultados(const std::filesystem::path& caminho, std::chrono::milliseconds espera)
+{
+    return CTravaDeArquivo(caminho, kResultadosEmUso, espera);
+}
+
 void CBancoDeDados::OrdenarPorConcurso(CListaDeResultados& lista)
 {
     // Estável: em RemoverDuplicados vale o primeiro de dois números iguais.
@@ -36,8 +41,10 @@ bool CBancoDeDados::InserirResultado(const std::filesystem::path& caminho, std::
     return InserirResultados(caminho, std::move(novos));
 }
 
-bool CBancoDeDados::InserirResultados(const std::filesystem::path& caminho, CListaDeResultados novos)
+bool CBancoDeDados::InserirResultados(const std::filesystem::path& caminho, CListaDeResultados novos,
+                                      std::chrono::milliseconds espera)
 {
+    const CTravaDeArquivo trava = TravarArquivoDeResultados(caminho, espera);
     // Os novos vêm antes dos gravados; a ordenação estável os mantém à frente do gravado
     // de mesmo número, que RemoverDuplicados então descarta.
     CListaDeResultados lista = std::move(novos);
@@ -47,8 +54,10 @@ bool CBancoDeDados::InserirResultados(const std::filesystem::path& caminho, CLis
     return GravarArquivoDeResultados(caminho, lista);
 }
 
-std::optional<int> CBancoDeDados::RemoverResultado(int32_t concurso, const std::filesystem::path& caminho)
+std::optional<int> CBancoDeDados::RemoverResultado(int32_t concurso, const std::filesystem::path& caminho,
+                                                   std::chrono::milliseconds espera)
 {
+    const CTravaDeArquivo trava = TravarArquivoDeResultados(caminho, espera);
     CListaDeResultados lista;
     LerArquivoDeResultados(caminho, lista);
     const auto removidos = std::erase_if(lista, [&](const auto& registro) { return registro->m_concurso == concurso; });

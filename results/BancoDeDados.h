@@ -1,13 +1,23 @@
 #pragma once
 
+#include "core/TravaDeArquivo.h"
 #include "results/ResultadoVarenta.h"
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
 class CServicoDeResultados;
 class IProgressoDaAtualizacao;
+
+inline constexpr const char* kResultadosEmUso = "O arquivo de resultados está em uso por outro programa.";
+
+// A trava de quem lê, muda e regrava o arquivo de resultados, do começo da leitura ao fim
+// da gravação: outro programa que regrava o mesmo arquivo espera até `espera` e então
+// falha com CArquivoEmUso(kResultadosEmUso).
+CTravaDeArquivo TravarArquivoDeResultados(const std::filesystem::path& caminho,
+                                          std::chrono::milliseconds espera = kEsperaPelaTrava);
 
 // Comandos que regravam o arquivo de resultados e as operações de lista que os deixam
 // ordenados e sem concursos repetidos.
@@ -22,15 +32,17 @@ public:
     // Junta o novo registro aos do arquivo (arquivo que não abre conta como vazio),
     // ordena, tira repetidos e negativos e grava: o novo substitui o gravado de mesmo
     // número. Falso se não gravou (o arquivo fica como estava). Arquivo danificado:
-    // CErroDoUsuario, nada gravado.
+    // CErroDoUsuario, nada gravado. Tudo sob TravarArquivoDeResultados.
     static bool InserirResultado(const std::filesystem::path& caminho, std::unique_ptr<CResultadoVarenta> novo);
     // O mesmo com vários novos de uma vez (a importação de CSV), de números diferentes
     // entre si: cada um substitui o gravado de mesmo número.
-    static bool InserirResultados(const std::filesystem::path& caminho, CListaDeResultados novos);
+    static bool InserirResultados(const std::filesystem::path& caminho, CListaDeResultados novos,
+                                  std::chrono::milliseconds espera = kEsperaPelaTrava);
     // Tira todo registro de número concurso e regrava a lista na mesma ordem, mesmo sem
     // ter tirado nenhum. Quantos saíram; vazio se não gravou. Arquivo danificado:
-    // CErroDoUsuario, nada gravado.
-    static std::optional<int> RemoverResultado(int32_t concurso, const std::filesystem::path& caminho);
+    // CErroDoUsuario, nada gravado. Sob a trava, como a inserção.
+    static std::optional<int> RemoverResultado(int32_t concurso, const std::filesystem::path& caminho,
+                                               std::chrono::milliseconds espera = kEsperaPelaTrava);
 
     // Busca no serviço cada concurso que falta no arquivo, até o último que ele informa,
     // e regrava o arquivo ordenado e sem repetidos (o gravado vale sobre o buscado).

@@ -39,5 +39,5 @@ void EscreverResultadosEmCsv(const CListaDeResultados& lista, std::ostream& said
 
 bool GravarResultadosEmCsv(const CListaDeResultados& lista, const std::filesystem::path& caminho)
 {
-    return GravarComSeguranca(caminho, [&](std::ostream& saida) { EscreverResultadosEmCsv(lista, saida); });
+    return static_cast<bool>(GravarComSeguranca(caminho, [&](std::ostream& saida) { EscreverResultadosEmCsv(lista, saida); }));
 }

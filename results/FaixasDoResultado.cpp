@@ -6,20 +6,6 @@
 
 namespace {
 
-std::string FaixaDoCampo(ECampoDoResultado campo)
-{
-    switch (campo) {
-    case ECampoDoResultado::Concurso:
-        return "de 1 a 99999";
-    case ECampoDoResultado::Ganhadores3:
-    case ECampoDoResultado::Ganhadores4:
-    case ECampoDoResultado::Ganhadores5:
-        return "de 0 a 2147483647";
-    default:
-        return "de 0 a menos de 10000000000000";
-    }
-}
-
 std::string TextoDoValor(const CResultadoVarenta& resultado, ECampoDoResultado campo)
 {
     switch (campo) {
@@ -42,6 +28,20 @@ std::string TextoDoValor(const CResultadoVarenta& resultado, ECampoDoResultado c
 }
 
 } // namespace
+
+std::string FaixaDoCampo(ECampoDoResultado campo)
+{
+    switch (campo) {
+    case ECampoDoResultado::Concurso:
+        return "de 1 a 99999";
+    case ECampoDoResultado::Ganhadores3:
+    case ECampoDoResultado::Ganhadores4:
+    case ECampoDoResultado::Ganhadores5:
+        return "de 0 a 2147483647";
+    default:
+        return "de 0 a menos de 10000000000000";
+    }
+}
 
 std::string NomeDoCampo(ECampoDoResultado campo)
 {

@@ -28,6 +28,8 @@ enum class ECampoDoResultado {
 
 // "Concurso", "Ganhadores com 4 acertos", "Rateio de 5 acertos", "Valor acumulado".
 std::string NomeDoCampo(ECampoDoResultado campo);
+// "de 1 a 99999", "de 0 a 2147483647", "de 0 a menos de 10000000000000".
+std::string FaixaDoCampo(ECampoDoResultado campo);
 
 bool ConcursoNaFaixa(int64_t concurso);
 bool GanhadoresNaFaixa(int64_t ganhadores);

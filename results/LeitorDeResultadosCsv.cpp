@@ -5,6 +5,7 @@
 #include "core/PlacaresEmTexto.h"
 #include "results/DataDoResultado.h"
 #include "results/ErroNoCsv.h"
+#include "results/FaixasDoResultado.h"
 #include "results/FormatoDoCsvDeResultados.h"
 #include "results/ValoresDoResultado.h"
 
@@ -118,7 +119,7 @@ LinhaLida ResultadoDosCampos(const std::vector<std::string>& campos)
 {
     SValoresDoResultado valores;
     const auto concurso = LerNaoNegativo(campos[0]);
-    if (!concurso)
+    if (!concurso || !ConcursoNaFaixa(*concurso))
         return Recusa(Motivo::Concurso, campos[0]);
     valores.concurso = *concurso;
     const auto data = DataDoCampo(campos[1]);
@@ -137,12 +138,12 @@ LinhaLida ResultadoDosCampos(const std::vector<std::string>& campos)
     }
     for (int faixa = 0; faixa < 3; ++faixa) {
         const auto rateio = LerReais(campos[6 + faixa]);
-        if (!rateio)
+        if (!rateio || !ReaisNaFaixa(*rateio))
             return Recusa(Motivo::Rateio, campos[6 + faixa], 3 + faixa);
         valores.rateios[faixa] = *rateio;
     }
     const auto acumulado = LerReais(campos[9]);
-    if (!acumulado)
+    if (!acumulado || !ReaisNaFaixa(*acumulado))
         return Recusa(Motivo::Acumulado, campos[9]);
     valores.valor_acumulado = *acumulado;
     return NovoResultado(valores);

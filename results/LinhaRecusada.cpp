@@ -1,5 +1,6 @@
 #include "results/LinhaRecusada.h"
 
+#include "results/FaixasDoResultado.h"
 #include "results/FormatoDoCsvDeResultados.h"
 
 namespace {
@@ -26,17 +27,17 @@ std::string Motivo(const SLinhaRecusada& recusa)
     case M::Colunas:
         return std::to_string(recusa.colunas) + " colunas em vez de " + std::to_string(kQtdeDeColunasDoCsv);
     case M::Concurso:
-        return "concurso inválido" + Citado(recusa.texto);
+        return "concurso inválido" + Citado(recusa.texto) + " (" + FaixaDoCampo(ECampoDoResultado::Concurso) + ")";
     case M::Data:
         return "data inválida" + Citado(recusa.texto) + " (use dd/mm/aaaa)";
     case M::Placares:
         return "placares inválidos" + Citado(recusa.texto) + " (cinco placares como 1x0, gols de 0 a 3 ou +)";
     case M::Ganhadores:
-        return "ganhadores " + faixa + " inválido" + Citado(recusa.texto) + " (inteiro não negativo)";
+        return "ganhadores " + faixa + " inválido" + Citado(recusa.texto) + " (" + FaixaDoCampo(ECampoDoResultado::Ganhadores3) + ")";
     case M::Rateio:
-        return "rateio " + faixa + " inválido" + Citado(recusa.texto) + " (valor em reais não negativo)";
+        return "rateio " + faixa + " inválido" + Citado(recusa.texto) + " (valor em reais " + FaixaDoCampo(ECampoDoResultado::Rateio3) + ")";
     case M::Acumulado:
-        return "acumulado inválido" + Citado(recusa.texto) + " (valor em reais não negativo)";
+        return "acumulado inválido" + Citado(recusa.texto) + " (valor em reais " + FaixaDoCampo(ECampoDoResultado::Rateio3) + ")";
     case M::ConcursoRepetido:
         return "concurso " + recusa.texto + " repetido (já na linha " + std::to_string(recusa.primeira) + ")";
     }

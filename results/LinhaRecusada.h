@@ -9,11 +9,11 @@ struct SLinhaRecusada {
         LinhaLonga,        // mais que kMaiorLinhaDoCsv bytes
         Aspas,             // aspa sem par, ou texto depois da aspa que fecha
         Colunas,           // outra quantidade de colunas (em `colunas`)
-        Concurso,          // não é um inteiro de 0 a 2147483647
+        Concurso,          // não é um inteiro de 1 a 99999
         Data,              // nem dd/mm/aaaa, nem dd/mm/aaaa hh:mm:ss, nem "-"
         Placares,          // não são cinco placares como "1x0"
-        Ganhadores,        // não é um inteiro não negativo (faixa em `faixa`)
-        Rateio,            // não é um valor em reais não negativo (faixa em `faixa`)
+        Ganhadores,        // não é um inteiro de 0 a 2147483647 (faixa em `faixa`)
+        Rateio,            // não é um valor em reais de 0 a menos de 10^13 (faixa em `faixa`)
         Acumulado,         // idem
         ConcursoRepetido,  // o concurso já veio na linha `primeira`
     };

@@ -1,20 +1,13 @@
 #include "results/RespostaDoServico.h"
 
 #include "results/DataDoResultado.h"
+#include "results/ValoresDoResultado.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace {
 
 constexpr const char* kFimDeLinha = "\r\n";
-
-std::string Decimal(double valor)
-{
-    char texto[64];
-    const auto fim = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed).ptr;
-    return std::string(texto, fim);
-}
 
 std::string TextoDaDataDaResposta(const SData& data)
 {
@@ -58,11 +51,11 @@ std::string EscreverRespostaDoResultado(const CResultadoVarenta& resultado)
     std::string resposta = std::to_string(resultado.m_concurso) + kFimDeLinha;
     resposta += TextoDaDataDaResposta(resultado.m_data) + kFimDeLinha;
     resposta += LinhaDosPlacares(resultado) + kFimDeLinha;
-    resposta += Decimal(resultado.m_valorAcumulado) + kFimDeLinha;
+    resposta += TextoFixo(resultado.m_valorAcumulado, std::nullopt) + kFimDeLinha;
     for (int acertos = 3; acertos <= 5; ++acertos) {
         resposta += std::to_string(acertos) + kFimDeLinha;
         resposta += std::to_string(resultado.m_ganhadores[acertos]) + kFimDeLinha;
-        resposta += Decimal(resultado.m_rateio[acertos]) + kFimDeLinha;
+        resposta += TextoFixo(resultado.m_rateio[acertos], std::nullopt) + kFimDeLinha;
     }
     return resposta + "fim" + kFimDeLinha;
 }

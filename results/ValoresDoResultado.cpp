@@ -1,6 +1,7 @@
 #include "results/ValoresDoResultado.h"
 
 #include "core/ErroDoUsuario.h"
+#include "results/FaixasDoResultado.h"
 
 #include <charconv>
 #include <cmath>
@@ -33,6 +34,7 @@ std::unique_ptr<CResultadoVarenta> NovoResultado(const SValoresDoResultado& valo
     resultado->m_acumulado = valores.valor_acumulado > 0 ? 1 : 0;
     for (int jogo = 0; jogo < 5; ++jogo)
         resultado->m_scores.push_back(PlacarDoJogo(jogo, valores.colunas[2 * jogo], valores.colunas[2 * jogo + 1]));
+    ExigirFaixas(*resultado);
     return resultado;
 }
 
@@ -66,15 +68,24 @@ std::optional<int32_t> LerNaoNegativo(std::string_view texto)
     return valor;
 }
 
+std::string TextoFixo(double valor, std::optional<int> casas)
+{
+    // Cabe qualquer double: 309 algarismos inteiros, ou 324 casas do menor subnormal.
+    char texto[400];
+    const auto escrita = casas ? std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, *casas)
+                               : std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed);
+    if (escrita.ec != std::errc())
+        return "-";
+    return std::string(texto, escrita.ptr);
+}
+
 std::string ReaisExatos(double valor)
 {
-    char texto[400];
-    const auto duas_casas = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, 2);
+    const std::string duas_casas = TextoFixo(valor, 2);
     double lido = 0;
-    const auto leitura = std::from_chars(texto, duas_casas.ptr, lido, std::chars_format::fixed);
+    const auto leitura = std::from_chars(duas_casas.data(), duas_casas.data() + duas_casas.size(), lido,
+                                         std::chars_format::fixed);
     if (leitura.ec == std::errc() && lido == valor)
-        return std::string(texto, duas_casas.ptr);
-    // A menor escrita que volta ao mesmo valor; cabe no buffer até para o maior double.
-    const auto exata = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed);
-    return std::string(texto, exata.ptr);
+        return duas_casas;
+    return TextoFixo(valor, std::nullopt);
 }

@@ -20,7 +20,8 @@ struct SValoresDoResultado {
 };
 
 // Registro com esses valores e os cinco placares; acumulado = 1 só quando o valor
-// acumulado passa de 0. Coluna fora de 0..4: CErroDoUsuario.
+// acumulado passa de 0. Coluna fora de 0..4: CErroDoUsuario; campo fora da sua faixa
+// (FaixasDoResultado.h): CCampoForaDaFaixa.
 std::unique_ptr<CResultadoVarenta> NovoResultado(const SValoresDoResultado& valores);
 
 // Valores em reais digitados com vírgula decimal ("35,50"): a vírgula vira ponto quando
@@ -32,6 +33,9 @@ std::string ComPontoDecimal(std::string texto);
 std::optional<double> LerReais(const std::string& texto);
 // Inteiro de 32 bits não negativo escrito por inteiro ("12"); vazio para outro texto.
 std::optional<int32_t> LerNaoNegativo(std::string_view texto);
+// O valor em notação fixa com ponto decimal: com `casas` casas, ou sem `casas` a menor
+// escrita que volta ao mesmo double; "inf"/"nan" para os não finitos. Só bytes escritos.
+std::string TextoFixo(double valor, std::optional<int> casas);
 // O valor com ponto decimal e duas casas (1234.50) ou, quando duas casas não bastam
 // para que LerReais dê de volta o mesmo double, com as casas que bastam (0.125).
 std::string ReaisExatos(double valor);

@@ -60,7 +60,7 @@ protected:
         Inserir({"--concurso", "1234", "--data", "15/03/2004", "--placares", "1x0 2x2 +x1 0x0 3x+", "--ganhadores3",
                  "152", "--ganhadores4", "9", "--rateio3", "25,40", "--rateio4", "2100", "--acumulado", "350000.00"});
         Inserir({"--concurso", "20", "--placares", "+x+ 3x3 2x1 1x2 0x+", "--rateio5", "0.125"});
-        Inserir({"--concurso", "0", "--data", "1/2/2010", "--placares", "0x0 0x0 0x0 0x0 0x0"});
+        Inserir({"--concurso", "1", "--data", "1/2/2010", "--placares", "0x0 0x0 0x0 0x0 0x0"});
     }
 
     fs::path Csv(const std::string& nome, const std::string& conteudo) const
@@ -82,7 +82,7 @@ TEST_F(CsvDeResultadosNoCli, ExportarEImportarDevolvemOMesmoArquivoByteAByte)
     ASSERT_EQ(exportacao.codigo, 0) << exportacao.erros;
     EXPECT_THAT(exportacao.saida, HasSubstr("3 concursos"));
     EXPECT_EQ(LerBytes(csv), kCabecalho +
-                                 "0;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0.00;0.00;0.00;0.00\n"
+                                 "1;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0.00;0.00;0.00;0.00\n"
                                  "20;09/07/2011 14:35:20;+x+ 3x3 2x1 1x2 0x+;0;0;0;0.00;0.00;0.125;0.00\n"
                                  "1234;15/03/2004;1x0 2x2 +x1 0x0 3x+;152;9;0;25.40;2100.00;0.00;350000.00\n");
 

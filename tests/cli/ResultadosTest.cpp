@@ -11,6 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <utility>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -130,6 +134,8 @@ TEST_F(ComandoResultadosTest, ValoresRuinsNaoMexemNoArquivo)
     const std::string antes = LerBytes(m_arquivo);
     const std::vector<std::vector<std::string>> casos = {
         {"--concurso", "abc"},         {"--concurso", "-3"},           {"--concurso", "99999999999"},
+        {"--concurso", "0"},           {"--concurso", "100000"},       {"--concurso", "2147483647"},
+        {"--ganhadores4", "2147483648"}, {"--rateio3", "10000000000000"}, {"--acumulado", "99999999999999"},
         {"--placares", "1x0 2x2"},     {"--placares", "1x0 2x2 4x1 0x0 3x+"},
         {"--data", "31/02/2004"},      {"--data", "2004-03-15"},       {"--ganhadores3", "x"},
         {"--ganhadores5", "-1"},       {"--rateio3", "-1"},            {"--rateio4", "1.2.3"},
@@ -149,6 +155,55 @@ TEST_F(ComandoResultadosTest, ValoresRuinsNaoMexemNoArquivo)
         EXPECT_EQ(execucao.saida, "");
     }
     EXPECT_EQ(LerBytes(m_arquivo), antes);
+}
+
+// Fora da faixa: a mensagem nomeia o campo e a faixa; nos limites, grava.
+TEST_F(ComandoResultadosTest, FaixaDeCadaCampoNaMensagem)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casos = {
+        {{"--concurso", "0"}, "Concurso fora da faixa (de 1 a 99999): 0.\n"},
+        {{"--concurso", "100000"}, "Concurso fora da faixa (de 1 a 99999): 100000.\n"},
+        {{"--concurso", "1", "--rateio4", "10000000000000"},
+         "Rateio de 4 acertos fora da faixa (de 0 a menos de 10000000000000): 10000000000000.00.\n"},
+        {{"--concurso", "1", "--acumulado", "12345678901234,5"},
+         "Valor acumulado fora da faixa (de 0 a menos de 10000000000000): 12345678901234.50.\n"},
+    };
+    for (const auto& [opcoes, mensagem] : casos) {
+        std::vector<std::string> argumentos = {"inserir", "--placares", "0x0 0x0 0x0 0x0 0x0"};
+        argumentos.insert(argumentos.end(), opcoes.begin(), opcoes.end());
+        const auto execucao = Rodar(argumentos);
+        EXPECT_EQ(execucao.codigo, 1) << mensagem;
+        EXPECT_EQ(execucao.erros, mensagem);
+        EXPECT_FALSE(fs::exists(m_arquivo)) << mensagem;
+    }
+    const auto limites = Rodar({"inserir", "--concurso", "99999", "--data", "01/02/2010", "--placares",
+                                "0x0 0x0 0x0 0x0 0x0", "--ganhadores5", "2147483647", "--rateio5",
+                                "9999999999999.99"});
+    ASSERT_EQ(limites.codigo, 0) << limites.erros;
+    EXPECT_EQ(Rodar({"listar"}).saida,
+              "99999;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;2147483647;0.00;0.00;9999999999999.99;0.00\n");
+}
+
+// Valores que nenhuma entrada aceita, num arquivo plantado: "listar" escreve cada um por
+// inteiro, nunca bytes que não escreveu.
+TEST_F(ComandoResultadosTest, ListarValoresEnormesENaoNumeros)
+{
+    Inserir(7);
+    CListaDeResultados lista = Gravados();
+    lista[0]->m_rateio[3] = 1e300;
+    lista[0]->m_rateio[4] = std::numeric_limits<double>::infinity();
+    lista[0]->m_rateio[5] = std::nan("");
+    lista[0]->m_valorAcumulado = -std::numeric_limits<double>::max();
+    ASSERT_TRUE(GravarArquivoDeResultados(m_arquivo, lista));
+
+    char enorme[512];
+    std::snprintf(enorme, sizeof enorme, "%.2f", 1e300);
+    char menor[512];
+    std::snprintf(menor, sizeof menor, "%.2f", -std::numeric_limits<double>::max());
+    const auto listagem = Rodar({"listar"});
+    EXPECT_EQ(listagem.codigo, 0);
+    EXPECT_EQ(listagem.saida, "7;01/02/2010;1x0 2x2 +x1 0x0 3x+;0;0;0;" + std::string(enorme) + ";inf;nan;" +
+                                  std::string(menor) + "\n");
 }
 
 TEST_F(ComandoResultadosTest, UsoErrado)

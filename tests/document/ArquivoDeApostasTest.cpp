@@ -5,14 +5,21 @@
 #include "core/Chave.h"
 #include "tests/document/DocumentosDeTeste.h"
 #include "core/ErroAoAbrirArquivo.h"
-#include "core/ErroDoUsuario.h"
+#include "core/ErroAoSalvarArquivo.h"
+#include "core/PrecoDaAposta.h"
+#include "core/TravaDeArquivo.h"
+#include "tests/support/TravaEmOutroProcesso.h"
 #include "tests/support/PastaTemporaria.h"
 #include "core/ScoreGrupo.h"
 #include "core/Volante.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <string>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -171,21 +178,59 @@ TEST_F(ArquivoDeApostas, ArquivoQueNaoAbre)
     }
 }
 
-TEST_F(ArquivoDeApostas, FalhaAoSalvarNaoEstragaNada)
+// A falha diz o caminho e o motivo em português; nada do que existia se estraga.
+TEST_F(ArquivoDeApostas, FalhaAoSalvarDizPorQueENaoEstragaNada)
 {
     // Como root as permissões não impedem a gravação; um nome ocupado por uma pasta, sim.
     GravarBytes(arquivo, gerado);
     fs::create_directory(pasta / "ocupado.vrt");
-    for (const fs::path& caminho : {pasta / "ocupado.vrt", pasta / "sem_pasta" / "a.vrt"}) {
+    const std::pair<fs::path, std::string> casos[] = {
+        {pasta / "ocupado.vrt", "não foi possível gravar"},
+        {pasta / "sem_pasta" / "a.vrt", "pasta não existe"},
+    };
+    for (const auto& [caminho, motivo] : casos) {
         try {
             GravarArquivoDeApostas(*DocumentoGerado(), caminho);
             ADD_FAILURE() << caminho;
-        } catch (const CErroDoUsuario& erro) {
-            EXPECT_STREQ(erro.what(), "Failed to save document.");
+        } catch (const CErroAoSalvarArquivo& erro) {
+            EXPECT_EQ(erro.what(), "Erro ao Salvar Arquivo: " + caminho.string() + ": " + motivo);
+            EXPECT_EQ(erro.Caminho(), caminho);
         }
     }
     EXPECT_EQ(LerBytes(arquivo), gerado);
-    EXPECT_EQ(std::distance(fs::directory_iterator(pasta.Caminho()), {}), 2) << "sobrou temporário";
+    // Ficam o arquivo, a pasta e a trava dela ("ocupado.vrt.lock"): nenhum temporário.
+    EXPECT_EQ(std::distance(fs::directory_iterator(pasta.Caminho()), {}), 3) << "sobrou temporário";
+}
+
+// Outra cópia do programa gravando o mesmo arquivo: esta espera e então desiste, sem
+// mexer no que a outra grava.
+TEST_F(ArquivoDeApostas, SegundaCopiaGravandoOMesmoArquivoEspera)
+{
+    GravarBytes(arquivo, gerado);
+    {
+        const CTravaEmOutroProcesso outra(pasta / "apostas.vrt.lock");
+        try {
+            GravarArquivoDeApostas(CVarentaDoc(), arquivo, std::chrono::milliseconds(100));
+            ADD_FAILURE() << "gravou com o arquivo travado";
+        } catch (const CArquivoEmUso& erro) {
+            EXPECT_STREQ(erro.what(), "O arquivo de apostas está em uso por outro programa.");
+        }
+        EXPECT_EQ(LerBytes(arquivo), gerado);
+    }
+    GravarArquivoDeApostas(CVarentaDoc(), arquivo, std::chrono::milliseconds(100));
+    EXPECT_NE(LerBytes(arquivo), gerado);
+}
+
+// Um índice de valor negativo no arquivo vale o primeiro valor: o preço nunca é negativo.
+TEST_F(ArquivoDeApostas, IndiceDeValorNegativoValeOPrimeiro)
+{
+    for (const int32_t indice : {-1, -7, INT32_MIN, 0, 3}) {
+        auto documento = DocumentoGerado();
+        documento->m_valor_da_aposta = indice;
+        const auto lido = Lido(Gravado(*documento));
+        EXPECT_EQ(lido->m_valor_da_aposta, std::max(0, indice)) << indice;
+        EXPECT_GE(PrecoDaAposta(lido->m_valor_da_aposta, lido->m_qtde_apostas), 0.0) << indice;
+    }
 }
 
 } // namespace

@@ -47,6 +47,26 @@ TEST(ConfiguracoesQt, PadroesSecoesEGravacaoImediata)
     EXPECT_EQ(outra.LerInteiro("dados", "path", 3), 3);
 }
 
+// Um inteiro do INI fora da faixa do int conta como ausente (vale o padrão), nunca como
+// o resto módulo 2^32; dentro da faixa, vale como está.
+TEST(ConfiguracoesQt, InteiroForaDaFaixaValeOPadrao)
+{
+    const struct {
+        const char* texto;
+        int lido;
+    } casos[] = {
+        {"4294967329", 40},  {"-4294967263", 40}, {"2147483648", 40},         {"-2147483649", 40},
+        {"99999999999999999999", 40},             {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"33", 33},          {"-5", -5},          {"0", 0},
+    };
+    for (const auto& caso : casos) {
+        std::filesystem::create_directories(ArquivoDeConfiguracoes().parent_path());
+        GravarBytes(ArquivoDeConfiguracoes(), std::string("[filtros]\nm_max_quantidade_de_gols=") + caso.texto + "\n");
+        EXPECT_EQ(CConfiguracoesQt().LerInteiro("filtros", "m_max_quantidade_de_gols", 40), caso.lido) << caso.texto;
+    }
+    std::filesystem::remove(ArquivoDeConfiguracoes());
+}
+
 // Sincronizar só diz que gravou quando o arquivo está completo no disco; pasta das
 // configurações impossível de criar (o nome é de um arquivo) é falha, e nada se perde
 // quando ela volta a ser possível.

@@ -2,10 +2,14 @@
 
 #include "core/ArquivoDanificado.h"
 #include "core/ErroAoAbrirArquivo.h"
+#include "core/ErroAoSalvarArquivo.h"
+#include "tests/support/PastaTemporaria.h"
 #include "tests/support/Montagem.h"
 #include "tests/reports/PastasDeTeste.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -129,9 +133,31 @@ TEST_F(ListagemDeResultados, RelatorioQueNaoPodeSerCriado)
     try {
         EscreverListagemDeResultados(m_pastas.Pastas());
         FAIL() << "devia falhar";
-    } catch (const CErroAoAbrirArquivo& erro) {
-        EXPECT_STREQ(erro.what(), "Erro ao Abrir Arquivo");
+    } catch (const CErroAoSalvarArquivo& erro) {
+        EXPECT_EQ(erro.what(), "Erro ao Salvar Arquivo: " + Relatorio().string() + ": não foi possível gravar");
     }
+}
+
+// Um link plantado no lugar do relatório (para um arquivo set-uid) não empresta as
+// permissões do alvo: o relatório fica com as de sempre, e o alvo como estava.
+TEST_F(ListagemDeResultados, RelatorioSobreLinkTemAsPermissoesDeSempre)
+{
+    m_pastas.GravarResultados(TresResultados());
+    EscreverListagemDeResultados(m_pastas.Pastas());
+    const fs::path alvo = m_pastas.Dados() / "alvo";
+    GravarBytes(alvo, "alvo");
+    ASSERT_EQ(::chmod(alvo.c_str(), 04755), 0);
+    fs::remove(Relatorio());
+    fs::create_symlink(alvo, Relatorio());
+
+    EscreverListagemDeResultados(m_pastas.Pastas());
+
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    EXPECT_FALSE(fs::is_symlink(Relatorio()));
+    EXPECT_EQ(fs::status(Relatorio()).permissions(), static_cast<fs::perms>(0666 & ~mascara));
+    EXPECT_EQ(LerBytes(alvo), "alvo");
+    EXPECT_EQ(fs::status(alvo).permissions() & fs::perms::mask, static_cast<fs::perms>(04755));
 }
 
 } // namespace

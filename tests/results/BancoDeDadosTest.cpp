@@ -1,8 +1,19 @@
 #include "results/BancoDeDados.h"
 
+#include "results/ArquivoDeResultados.h"
+#include "results/ValoresDoResultado.h"
+#include "tests/support/PastaTemporaria.h"
+#include "tests/support/TravaEmOutroProcesso.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -64,6 +75,54 @@ TEST(BancoDeDados, ListasVaziasEUnitarias)
     CBancoDeDados::OrdenarPorConcurso(uma);
     CBancoDeDados::RemoverDuplicados(uma);
     EXPECT_TRUE(uma.empty());
+}
+
+} // namespace
+
+namespace {
+
+// Registros como os de "inserir", com os cinco placares.
+CListaDeResultados Completos(const std::vector<int>& concursos)
+{
+    CListaDeResultados lista;
+    for (const int concurso : concursos) {
+        SValoresDoResultado valores;
+        valores.concurso = concurso;
+        lista.push_back(NovoResultado(valores));
+    }
+    return lista;
+}
+
+// Outro programa no meio de uma regravação (a trava dele ao lado do arquivo): inserir e
+// remover esperam e então falham com a mensagem, sem mexer no arquivo.
+TEST(BancoDeDados, ArquivoTravadoPorOutroProgramaNaoEhRegravado)
+{
+    CPastaTemporaria pasta;
+    const fs::path arquivo = pasta / "Varenta.dat";
+    ASSERT_TRUE(CBancoDeDados::InserirResultados(arquivo, Completos({1, 2})));
+    const std::string antes = LerBytes(arquivo);
+    std::optional<CTravaEmOutroProcesso> outro;
+    outro.emplace(pasta / "Varenta.dat.lock");
+
+    const std::vector<std::pair<const char*, std::function<void()>>> comandos = {
+        {"inserir", [&] { CBancoDeDados::InserirResultados(arquivo, Completos({3}), 100ms); }},
+        {"remover", [&] { CBancoDeDados::RemoverResultado(1, arquivo, 100ms); }},
+    };
+    for (const auto& [nome, comando] : comandos) {
+        try {
+            comando();
+            ADD_FAILURE() << nome;
+        } catch (const CArquivoEmUso& erro) {
+            EXPECT_STREQ(erro.what(), "O arquivo de resultados está em uso por outro programa.") << nome;
+        }
+        EXPECT_EQ(LerBytes(arquivo), antes) << nome;
+    }
+    outro.reset();
+    EXPECT_TRUE(CBancoDeDados::InserirResultados(arquivo, Completos({3}), 100ms));
+    EXPECT_EQ(CBancoDeDados::RemoverResultado(1, arquivo, 100ms), 1);
+    CListaDeResultados gravados;
+    ASSERT_TRUE(LerArquivoDeResultados(arquivo, gravados));
+    EXPECT_EQ(Concursos(gravados), (std::vector<int>{2, 3}));
 }
 
 } // namespace

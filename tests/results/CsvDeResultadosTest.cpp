@@ -63,17 +63,18 @@ std::unique_ptr<CResultadoVarenta> Resultado(int concurso, const SDiaEHora& dia,
 }
 
 // Registros como os que o programa grava: à meia-noite e com hora, centavos e valores
-// que duas casas não representam, concurso 0 e o maior inteiro.
+// que duas casas não representam, o primeiro e o último concurso e valores perto do teto.
 CListaDeResultados Variados()
 {
     CListaDeResultados lista;
-    lista.push_back(Resultado(0, {2004, 3, 15}, "0x0 0x0 0x0 0x0 0x0", {0, 0, 0}, {0, 0, 0}, 0));
+    lista.push_back(Resultado(1, {2004, 3, 15}, "0x0 0x0 0x0 0x0 0x0", {0, 0, 0}, {0, 0, 0}, 0));
     lista.push_back(Resultado(1234, {2004, 3, 15}, "1x0 2x2 +x1 0x0 3x+", {152, 9, 0}, {25.4, 2100, 0}, 350000));
     lista.push_back(Resultado(1235, {2011, 7, 9, 14, 35, 20}, "+x+ 3x3 2x1 1x2 0x+", {7, 1, 1}, {0.1 + 0.2, 1e-7, 1.0 / 3},
-                              1e15 + 0.5));
+                              1e12 + 0.5));
     lista.push_back(Resultado(1236, {1899, 12, 29, 6, 0, 0}, "3x0 0x3 1x1 2x2 +x0", {2147483647, 0, 0}, {0.125, 0, 0},
                               0.01));
-    lista.push_back(Resultado(2147483647, {9999, 12, 31, 23, 59, 59}, "0x1 1x0 0x1 1x0 0x1", {0, 0, 0}, {0, 0, 0}, 0));
+    lista.push_back(Resultado(99999, {9999, 12, 31, 23, 59, 59}, "0x1 1x0 0x1 1x0 0x1", {0, 0, 0},
+                              {9999999999999.99, 0, 0}, 0));
     return lista;
 }
 
@@ -81,12 +82,12 @@ TEST(CsvDeResultados, EscreveAsColunasDeListarComHoraECasasQuandoPrecisa)
 {
     EXPECT_EQ(Escrito(Variados()),
               kCabecalho +
-                  "0;15/03/2004;0x0 0x0 0x0 0x0 0x0;0;0;0;0.00;0.00;0.00;0.00\n"
+                  "1;15/03/2004;0x0 0x0 0x0 0x0 0x0;0;0;0;0.00;0.00;0.00;0.00\n"
                   "1234;15/03/2004;1x0 2x2 +x1 0x0 3x+;152;9;0;25.40;2100.00;0.00;350000.00\n"
                   "1235;09/07/2011 14:35:20;+x+ 3x3 2x1 1x2 0x+;7;1;1;0.30000000000000004;0.0000001;"
-                  "0.3333333333333333;1000000000000000.50\n"
+                  "0.3333333333333333;1000000000000.50\n"
                   "1236;29/12/1899 06:00:00;3x0 0x3 1x1 2x2 +x0;2147483647;0;0;0.125;0.00;0.00;0.01\n"
-                  "2147483647;31/12/9999 23:59:59;0x1 1x0 0x1 1x0 0x1;0;0;0;0.00;0.00;0.00;0.00\n");
+                  "99999;31/12/9999 23:59:59;0x1 1x0 0x1 1x0 0x1;0;0;0;9999999999999.99;0.00;0.00;0.00\n");
     EXPECT_EQ(Escrito({}), kCabecalho);
 }
 
@@ -159,6 +160,12 @@ TEST(CsvDeResultados, RecusaCadaLinhaRuimComNumeroEMotivo)
         {"9;\"01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Aspas},
         {"-1;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Concurso, "-1"},
         {"2147483648;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Concurso, "2147483648"},
+        {"0;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Concurso, "0"},
+        {"100000;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Concurso, "100000"},
+        {"2147483647;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Concurso, "2147483647"},
+        {"9;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;2147483648;0;0;0;0;0", Motivo::Ganhadores, "2147483648", 4},
+        {"9;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;10000000000000;0;0", Motivo::Rateio, "10000000000000", 4},
+        {"9;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;10000000000000.00", Motivo::Acumulado, "10000000000000.00"},
         {"1.5;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Concurso, "1.5"},
         {";01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Concurso, ""},
         {"9;31/02/2004;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0", Motivo::Data, "31/02/2004"},
@@ -190,6 +197,19 @@ TEST(CsvDeResultados, RecusaCadaLinhaRuimComNumeroEMotivo)
         EXPECT_EQ(TextoDaRecusa(recusa).rfind("Linha 4: ", 0), 0u) << TextoDaRecusa(recusa);
         EXPECT_EQ(lidos.resultados.size(), 2u) << caso.linha;
     }
+}
+
+// A faixa vai na mensagem, a mesma de "inserir" e do diálogo.
+TEST(CsvDeResultados, RecusaPelaFaixaDizAFaixa)
+{
+    const SResultadosDoCsv lidos = Ler(kCabecalho + "0;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;0\n"
+                                                    "9;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;0;0;0;0;1e13\n"
+                                                    "10;01/02/2010;0x0 0x0 0x0 0x0 0x0;0;0;-1;0;0;0;0\n");
+    ASSERT_EQ(lidos.recusadas.size(), 3u);
+    EXPECT_EQ(TextoDaRecusa(lidos.recusadas[0]), "Linha 2: concurso inválido: \"0\" (de 1 a 99999).");
+    EXPECT_EQ(TextoDaRecusa(lidos.recusadas[1]),
+              "Linha 3: acumulado inválido: \"1e13\" (valor em reais de 0 a menos de 10000000000000).");
+    EXPECT_EQ(TextoDaRecusa(lidos.recusadas[2]), "Linha 4: ganhadores 5 inválido: \"-1\" (de 0 a 2147483647).");
 }
 
 TEST(CsvDeResultados, ColunasContadasLinhaLongaEConcursoRepetido)

@@ -1,5 +1,6 @@
 #include "results/ArquivoDeResultados.h"
 #include "results/BancoDeDados.h"
+#include "results/FaixasDoResultado.h"
 #include "core/ErroDoUsuario.h"
 #include "tests/support/PastaTemporaria.h"
 #include "results/ValoresDoResultado.h"
@@ -62,7 +63,7 @@ TEST(NovoResultado, AcumuladoSoQuandoOValorPassaDeZero)
 {
     EXPECT_EQ(NovoResultado(Valores(1, 0.01))->m_acumulado, 1);
     EXPECT_EQ(NovoResultado(Valores(1, 0.0))->m_acumulado, 0);
-    EXPECT_EQ(NovoResultado(Valores(1, -5.0))->m_acumulado, 0);
+    EXPECT_THROW(NovoResultado(Valores(1, -5.0)), CCampoForaDaFaixa);
 }
 
 TEST(NovoResultado, ColunaForaDoQuadro)
@@ -100,14 +101,15 @@ TEST_F(ManutencaoDeResultados, InserirSubstituiOGravadoDeMesmoNumero)
     EXPECT_EQ(lista[1]->m_acumulado, 1);
 }
 
-TEST_F(ManutencaoDeResultados, InserirOrdenaEDescartaNegativos)
+// Concurso 0 ou negativo nem vira registro: fora da faixa, nada é gravado.
+TEST_F(ManutencaoDeResultados, InserirOrdenaERecusaConcursoForaDaFaixa)
 {
     Gravar({3, 9});
-    ASSERT_TRUE(CBancoDeDados::InserirResultado(m_arquivo, NovoResultado(Valores(0))));
     ASSERT_TRUE(CBancoDeDados::InserirResultado(m_arquivo, NovoResultado(Valores(4))));
-    EXPECT_EQ(Concursos(m_arquivo), (std::vector<int>{0, 3, 4, 9}));
-    ASSERT_TRUE(CBancoDeDados::InserirResultado(m_arquivo, NovoResultado(Valores(-3))));
-    EXPECT_EQ(Concursos(m_arquivo), (std::vector<int>{0, 3, 4, 9}));
+    EXPECT_EQ(Concursos(m_arquivo), (std::vector<int>{3, 4, 9}));
+    for (const int concurso : {0, -3, 100000})
+        EXPECT_THROW(NovoResultado(Valores(concurso)), CCampoForaDaFaixa) << concurso;
+    EXPECT_EQ(Concursos(m_arquivo), (std::vector<int>{3, 4, 9}));
 }
 
 TEST_F(ManutencaoDeResultados, InserirSemArquivoCriaOArquivoComONovo)

@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -303,6 +305,41 @@ TEST(RespostaDoServico, EscritaRelidaDaOMesmoRegistro)
     EXPECT_EQ(relido.m_valorAcumulado, 350000.75);
     EXPECT_EQ(relido.m_acumulado, 1);
     EXPECT_EQ(Colunas(relido), Colunas(*original));
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::string> LinhasDaResposta(const std::string& texto)
+{
+    std::vector<std::string> linhas;
+    for (size_t inicio = 0, fim; (fim = texto.find("\r\n", inicio)) != std::string::npos; inicio = fim + 2)
+        linhas.push_back(texto.substr(inicio, fim - inicio));
+    return linhas;
+}
+
+// Valores que nenhuma entrada aceita, mas que um arquivo plantado traz: cada um sai
+// por inteiro, nunca com bytes que o escritor não escreveu.
+TEST(RespostaDoServico, ValoresEnormesENaoNumerosSaemPorEscrito)
+{
+    CResultadoVarenta resultado;
+    resultado.m_concurso = 7;
+    resultado.m_valorAcumulado = 1e300;
+    resultado.m_rateio[3] = std::numeric_limits<double>::infinity();
+    resultado.m_rateio[4] = std::nan("");
+    resultado.m_rateio[5] = -std::numeric_limits<double>::max();
+    const std::vector<std::string> linhas = LinhasDaResposta(EscreverRespostaDoResultado(resultado));
+    ASSERT_EQ(linhas.size(), 14u);
+    char enorme[512];
+    std::snprintf(enorme, sizeof enorme, "%.0f", 1e300);
+    char menor[512];
+    std::snprintf(menor, sizeof menor, "%.0f", -std::numeric_limits<double>::max());
+    EXPECT_EQ(linhas[3], enorme);
+    EXPECT_EQ(linhas[6], "inf");
+    EXPECT_EQ(linhas[9], "nan");
+    EXPECT_EQ(linhas[12], menor);
+    EXPECT_EQ(linhas[13], "fim");
 }
 
 } // namespace
