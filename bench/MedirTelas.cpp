@@ -210,6 +210,7 @@ void MedirParada(QWidget& dono)
 class CNavegadorMudo : public INavegador {
 public:
     void Abrir(const std::filesystem::path&) override {}
+    void AbrirNaSecao(const std::filesystem::path&, const std::string&) override {}
 };
 
 double PicoMiB()

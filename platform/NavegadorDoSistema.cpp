@@ -5,12 +5,31 @@
 #include <QProcess>
 #include <QUrl>
 
+namespace {
+QUrl EnderecoDoArquivo(const std::filesystem::path& arquivo)
+{
+    return QUrl::fromLocalFile(QString::fromStdString(arquivo.string()));
+}
+}  // namespace
+
 void CNavegadorDoSistema::Abrir(const std::filesystem::path& arquivo)
 {
-    const QString caminho = QString::fromStdString(arquivo.string());
+    AbrirEndereco(EnderecoDoArquivo(arquivo));
+}
+
+void CNavegadorDoSistema::AbrirNaSecao(const std::filesystem::path& pagina, const std::string& secao)
+{
+    QUrl endereco = EnderecoDoArquivo(pagina);
+    endereco.setFragment(QString::fromStdString(secao));
+    AbrirEndereco(endereco);
+}
+
+void CNavegadorDoSistema::AbrirEndereco(const QUrl& endereco)
+{
     // QDesktopServices precisa de uma aplicação de interface.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr &&
-        QDesktopServices::openUrl(QUrl::fromLocalFile(caminho)))
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr && QDesktopServices::openUrl(endereco))
         return;
-    QProcess::startDetached(QStringLiteral("xdg-open"), {caminho});
+    // Sem âncora, o caminho, como sempre foi pedido ao xdg-open.
+    QProcess::startDetached(QStringLiteral("xdg-open"),
+                            {endereco.hasFragment() ? endereco.toString() : endereco.toLocalFile()});
 }

@@ -46,6 +46,9 @@ bool CVarentaApp::InitInstance(const QStringList& argumentos)
     m_modelo->DefinirJanelaPrincipal(m_principal.get());
     m_principal->DefinirModelo(m_modelo.get());
     DefinirComandos();
+    // Filha da janela principal: sai com ela.
+    new CAjudaDeContexto(
+        *m_principal, [this] { return SecaoDaTelaAtiva(); }, [this](const SSecaoDaAjuda& secao) { AbrirAjuda(secao); });
     m_principal->DefinirArquivosRecentes(m_recentes.Lista());
     // A janela aparece antes do documento: a tela de apostas se centra na área das telas
     // já com o seu tamanho de verdade.
@@ -222,10 +225,26 @@ void CVarentaApp::OnSobre()
     sobre.exec();
 }
 
-void CVarentaApp::OnAjuda()
+std::filesystem::path CVarentaApp::PastaDaAjuda() const
 {
     // Sem "path" em "dados", a pasta de instalação, onde a ajuda é instalada.
     const std::string pasta = m_servicos.configuracoes.LerTexto("dados", "path", "");
     const std::filesystem::path base = pasta.empty() ? m_servicos.pastas.PastaDeInstalacao() : std::filesystem::path(pasta);
-    m_servicos.navegador.Abrir(base / "help" / "index.htm");
+    return base / "help";
+}
+
+void CVarentaApp::OnAjuda()
+{
+    m_servicos.navegador.Abrir(PastaDaAjuda() / "index.htm");
+}
+
+void CVarentaApp::AbrirAjuda(const SSecaoDaAjuda& secao)
+{
+    m_servicos.navegador.AbrirNaSecao(PastaDaAjuda() / secao.pagina.toStdString(), secao.ancora.toStdString());
+}
+
+SSecaoDaAjuda CVarentaApp::SecaoDaTelaAtiva() const
+{
+    const CChildFrame* frame = m_principal->FrameAtivo();
+    return SecaoDaJanela(frame != nullptr ? frame->Vista() : nullptr);
 }

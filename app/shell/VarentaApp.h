@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/shell/AjudaDeContexto.h"
 #include "app/shell/ArquivosRecentes.h"
 #include "app/shell/Servicos.h"
 
 #include <QObject>
 #include <QStringList>
 
+#include <filesystem>
 #include <memory>
 
 class CComandosDeImpressao;
@@ -43,6 +45,8 @@ public:
     void OnSobre();
     // A página "help/index.htm" da pasta de ajuda no navegador.
     void OnAjuda();
+    // Uma seção do manual da pasta de ajuda no navegador.
+    void AbrirAjuda(const SSecaoDaAjuda& secao);
 
 private:
     void RegistrarModelo();
@@ -51,6 +55,9 @@ private:
     void DefinirComandosDeImpressao();
     // O documento da tela de apostas ativa; nenhum com outra tela (ou nenhuma) na frente.
     CVarentaDoc* DocDaTelaDeApostasAtiva() const;
+    // A seção do manual da tela ativa; a página inicial sem tela.
+    SSecaoDaAjuda SecaoDaTelaAtiva() const;
+    std::filesystem::path PastaDaAjuda() const;
 
     SServicos m_servicos;
     CArquivosRecentes m_recentes;

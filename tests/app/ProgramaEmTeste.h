@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 class CDocumento;
@@ -23,7 +24,14 @@ class QAction;
 class CNavegadorDeTeste : public INavegador {
 public:
     void Abrir(const std::filesystem::path& arquivo) override { m_abertos.push_back(arquivo); }
+    // A página entra também nos abertos; a seção pedida fica ao lado, como "pagina#secao".
+    void AbrirNaSecao(const std::filesystem::path& pagina, const std::string& secao) override
+    {
+        m_abertos.push_back(pagina);
+        m_secoes.push_back(pagina.filename().string() + "#" + secao);
+    }
     std::vector<std::filesystem::path> m_abertos;
+    std::vector<std::string> m_secoes;
 };
 
 class CProgramaEmTeste {
