@@ -56,7 +56,7 @@ compilar_quinaro() {
   # O ccache guarda os objetos pelo caminho relativo: cópias do projeto em outras pastas aproveitam.
   local lancador=()
   if command -v ccache >/dev/null; then
-    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=1
     lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   fi
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lancador[@]}" >/dev/null

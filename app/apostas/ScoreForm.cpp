@@ -37,6 +37,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -45,6 +46,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 // Tamanho do formulário e da moldura que a tela ganha ao abrir.
@@ -113,6 +115,13 @@ void CScoreForm::CriarQuadros()
     m_campo_max = new CCampoInteiro(completas);
     m_campo_max->setObjectName(QStringLiteral("max_completas"));
     m_campo_max->setGeometry(178, 18, 104, 24);
+    // O foco fica no texto de dentro: é ele que o leitor de tela anuncia, depois do título
+    // do quadro "Acerto de chaves completas".
+    for (const auto& [campo, nome] : {std::pair{m_campo_min, QStringLiteral("Mín.")},
+                                      std::pair{m_campo_max, QStringLiteral("Máx.")}}) {
+        campo->setAccessibleName(nome);
+        campo->CampoDeTexto()->setAccessibleName(nome);
+    }
     for (CCampoInteiro* campo : {m_campo_min, m_campo_max}) {
         QPalette cores = campo->palette();
         cores.setColor(QPalette::Base, kFundoDosTotais);
@@ -133,6 +142,7 @@ void CScoreForm::CriarQuadros()
         campo->setMaxLength(1);
         campo->setAlignment(Qt::AlignCenter);
         campo->setToolTip(QStringLiteral("Chave do jogo %1").arg(m + 1));
+        campo->setAccessibleName(campo->toolTip());
         campo->setGeometry(kXQuadros + CStaticQuadro::kLargura + 6, y + 24, 24, 24);
         m_campos_de_chave[m] = campo;
     }
@@ -155,11 +165,13 @@ void CScoreForm::CriarBotoesDeComando()
     m_remover = botao(QStringLiteral("Remover"), "remover", 1, 1,
                       estilo->standardIcon(QStyle::SP_DialogDiscardButton));
 
-    Rotulo(QStringLiteral("Valor das apostas:"), this, QRect(kXMeio, 76, kLarguraDoMeio, 20));
+    QLabel* valor = Rotulo(QStringLiteral("Valor das apostas:"), this, QRect(kXMeio, 76, kLarguraDoMeio, 20));
     m_valor_das_apostas = new QComboBox(this);
     m_valor_das_apostas->setObjectName(QStringLiteral("valor_das_apostas"));
     m_valor_das_apostas->addItems({QStringLiteral("R$ 1,00"), QStringLiteral("R$ 2,00"), QStringLiteral("R$ 4,00")});
     m_valor_das_apostas->setGeometry(kXMeio, 96, kLarguraDoMeio, 26);
+    // Numa lista o leitor de tela lê o item escolhido; o rótulo chega pela relação.
+    valor->setBuddy(m_valor_das_apostas);
 
     QLabel* condicao = Rotulo(QStringLiteral("Condição de acertos por chave:"), this, QRect(kXMeio, 224, kLarguraDoMeio, 36));
     condicao->setWordWrap(true);
@@ -169,6 +181,7 @@ void CScoreForm::CriarBotoesDeComando()
     m_grade->setGeometry(kXMeio, kYGrade, kLarguraDoMeio,
                          kYQuadros + 4 * kPassoDosQuadros + CStaticQuadro::kAltura - kYGrade);
     m_grade->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grade->setAccessibleName(QStringLiteral("Condição de acertos por chave"));
 }
 
 void CScoreForm::CriarLegenda()
@@ -181,7 +194,10 @@ void CScoreForm::CriarLegenda()
         auto* caixa = new CScoreButton(legenda);
         caixa->setObjectName(QStringLiteral("legenda_%1").arg(QString::fromLatin1(nomes[i]).toLower()));
         caixa->setGeometry(14, 26 + 22 * i, 13, 13);
+        caixa->DefinirDescricao(QStringLiteral("Legenda"));
         caixa->DefinirEstado(estados[i]);
+        // Ilustração, não comando: fica fora do Tab.
+        caixa->setFocusPolicy(Qt::NoFocus);
         // Só ilustram os três estados: voltam ao seu depois de um clique.
         connect(caixa, &CScoreButton::estadoMudou, caixa, [caixa, estado = estados[i]] { caixa->DefinirEstado(estado); });
         m_legenda[static_cast<size_t>(i)] = caixa;
@@ -198,6 +214,7 @@ void CScoreForm::CriarTotais()
         novo->setReadOnly(true);
         novo->setAlignment(Qt::AlignRight);
         novo->setGeometry(x, 26, largura, 24);
+        novo->setAccessibleName(rotulo);
         return novo;
     };
     // Largos para o maior preço (9765625 cartões a R$ 4,00) e a maior contagem de cartões.
@@ -219,6 +236,7 @@ void CScoreForm::CriarBotoesDoCartao()
         novo->setObjectName(QString::fromLatin1(nome));
         novo->setIcon(style()->standardIcon(icone));
         novo->setToolTip(dica);
+        novo->setAccessibleName(dica);
         novo->setGeometry(kXDireita + CStaticCartaoVarenta::kLargura + 4, kYCartao + 36 * linha++, 28, 30);
         return novo;
     };
@@ -276,11 +294,29 @@ void CScoreForm::CriarCelulas()
         for (int k = 0; k < 25; ++k) {
             auto* celula = new CScoreButton(m_quadros[m]);
             celula->setObjectName(QStringLiteral("celula_%1_%2").arg(m).arg(k));
-            celula->setGeometry(CStaticQuadro::RetanguloDaCelula(k));
+            m_quadros[m]->AdicionarCelula(k, celula);
             celula->show();
             connect(celula, &CScoreButton::estadoMudou, this, [this] { SalvarNoDocumento(); });
             m_celulas[static_cast<size_t>(25 * m + k)] = celula;
         }
+    OrdenarOTab();
+}
+
+// As células nascem por último; o Tab segue a ordem de leitura da tela: chaves
+// completas, os cinco quadros, os nomes das chaves, os comandos, a grade e, à direita,
+// os totais e os botões do cartão.
+void CScoreForm::OrdenarOTab()
+{
+    QList<QWidget*> ordem = {m_campo_min, m_campo_max};
+    for (CScoreButton* celula : m_celulas)
+        ordem.append(celula);
+    for (QLineEdit* campo : m_campos_de_chave)
+        ordem.append(campo);
+    ordem.append({m_executar, m_filtrar, m_limpar, m_remover, m_valor_das_apostas, m_grade, m_campo_valor, m_campo_qtde,
+                  m_campo_atual, m_primeiro, m_anterior, m_proximo, m_ultimo, m_remover_cartao, m_buscar,
+                  m_remover_cartoes});
+    for (qsizetype i = 1; i < ordem.size(); ++i)
+        QWidget::setTabOrder(ordem[i - 1], ordem[i]);
 }
 
 void CScoreForm::OnInitialUpdate()
@@ -691,6 +727,9 @@ void CScoreForm::OnComprovantes()
 bool CScoreForm::OnComando(int id)
 {
     switch (id) {
+    case Comando::kExecutar:
+        OnExecutar();
+        return true;
     case Comando::kConfigurarFiltros:
         OnConfigurarFiltros();
         return true;
@@ -714,7 +753,8 @@ bool CScoreForm::EstadoDoComando(int id, SEstadoDoComando& estado) const
         estado.habilitado = Doc().m_volantes.Quantidade() > 0;
         return true;
     }
-    if (id != Comando::kConfigurarFiltros && id != Comando::kFiltrar && id != Comando::kComprovantes)
+    if (id != Comando::kExecutar && id != Comando::kConfigurarFiltros && id != Comando::kFiltrar &&
+        id != Comando::kComprovantes)
         return false;
     estado.habilitado = true;
     return true;

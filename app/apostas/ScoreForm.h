@@ -81,6 +81,7 @@ private:
     void CriarBotoesDoCartao();
     void Conectar();
     void CriarCelulas();
+    void OrdenarOTab();
     void CarregarDoDocumento();
 
     // UpdateData: controles para os membros e de volta.

@@ -64,8 +64,20 @@ private:
     CComboGridCtrl* m_grade;
 };
 
+// Célula que dá ao leitor de tela o texto com a linha e a coluna, sempre o valor atual.
+class CComboGridCtrl::CCelula : public QTableWidgetItem {
+public:
+    QVariant data(int papel) const override
+    {
+        if (papel == Qt::AccessibleTextRole && tableWidget() != nullptr)
+            return static_cast<const CComboGridCtrl*>(tableWidget())->NomeAcessivel(row(), column());
+        return QTableWidgetItem::data(papel);
+    }
+};
+
 CComboGridCtrl::CComboGridCtrl(QWidget* pai) : QTableWidget(pai)
 {
+    setTabKeyNavigation(false);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setItemDelegate(new CDelegado(this));
@@ -93,7 +105,7 @@ void CComboGridCtrl::DefinirTexto(int linha, int coluna, const QString& texto)
 {
     QTableWidgetItem* celula = item(linha, coluna);
     if (!celula) {
-        celula = new QTableWidgetItem;
+        celula = new CCelula;
         celula->setTextAlignment(Qt::AlignCenter);
         setItem(linha, coluna, celula);
     }
@@ -106,6 +118,13 @@ QString CComboGridCtrl::Texto(int linha, int coluna) const
     return celula ? celula->text() : QString();
 }
 
+QString CComboGridCtrl::NomeAcessivel(int linha, int coluna) const
+{
+    if (EhFixa(linha, coluna))
+        return Texto(linha, coluna);
+    return Texto(linha, 0) + QStringLiteral(", ") + Texto(0, coluna) + QStringLiteral(" ") + Texto(linha, coluna);
+}
+
 bool CComboGridCtrl::edit(const QModelIndex& indice, EditTrigger gatilho, QEvent* evento)
 {
     if (indice.isValid() && EhFixa(indice.row(), indice.column()))
@@ -114,4 +133,15 @@ bool CComboGridCtrl::edit(const QModelIndex& indice, EditTrigger gatilho, QEvent
     if (evento && evento->type() == QEvent::KeyPress)
         m_tecla_inicial = static_cast<QKeyEvent*>(evento)->text().trimmed();
     return QTableWidget::edit(indice, gatilho, evento);
+}
+
+// O Tab na lista aberta grava a escolha e passa ao controle seguinte da tela, em vez de
+// abrir a célula seguinte (o que prenderia o foco na grade).
+void CComboGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint dica)
+{
+    const bool para_frente = dica == QAbstractItemDelegate::EditNextItem;
+    const bool para_tras = dica == QAbstractItemDelegate::EditPreviousItem;
+    QTableWidget::closeEditor(editor, para_frente || para_tras ? QAbstractItemDelegate::NoHint : dica);
+    if (para_frente || para_tras)
+        focusNextPrevChild(para_frente);
 }

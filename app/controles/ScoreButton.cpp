@@ -1,5 +1,7 @@
 #include "app/controles/ScoreButton.h"
 
+#include "core/CartaoCheio.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -13,6 +15,19 @@ void DesenharVisto(QPainter& pintor, const QRect& caixa, const QColor& cor)
     pintor.setPen(QPen(cor, 2));
     pintor.drawPath(visto);
 }
+
+// Palavra do estado para o leitor de tela.
+QString PalavraDoEstado(int estado)
+{
+    switch (estado) {
+    case kFavorito:
+        return QStringLiteral("favorito");
+    case kRemovido:
+        return QStringLiteral("removido");
+    default:
+        return QStringLiteral("alternativa");
+    }
+}
 }  // namespace
 
 CScoreButton::CScoreButton(QWidget* pai) : QAbstractButton(pai)
@@ -23,7 +38,24 @@ CScoreButton::CScoreButton(QWidget* pai) : QAbstractButton(pai)
 void CScoreButton::DefinirEstado(int estado)
 {
     m_estado = estado;
+    AtualizarNomeAcessivel();
     update();
+}
+
+void CScoreButton::DefinirDescricao(const QString& descricao)
+{
+    m_descricao = descricao;
+    AtualizarNomeAcessivel();
+}
+
+// O estado vai no nome: a troca do nome é anunciada ao leitor de tela.
+void CScoreButton::AtualizarNomeAcessivel()
+{
+    if (m_descricao.isEmpty())
+        return;
+    const QString nome = m_descricao + QStringLiteral(", ") + PalavraDoEstado(m_estado);
+    if (nome != accessibleName())
+        setAccessibleName(nome);
 }
 
 // Vazia -> marcada -> acinzentada -> vazia; o sinal clicked vem em seguida.
@@ -50,8 +82,10 @@ void CScoreButton::paintEvent(QPaintEvent*)
         DesenharVisto(pintor, caixa, acinzentada ? QColor(128, 128, 128) : Qt::black);
         pintor.setRenderHint(QPainter::Antialiasing, false);
     }
+    // Quem anda pelo quadro com o teclado precisa ver onde está: moldura grossa na cor
+    // de destaque, por cima da borda da caixa.
     if (hasFocus()) {
-        pintor.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        pintor.drawRect(caixa.adjusted(1, 1, -2, -2));
+        pintor.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        pintor.drawRect(caixa.adjusted(1, 1, -1, -1));
     }
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QString>
 
 // Célula do quadro de apostas: caixa de três estados (0 alternativa/vazia,
-// 1 favorito/marcada, 2 removido/acinzentada). Cada clique avança o estado.
+// 1 favorito/marcada, 2 removido/acinzentada). Cada clique, ou Espaço, avança o estado.
 class CScoreButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -12,8 +13,10 @@ public:
     explicit CScoreButton(QWidget* pai = nullptr);
 
     int Estado() const { return m_estado; }
-    // Só muda o que se vê; não avisa ninguém.
+    // Só muda o que se vê (e o que o leitor de tela lê); não avisa ninguém.
     void DefinirEstado(int estado);
+    // O que a célula representa ("Jogo 1, 2 x 0"); o nome acessível junta o estado.
+    void DefinirDescricao(const QString& descricao);
 
     QSize sizeHint() const override { return {kLado, kLado}; }
 
@@ -27,5 +30,8 @@ protected:
     bool hitButton(const QPoint& ponto) const override;
 
 private:
+    void AtualizarNomeAcessivel();
+
     int m_estado = 0;
+    QString m_descricao;
 };

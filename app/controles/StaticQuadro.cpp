@@ -1,8 +1,13 @@
 #include "app/controles/StaticQuadro.h"
 
+#include "app/controles/ScoreButton.h"
 #include "core/CartaoCheio.h"
+#include "reports/ConvencoesDosRelatorios.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 constexpr int kLadoDaCelula = 13;
@@ -25,11 +30,6 @@ const SFaixa kFaixas[] = {
     {3, 2, "TIME 2", QColor(205, 240, 205)},
 };
 
-QString TextoDaColuna(int coluna)
-{
-    return coluna == 4 ? QStringLiteral("+") : QString::number(coluna);
-}
-
 QRect RetanguloDaFaixa(const SFaixa& faixa)
 {
     const int topo = kPrimeiraLinha + kPassoDaLinha * faixa.primeira_linha - 1;
@@ -48,6 +48,61 @@ QFont FontePequena(const QFont& base, int pixels, bool negrito = false)
 CStaticQuadro::CStaticQuadro(int jogo, QWidget* pai) : QWidget(pai), m_jogo(jogo)
 {
     setFixedSize(kLargura, kAltura);
+    setAccessibleName(QStringLiteral("Jogo %1").arg(jogo + 1));
+}
+
+void CStaticQuadro::AdicionarCelula(int k, CScoreButton* celula)
+{
+    m_celulas[static_cast<size_t>(k)] = celula;
+    celula->setGeometry(RetanguloDaCelula(k));
+    celula->DefinirDescricao(QStringLiteral("Jogo %1, %2")
+                                 .arg(m_jogo + 1)
+                                 .arg(QString::fromStdString(TextoDoPlacar(*CCartaoCheio::Instancia().Celula(m_jogo, k)))));
+    celula->setFocusPolicy(k == 0 ? Qt::StrongFocus : Qt::ClickFocus);
+    celula->installEventFilter(this);
+}
+
+void CStaticQuadro::FazerParadaDoTab(int k)
+{
+    for (int i = 0; i < 25; ++i)
+        if (m_celulas[static_cast<size_t>(i)] != nullptr)
+            m_celulas[static_cast<size_t>(i)]->setFocusPolicy(i == k ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+int CStaticQuadro::CelulaNaDirecao(int k, int tecla)
+{
+    const int linha = k / 5;
+    const int coluna = k % 5;
+    switch (tecla) {
+    case Qt::Key_Left:
+        return coluna > 0 ? k - 1 : k;
+    case Qt::Key_Right:
+        return coluna < 4 ? k + 1 : k;
+    case Qt::Key_Up:
+        return linha > 0 ? k - 5 : k;
+    case Qt::Key_Down:
+        return linha < 4 ? k + 5 : k;
+    default:
+        return k;
+    }
+}
+
+bool CStaticQuadro::eventFilter(QObject* objeto, QEvent* evento)
+{
+    const auto celula = std::find(m_celulas.begin(), m_celulas.end(), objeto);
+    if (celula == m_celulas.end())
+        return QWidget::eventFilter(objeto, evento);
+    const int k = static_cast<int>(celula - m_celulas.begin());
+    if (evento->type() == QEvent::FocusIn)
+        FazerParadaDoTab(k);
+    if (evento->type() != QEvent::KeyPress)
+        return false;
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla != Qt::Key_Left && tecla != Qt::Key_Right && tecla != Qt::Key_Up && tecla != Qt::Key_Down)
+        return false;
+    // As setas não saem do quadro: sair é com o Tab.
+    m_celulas[static_cast<size_t>(CelulaNaDirecao(k, tecla))]->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 QRect CStaticQuadro::RetanguloDaCelula(int k)
@@ -92,7 +147,7 @@ void CStaticQuadro::DesenharPlacares(QPainter& pintor) const
     for (int k = 0; k < 25; ++k) {
         const QRect caixa = RetanguloDaCelula(k);
         const QString placar =
-            TextoDaColuna(kColunasDaCelula[k][0]) + QStringLiteral("x") + TextoDaColuna(kColunasDaCelula[k][1]);
+            QString::fromStdString(TextoDaColuna(kColunasDaCelula[k][0]) + "x" + TextoDaColuna(kColunasDaCelula[k][1]));
         const QRect area(caixa.right() + 2, caixa.top(), kPassoDaColuna - kLadoDaCelula - 2, caixa.height());
         pintor.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, placar);
     }

@@ -20,6 +20,8 @@ void CChildFrame::DefinirVista(CVista* vista)
     rolagem->setWidget(vista);
     rolagem->setWidgetResizable(true);
     rolagem->setFrameShape(QFrame::NoFrame);
+    // A rolagem só emoldura a tela: não é parada do Tab (nem tem o que o leitor de tela leia).
+    rolagem->setFocusPolicy(Qt::NoFocus);
     setWidget(rolagem);
     m_vista = vista;
     vista->DefinirFrame(this);

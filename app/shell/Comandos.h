@@ -44,6 +44,8 @@ inline constexpr int kReduzirApostas = 32811;
 inline constexpr int kImportarResultadosCsv = 32830;
 inline constexpr int kExportarResultadosCsv = 32831;
 inline constexpr int kExportarCartoesCsv = 32832;
+// O botão "Executar" da tela de apostas, também no menu (F5).
+inline constexpr int kExecutar = 32833;
 }  // namespace Comando
 
 // Recursos de menu e ícone: sem tela, tela de apostas, tela de conferência.

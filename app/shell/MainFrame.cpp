@@ -53,6 +53,7 @@ constexpr SItem kItens[] = {
     {Comando::kBarraDeStatus, "&Status Bar"},
     {Comando::kTelaDeApostas, "Tela de Apostas"},
     {Comando::kConferencia, "Conferência"},
+    {Comando::kExecutar, "Executar"},
     {Comando::kConfigurarFiltros, "Configurar Filtros"},
     {Comando::kFiltrar, "Filtrar"},
     {Comando::kReduzirApostas, "Reduzir Apostas..."},
@@ -148,6 +149,8 @@ void CMainFrame::CriarAcoes()
     Acao(Comando::kAbrir)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     Acao(Comando::kSalvar)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     Acao(Comando::kImprimir)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Acao(Comando::kAjuda)->setShortcut(QKeySequence(Qt::Key_F1));
+    Acao(Comando::kExecutar)->setShortcut(QKeySequence(Qt::Key_F5));
     for (int id : {Comando::kBarraDeFerramentas, Comando::kBarraDeStatus, Comando::kTelaDeApostas,
                    Comando::kConferencia})
         Acao(id)->setCheckable(true);
@@ -217,7 +220,7 @@ void CMainFrame::CriarMenus()
         QList<int> filtros = {kConfigurarFiltros, kFiltrar};
         if (recurso == Recurso::kTelaDeApostas) {
             bolao.append(kComprovantes);
-            filtros.append(kReduzirApostas);
+            filtros = {kExecutar, kSeparador, kConfigurarFiltros, kFiltrar, kReduzirApostas};
         }
         m_menus[recurso] = {MenuArquivo(true, recurso == Recurso::kTelaDeApostas),
                             NovoMenu(visualizar, {kBarraDeFerramentas, kBarraDeStatus}),
