@@ -6,6 +6,7 @@
 #include "core/PrecoDaAposta.h"
 #include "document/VarentaDoc.h"
 #include "app/controles/ColorListBox.h"
+#include "app/resultados/AvisoDeResultados.h"
 #include "app/resultados/GradeDoResultado.h"
 #include "app/resultados/ResultadosNaTela.h"
 #include "app/resultados/TextoDoConcurso.h"
@@ -86,6 +87,8 @@ void CConferenciaForm::Conectar()
     // Cada escolha do usuário carrega o concurso, mesmo a do item que já estava escolhido
     // (depois de "LimparTudo" o seletor continua nele).
     connect(m_concurso, &QComboBox::activated, this, &CConferenciaForm::OnSelchangeConcurso);
+    connect(&CAvisoDeResultados::Instancia(), &CAvisoDeResultados::resultadosMudaram, this,
+            &CConferenciaForm::RecarregarResultados);
 }
 
 void CConferenciaForm::OnInitialUpdate()
@@ -110,6 +113,11 @@ void CConferenciaForm::CarregarResultados()
     // Arquivo danificado: a mensagem do erro; a tela fica sem concursos, mas marcar um
     // resultado à mão e conferir continuam valendo.
     m_resultados.clear();
+    // Os itens apontam posições da lista: sem lista, sem itens.
+    {
+        const QSignalBlocker sem_avisos(m_concurso);
+        m_concurso->clear();
+    }
     Proteger(this, [&] {
         auto lidos = ResultadosNaTela(this, Servicos().pastas);
         lido = lidos.has_value();
@@ -118,6 +126,17 @@ void CConferenciaForm::CarregarResultados()
     });
     if (lido)
         PreencherConcursos();
+}
+
+void CConferenciaForm::RecarregarResultados()
+{
+    const QString escolhido = m_concurso->currentIndex() > 0 ? m_concurso->currentText() : QString();
+    CarregarResultados();
+    const int item = escolhido.isEmpty() ? -1 : m_concurso->findText(escolhido);
+    if (item > 0) {
+        const QSignalBlocker sem_avisos(m_concurso);
+        m_concurso->setCurrentIndex(item);
+    }
 }
 
 void CConferenciaForm::PreencherConcursos()
