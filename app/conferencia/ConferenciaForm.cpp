@@ -30,6 +30,22 @@ namespace {
 
 constexpr int kLarguraDaMoldura = 550;
 constexpr int kAlturaDaMoldura = 480;
+// O maior número de cartões de uma aposta (25^5): a linha mais larga do resumo.
+constexpr int kMaisCartoes = 9765625;
+
+// Largura em que toda linha possível do resumo cabe inteira, sem rolar para o lado.
+int LarguraDoResumo(const QListWidget& lista)
+{
+    const QFontMetrics medida(lista.font());
+    int maior = 0;
+    for (int acertos = 0; acertos <= 5; ++acertos)
+        for (const int quantidade : {0, 1, kMaisCartoes})
+            maior = std::max(maior, medida.horizontalAdvance(
+                                        QString::fromStdString(TextoDaAnalise(acertos, quantidade))));
+    // As margens do texto no item e a moldura da lista, dos dois lados.
+    const int margem = lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1;
+    return maior + 2 * margem + 2 * lista.frameWidth() + medida.averageCharWidth();
+}
 
 } // namespace
 
@@ -63,6 +79,7 @@ void CConferenciaForm::CriarControles()
     m_grade = new CGradeDoResultado(this);
     m_analise = new QListWidget(this);
     m_analise->setSelectionMode(QAbstractItemView::NoSelection);
+    m_analise->setMinimumWidth(LarguraDoResumo(*m_analise));
     m_premiados = new CColorListBox(this);
     m_premiados->setSelectionMode(QAbstractItemView::NoSelection);
     auto* listas = new QVBoxLayout;
@@ -96,10 +113,12 @@ void CConferenciaForm::OnInitialUpdate()
     CVista::OnInitialUpdate();
     m_grade->DefinirColunas(m_colunas);
     if (CChildFrame* frame = Frame()) {
-        frame->setGeometry(0, 0, kLarguraDaMoldura, kAlturaDaMoldura);
+        // O tamanho do desenho, ou o que a fonte da tela pede para o resumo caber inteiro.
+        const QSize tamanho = QSize(kLarguraDaMoldura, kAlturaDaMoldura).expandedTo(frame->minimumSizeHint());
+        frame->setGeometry(QRect(QPoint(0, 0), tamanho));
         if (const QWidget* area = frame->parentWidget())
-            frame->move(std::max(0, (area->width() - kLarguraDaMoldura) / 2),
-                        std::max(0, (area->height() - kAlturaDaMoldura) / 2));
+            frame->move(std::max(0, (area->width() - tamanho.width()) / 2),
+                        std::max(0, (area->height() - tamanho.height()) / 2));
     }
     m_botao_conferir->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     m_botao_limpar->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
