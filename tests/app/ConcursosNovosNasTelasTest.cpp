@@ -1,15 +1,17 @@
 // Os comandos que regravam o arquivo de resultados (inserir, remover, importar CSV e
 // atualizar pela internet) e as telas abertas que listam concursos: a de conferência e a
 // análise mostram a lista nova logo depois, sem fechar e abrir de novo.
-#include "tests/app/GuardaDeModais.h"
 #include "tests/app/Interacao.h"
 #include "tests/app/ProgramaEmTeste.h"
 #include "tests/app/ResultadosDeTeste.h"
 #include "tests/support/PastaTemporaria.h"
 #include "tests/support/ServicosEmTeste.h"
 
+#include "tests/app/SentinelaDeModais.h"
+
 #include "app/conferencia/ConferenciaAvancadaVarentaDlg.h"
 #include "app/conferencia/ConferenciaForm.h"
+#include "app/resultados/AtualizandoDlg.h"
 #include "app/resultados/EscolhaConcursoDlg.h"
 #include "app/resultados/GradeDoResultado.h"
 #include "app/resultados/ResultadoVarentaDlg.h"
@@ -18,11 +20,14 @@
 #include "app/shell/MainFrame.h"
 #include "results/CaminhoDeDados.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +127,13 @@ TEST(ConcursosNovosNasTelas, ConferenciaEAnaliseAbertasMostramOsConcursosNovosNa
              CServicoEmTeste servico(servido);
              ASSERT_FALSE(servico.Servidor().empty()) << servico.Falha();
              programa.m_configuracoes.GravarTexto("dados", "servidor", servico.Servidor());
+             // O progresso é esperado: dura o que a rede durar.
+             QTimer espiao;
+             QObject::connect(&espiao, &QTimer::timeout, [] {
+                 if (auto* progresso = qobject_cast<CAtualizandoDlg*>(QApplication::activeModalWidget()))
+                     ReivindicarModal(progresso);
+             });
+             espiao.start(5);
              programa.Comando(Comando::kAtualizarPelaInternet);
          },
          {"00005", "00007", "00008", "00009"}},
@@ -132,7 +144,6 @@ TEST(ConcursosNovosNasTelas, ConferenciaEAnaliseAbertasMostramOsConcursosNovosNa
         ASSERT_TRUE(programa->Iniciar());
         GravarResultados(CaminhoDeDados(programa->m_pastas, kArquivoDeResultados), {{5, kZeros}, {7, kZeros}});
         CRespostasModais respostas;
-        CGuardaDeModais guarda(respostas);
         CConferenciaForm* tela = TelaNoConcurso7(*programa);
         ASSERT_NE(tela, nullptr);
         CConferenciaAvancadaVarentaDlg analise(programa->m_app.Servicos(), &programa->Janela());
