@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -113,8 +114,12 @@ void CConferenciaForm::OnInitialUpdate()
     CVista::OnInitialUpdate();
     m_grade->DefinirColunas(m_colunas);
     if (CChildFrame* frame = Frame()) {
-        // O tamanho do desenho, ou o que a fonte da tela pede para o resumo caber inteiro.
-        const QSize tamanho = QSize(kLarguraDaMoldura, kAlturaDaMoldura).expandedTo(frame->minimumSizeHint());
+        // O tamanho do desenho, ou a largura que a fonte da tela pede para o resumo caber
+        // inteiro: a da tela mais as bordas da janela e da rolagem.
+        int bordas = 2 * frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
+        if (const auto* rolagem = qobject_cast<const QScrollArea*>(frame->widget()))
+            bordas += 2 * rolagem->frameWidth();
+        const QSize tamanho(std::max(kLarguraDaMoldura, minimumSizeHint().width() + bordas), kAlturaDaMoldura);
         frame->setGeometry(QRect(QPoint(0, 0), tamanho));
         if (const QWidget* area = frame->parentWidget())
             frame->move(std::max(0, (area->width() - tamanho.width()) / 2),

@@ -194,9 +194,10 @@ TEST_F(ConferenciaTela, LinhasDaAnaliseSeLeemInteiras)
 
 TEST_F(ConferenciaTela, CadaBotaoDoResultadoTemAColunaEmCimaEOTimeAoLado)
 {
+    GravarTresConcursos();
     CConferenciaForm& tela = AbrirTela();
     QApplication::processEvents();
-    const CGradeDoResultado& grade = *tela.m_grade;
+    CGradeDoResultado& grade = *tela.m_grade;
     const QList<QLabel*> rotulos = grade.findChildren<QLabel*>();
     // O rótulo com o texto dado cujo centro cai na faixa pedida (horizontal ou vertical).
     const auto rotulo_em = [&](const QString& texto, bool na_horizontal, int de, int ate) {
