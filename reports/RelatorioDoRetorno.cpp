@@ -45,14 +45,15 @@ int LarguraDaBarra(double saldo, double maior)
     return std::max(1, static_cast<int>(std::fabs(saldo) / maior * 100.0));
 }
 
-// A barra de um lado do eixo; sem largura, nada (nem a borda).
+// A barra de um lado do eixo, só a cor (numa barra estreita a borda cobriria a cor); sem
+// largura, nada.
 std::string Barra(int largura, const char* cor, const char* alinhamento)
 {
     if (largura == 0)
         return "";
     return std::string("      <table width=\"") + std::to_string(largura) +
-           "%\" border=\"1\" cellspacing=\"0\" cellpadding=\"0\" bgcolor=\"" + cor +
-           "\" bordercolor=\"#000000\" height=\"8\" align=\"" + alinhamento +
+           "%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\" bgcolor=\"" + cor +
+           "\" height=\"8\" align=\"" + alinhamento +
            "\">\n"
            "          <tr> \n"
            "        <td><font size=\"1\" face=\"Arial, Helvetica, sans-serif\">"

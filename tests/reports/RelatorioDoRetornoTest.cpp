@@ -37,7 +37,7 @@ const std::string kCelulaDoSaldo = "<table width=\"100%\"";
 std::vector<SBarra> Barras(const std::string& pagina)
 {
     static const std::regex barra(
-        R"re(<table width="(\d+)%" border="1" cellspacing="0" cellpadding="0" bgcolor="(#[0-9A-F]+)")re");
+        R"re(<table width="(\d+)%" border="0" cellspacing="0" cellpadding="0" bgcolor="(#[0-9A-F]+)")re");
     std::vector<SBarra> barras;
     for (std::sregex_iterator it(pagina.begin(), pagina.end(), barra), fim; it != fim; ++it) {
         // À esquerda do eixo quando o eixo da mesma célula ainda vem depois da barra.
