@@ -208,12 +208,12 @@ TEST(TraducoesDoQt, OProgramaCarregaOPortuguesSemOlharALinguaDoUsuario)
                       QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No | QMessageBox::Close);
     const std::pair<QMessageBox::StandardButton, const char*> caixas[] = {
         {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Cancelar"}, {QMessageBox::Yes, "&Sim"},
-        {QMessageBox::No, "&Não"}, {QMessageBox::Close, "&Fechar"}};
+        {QMessageBox::No, "&Não"}, {QMessageBox::Close, "Fechar"}};
     for (const auto& [botao, texto] : caixas)
         EXPECT_EQ(caixa.button(botao)->text(), QString::fromUtf8(texto)) << texto;
     QDialogButtonBox botoes(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply);
-    EXPECT_EQ(botoes.button(QDialogButtonBox::Cancel)->text(), "&Cancelar");
-    EXPECT_EQ(botoes.button(QDialogButtonBox::Apply)->text(), "&Aplicar");
+    EXPECT_EQ(botoes.button(QDialogButtonBox::Cancel)->text(), "Cancelar");
+    EXPECT_EQ(botoes.button(QDialogButtonBox::Apply)->text(), "Aplicar");
 }
 
 // Sem tradução para a língua, o Qt fica no seu inglês e nada quebra.
