@@ -3,9 +3,14 @@
 #include <cmath>
 #include <cstdio>
 
+double FatorDoValorDaAposta(int32_t valor_da_aposta)
+{
+    return std::ldexp(1.0, valor_da_aposta);
+}
+
 double PrecoDaAposta(int32_t valor_da_aposta, int64_t qtde_apostas)
 {
-    return (static_cast<double>(valor_da_aposta) + 1.0) * static_cast<double>(qtde_apostas);
+    return FatorDoValorDaAposta(valor_da_aposta) * static_cast<double>(qtde_apostas);
 }
 
 std::string TextoComDuasCasas(double valor)

@@ -3,8 +3,12 @@
 #include <cstdint>
 #include <string>
 
-// Preço da aposta inteira, o "Valor" da tela de apostas: (índice do valor + 1) x apostas
-// simples. Os dois números vêm do arquivo de apostas: a conta é em double para não estourar.
+// Quantas vezes o valor de "R$ 1,00" custa o índice do valor da aposta: 1, 2 e 4 para
+// "R$ 1,00", "R$ 2,00" e "R$ 4,00" (cada item dobra o anterior). O índice vem do arquivo
+// de apostas: a conta é em double para não estourar.
+double FatorDoValorDaAposta(int32_t valor_da_aposta);
+
+// Preço da aposta inteira, o "Valor" da tela de apostas: fator do valor x apostas simples.
 double PrecoDaAposta(int32_t valor_da_aposta, int64_t qtde_apostas);
 
 // Valor em reais com duas casas e ponto decimal ("%.2f"), como o "Valor" da tela; zero

@@ -4,11 +4,12 @@
 #include <QTranslator>
 
 // As traduções do próprio Qt (diálogos de arquivo, impressão e cor, botões, menus de
-// contexto) na língua do usuário, das que a distribuição instala junto com o Qt. Os
-// textos do programa já são em português e não passam por aqui.
+// contexto), das que a distribuição instala junto com o Qt. O programa é todo em
+// português: o Qt também, qualquer que seja a língua do usuário. Os textos do programa
+// não passam por aqui.
 class CTraducoesDoQt {
 public:
-    explicit CTraducoesDoQt(const QLocale& lingua = QLocale::system());
+    explicit CTraducoesDoQt(const QLocale& lingua = QLocale(QLocale::Portuguese, QLocale::Brazil));
     ~CTraducoesDoQt();
     CTraducoesDoQt(const CTraducoesDoQt&) = delete;
     CTraducoesDoQt& operator=(const CTraducoesDoQt&) = delete;

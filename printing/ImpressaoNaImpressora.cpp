@@ -86,5 +86,5 @@ void ImprimirNaImpressora(const CVarentaDoc& documento, const IConfiguracoes& co
     impressora.setPageOrientation(QPageLayout::Portrait);
     impressora.setDocName(QStringLiteral("Quinaro"));
     if (!ImprimirPaginas(impressora, impressao, paginas))
-        throw CErroDoUsuario("Failed to start print job.");
+        throw CErroDoUsuario(kImpressaoNaoComecou);
 }

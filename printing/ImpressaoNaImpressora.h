@@ -7,6 +7,9 @@ class CVarentaDoc;
 class IConfiguracoes;
 class QPrinter;
 
+// A impressora que não começa o trabalho, no diálogo de impressão e na linha de comando.
+inline constexpr const char* kImpressaoNaoComecou = "Não foi possível iniciar a impressão.";
+
 // Imprime as páginas pedidas na impressora (todas, sem intervalo escolhido); páginas = 0
 // não abre trabalho nenhum. Falso se a impressora não pôde começar.
 bool ImprimirPaginas(QPrinter& impressora, CImpressaoDeCartoes& impressao, int paginas);

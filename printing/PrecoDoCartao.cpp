@@ -1,14 +1,11 @@
 #include "printing/PrecoDoCartao.h"
 
+#include "core/PrecoDaAposta.h"
 #include "core/Volante.h"
-
-#include <cstdio>
 
 std::string TextoDoPrecoDoCartao(const CVolante& cartao, int32_t valor_da_aposta)
 {
-    // Em double: o índice vem do arquivo e não pode estourar a conta.
-    const double preco = cartao.QtdeDeApostas() * 0.50 * (static_cast<double>(valor_da_aposta) + 1.0);
-    char texto[64];
-    std::snprintf(texto, sizeof texto, "%.2f", preco);
-    return texto;
+    // O volante cobra 0,50 por aposta simples no valor mais baixo: as marcas "0,50",
+    // "1,00" e "2,00" do formulário são as de "R$ 1,00", "R$ 2,00" e "R$ 4,00".
+    return TextoComDuasCasas(static_cast<double>(cartao.QtdeDeApostas()) * 0.50 * FatorDoValorDaAposta(valor_da_aposta));
 }

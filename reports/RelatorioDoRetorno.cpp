@@ -41,7 +41,25 @@ int LarguraDaBarra(double saldo, double maior)
 {
     if (maior <= 0.0 || !std::isfinite(saldo))
         return 0;
-    return static_cast<int>(std::fabs(saldo) / maior * 100.0);
+    // Um saldo pequeno perto do maior ainda aparece: uma barra de 0% seria só a borda.
+    return std::max(1, static_cast<int>(std::fabs(saldo) / maior * 100.0));
+}
+
+// A barra de um lado do eixo, só a cor (numa barra estreita a borda cobriria a cor); sem
+// largura, nada.
+std::string Barra(int largura, const char* cor, const char* alinhamento)
+{
+    if (largura == 0)
+        return "";
+    return std::string("      <table width=\"") + std::to_string(largura) +
+           "%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\" bgcolor=\"" + cor +
+           "\" height=\"8\" align=\"" + alinhamento +
+           "\">\n"
+           "          <tr> \n"
+           "        <td><font size=\"1\" face=\"Arial, Helvetica, sans-serif\">"
+           "        </font></td>\n"
+           "        </tr>\n"
+           "     </table>\n";
 }
 
 void EscreverValores(CRelatorioHtml& relatorio, const SRetornoDoConcurso& concurso)
@@ -75,19 +93,15 @@ void EscreverTabela(CRelatorioHtml& relatorio, const CRetornoDaAposta& retorno)
 
 std::string BarraDoSaldo(double saldo, double maior)
 {
+    // O eixo no meio da célula: o prejuízo cresce dele para a esquerda, o lucro para a direita.
+    const int largura = LarguraDaBarra(saldo, maior);
     return "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">\n"
            "<tr>\n"
-           "   <td width=\"100%\" height=\"12\">\n"
-           "      <table width=\"" +
-           std::to_string(LarguraDaBarra(saldo, maior)) +
-           "%\" border=\"1\" cellspacing=\"0\" cellpadding=\"0\" bgcolor=\"" +
-           (saldo < 0.0 ? kCorDoPrejuizo : kCorDoLucro) +
-           "\" bordercolor=\"#000000\" height=\"8\">\n"
-           "          <tr> \n"
-           "        <td><font size=\"1\" face=\"Arial, Helvetica, sans-serif\">"
-           "        </font></td>\n"
-           "        </tr>\n"
-           "     </table>\n"
+           "   <td width=\"50%\" height=\"12\" align=\"right\">\n" +
+           Barra(saldo < 0.0 ? largura : 0, kCorDoPrejuizo, "right") +
+           "       </td>\n"
+           "   <td width=\"50%\" height=\"12\" style=\"border-left: 1px solid #000000\">\n" +
+           Barra(saldo > 0.0 ? largura : 0, kCorDoLucro, "left") +
            "       </td>\n"
            "    </tr>\n"
            "  </table>\n";

@@ -6,8 +6,9 @@
 class CRetornoDaAposta;
 class IPastas;
 
-// Barra do saldo de um concurso: o valor e uma tabela de largura |saldo|/maior em
-// porcentagem, laranja no lucro e vermelha no prejuízo. Maior 0: largura 0.
+// Barra do saldo de um concurso, dos dois lados de um eixo no meio da célula: largura
+// |saldo|/maior em porcentagem da metade (ao menos 1%), laranja à direita no lucro e
+// vermelha à esquerda no prejuízo. Saldo 0, maior 0 ou saldo que não é número: só o eixo.
 std::string BarraDoSaldo(double saldo, double maior);
 
 // Grava "relatorios\VarentaRetorno.htm": uma linha por concurso (premiados, prêmio, custo,

@@ -14,7 +14,9 @@ CConcursoDlg::CConcursoDlg(QWidget* pai) : QDialog(pai), m_campo(new QLineEdit(t
     setWindowTitle(QStringLiteral("Concurso"));
     auto* botoes = new QDialogButtonBox(this);
     botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    botoes->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
     connect(botoes, &QDialogButtonBox::accepted, this, &CConcursoDlg::accept);
+    connect(botoes, &QDialogButtonBox::rejected, this, &CConcursoDlg::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Digite o número do concurso:")));
     layout->addWidget(m_campo);

@@ -6,8 +6,8 @@
 
 class QLineEdit;
 
-// "Concurso": pede o número do concurso dos comprovantes. Só o botão OK; Esc e o
-// fechamento da janela saem sem mudar o número.
+// "Concurso": pede o número do concurso dos comprovantes. "Cancelar", Esc e o fechamento
+// da janela desistem dos comprovantes, sem mudar o número.
 class CConcursoDlg : public QDialog {
     Q_OBJECT
 

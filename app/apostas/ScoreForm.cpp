@@ -708,9 +708,10 @@ void CScoreForm::OnRemoverCartoes()
 
 void CScoreForm::OnComprovantes()
 {
-    // O número começa em 0 e é usado mesmo quando o diálogo é dispensado.
+    // Quem desiste do concurso desiste dos comprovantes: nada é gravado nem aberto.
     CConcursoDlg concurso(this);
-    concurso.exec();
+    if (concurso.exec() != QDialog::Accepted)
+        return;
     LerControles();
     std::array<std::array<uint16_t, 25>, 5> celulas{};
     for (size_t m = 0; m < 5; ++m)

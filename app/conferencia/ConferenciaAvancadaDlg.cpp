@@ -2,6 +2,7 @@
 
 #include "app/conferencia/GradeDaAnalise.h"
 
+#include "app/resultados/AvisoDeResultados.h"
 #include "app/resultados/ResultadosNaTela.h"
 #include "app/resultados/TextoDoConcurso.h"
 #include "app/shell/Mensagens.h"
@@ -53,6 +54,8 @@ CConferenciaAvancadaDlg::CConferenciaAvancadaDlg(const IPastas& pastas, QWidget*
     connect(m_botao_analisar, &QPushButton::clicked, this, &CConferenciaAvancadaDlg::Analisar);
     connect(m_botao_parar, &QPushButton::clicked, this, &CConferenciaAvancadaDlg::OnParar);
     connect(m_botao_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&CAvisoDeResultados::Instancia(), &CAvisoDeResultados::resultadosMudaram, this,
+            &CConferenciaAvancadaDlg::RecarregarResultados);
 }
 
 CConferenciaAvancadaDlg::~CConferenciaAvancadaDlg() = default;
@@ -99,6 +102,10 @@ void CConferenciaAvancadaDlg::MarcarAnalise(bool analisando)
     m_analisando = analisando;
     m_botao_ok->setEnabled(!analisando);
     m_botao_analisar->setEnabled(!analisando);
+    if (!analisando && m_recarregar_ao_fim) {
+        m_recarregar_ao_fim = false;
+        RecarregarResultados();
+    }
 }
 
 void CConferenciaAvancadaDlg::AcrescentarBotao(QPushButton* botao)
@@ -116,6 +123,23 @@ void CConferenciaAvancadaDlg::CarregarResultados()
         m_resultados = std::move(*lidos);
         PreencherSeletores();
     });
+}
+
+void CConferenciaAvancadaDlg::RecarregarResultados()
+{
+    if (m_analisando) {
+        m_recarregar_ao_fim = true;
+        return;
+    }
+    const QString inicial = m_inicial->currentText();
+    const QString final = m_final->currentText();
+    // O final no último concurso segue no último: a faixa inteira ganha os novos.
+    const bool ate_o_ultimo = m_final->currentIndex() == m_final->count() - 1;
+    CarregarResultados();
+    if (const int item = m_inicial->findText(inicial); item >= 0)
+        m_inicial->setCurrentIndex(item);
+    if (const int item = m_final->findText(final); item >= 0 && !ate_o_ultimo)
+        m_final->setCurrentIndex(item);
 }
 
 void CConferenciaAvancadaDlg::PreencherSeletores()

@@ -48,6 +48,9 @@ protected:
     // Lê o arquivo de resultados e preenche os seletores (ordem alfabética; o inicial
     // no primeiro item, o final no último).
     void CarregarResultados();
+    // Relê o arquivo mudado, mantendo os concursos escolhidos que ainda estão nele; no
+    // meio de uma análise, só quando ela acaba (a análise lê a lista do diálogo).
+    void RecarregarResultados();
     // Liga ou desliga "OK" e "Analisar" durante uma análise.
     void MarcarAnalise(bool analisando);
     // Botão a mais da análise, antes de "Analisar".
@@ -63,5 +66,6 @@ protected:
 private:
     void PreencherSeletores();
     bool m_analisando = false;
+    bool m_recarregar_ao_fim = false;
     QHBoxLayout* m_botoes = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "core/PrecoDaAposta.h"
 #include "document/VarentaDoc.h"
 #include "app/controles/ColorListBox.h"
+#include "app/resultados/AvisoDeResultados.h"
 #include "app/resultados/GradeDoResultado.h"
 #include "app/resultados/ResultadosNaTela.h"
 #include "app/resultados/TextoDoConcurso.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -29,6 +31,22 @@ namespace {
 
 constexpr int kLarguraDaMoldura = 550;
 constexpr int kAlturaDaMoldura = 480;
+// O maior número de cartões de uma aposta (25^5): a linha mais larga do resumo.
+constexpr int kMaisCartoes = 9765625;
+
+// Largura em que toda linha possível do resumo cabe inteira, sem rolar para o lado.
+int LarguraDoResumo(const QListWidget& lista)
+{
+    const QFontMetrics medida(lista.font());
+    int maior = 0;
+    for (int acertos = 0; acertos <= 5; ++acertos)
+        for (const int quantidade : {0, 1, kMaisCartoes})
+            maior = std::max(maior, medida.horizontalAdvance(
+                                        QString::fromStdString(TextoDaAnalise(acertos, quantidade))));
+    // As margens do texto no item e a moldura da lista, dos dois lados.
+    const int margem = lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1;
+    return maior + 2 * margem + 2 * lista.frameWidth() + medida.averageCharWidth();
+}
 
 } // namespace
 
@@ -62,6 +80,7 @@ void CConferenciaForm::CriarControles()
     m_grade = new CGradeDoResultado(this);
     m_analise = new QListWidget(this);
     m_analise->setSelectionMode(QAbstractItemView::NoSelection);
+    m_analise->setMinimumWidth(LarguraDoResumo(*m_analise));
     m_premiados = new CColorListBox(this);
     m_premiados->setSelectionMode(QAbstractItemView::NoSelection);
     auto* listas = new QVBoxLayout;
@@ -86,6 +105,8 @@ void CConferenciaForm::Conectar()
     // Cada escolha do usuário carrega o concurso, mesmo a do item que já estava escolhido
     // (depois de "LimparTudo" o seletor continua nele).
     connect(m_concurso, &QComboBox::activated, this, &CConferenciaForm::OnSelchangeConcurso);
+    connect(&CAvisoDeResultados::Instancia(), &CAvisoDeResultados::resultadosMudaram, this,
+            &CConferenciaForm::RecarregarResultados);
 }
 
 void CConferenciaForm::OnInitialUpdate()
@@ -93,10 +114,16 @@ void CConferenciaForm::OnInitialUpdate()
     CVista::OnInitialUpdate();
     m_grade->DefinirColunas(m_colunas);
     if (CChildFrame* frame = Frame()) {
-        frame->setGeometry(0, 0, kLarguraDaMoldura, kAlturaDaMoldura);
+        // O tamanho do desenho, ou a largura que a fonte da tela pede para o resumo caber
+        // inteiro: a da tela mais as bordas da janela e da rolagem.
+        int bordas = 2 * frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
+        if (const auto* rolagem = qobject_cast<const QScrollArea*>(frame->widget()))
+            bordas += 2 * rolagem->frameWidth();
+        const QSize tamanho(std::max(kLarguraDaMoldura, minimumSizeHint().width() + bordas), kAlturaDaMoldura);
+        frame->setGeometry(QRect(QPoint(0, 0), tamanho));
         if (const QWidget* area = frame->parentWidget())
-            frame->move(std::max(0, (area->width() - kLarguraDaMoldura) / 2),
-                        std::max(0, (area->height() - kAlturaDaMoldura) / 2));
+            frame->move(std::max(0, (area->width() - tamanho.width()) / 2),
+                        std::max(0, (area->height() - tamanho.height()) / 2));
     }
     m_botao_conferir->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     m_botao_limpar->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
@@ -110,6 +137,11 @@ void CConferenciaForm::CarregarResultados()
     // Arquivo danificado: a mensagem do erro; a tela fica sem concursos, mas marcar um
     // resultado à mão e conferir continuam valendo.
     m_resultados.clear();
+    // Os itens apontam posições da lista: sem lista, sem itens.
+    {
+        const QSignalBlocker sem_avisos(m_concurso);
+        m_concurso->clear();
+    }
     Proteger(this, [&] {
         auto lidos = ResultadosNaTela(this, Servicos().pastas);
         lido = lidos.has_value();
@@ -118,6 +150,17 @@ void CConferenciaForm::CarregarResultados()
     });
     if (lido)
         PreencherConcursos();
+}
+
+void CConferenciaForm::RecarregarResultados()
+{
+    const QString escolhido = m_concurso->currentIndex() > 0 ? m_concurso->currentText() : QString();
+    CarregarResultados();
+    const int item = escolhido.isEmpty() ? -1 : m_concurso->findText(escolhido);
+    if (item > 0) {
+        const QSignalBlocker sem_avisos(m_concurso);
+        m_concurso->setCurrentIndex(item);
+    }
 }
 
 void CConferenciaForm::PreencherConcursos()

@@ -27,8 +27,11 @@ public:
     void OnAvancado();
     void OnSelchangeConcurso();
 
-    // Lê o arquivo de resultados para a lista da tela (só na primeira exibição).
+    // Lê o arquivo de resultados para a lista da tela: na primeira exibição e a cada
+    // aviso de que o arquivo mudou.
     void CarregarResultados();
+    // Relê o arquivo mudado; o concurso escolhido continua escolhido se ainda estiver nele.
+    void RecarregarResultados();
     // "Nenhum" e os concursos da lista, com cinco algarismos.
     void PreencherConcursos();
 

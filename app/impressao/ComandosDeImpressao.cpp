@@ -41,7 +41,7 @@ void CComandosDeImpressao::OnImprimir(const CVarentaDoc& documento, QWidget* jan
         return;
     CCursorDeEspera espera;
     if (!ImprimirPaginas(*m_impressora, impressao, paginas))
-        MostrarAviso(janela, QStringLiteral("Failed to start print job."));
+        MostrarAviso(janela, QString::fromUtf8(kImpressaoNaoComecou));
 }
 
 void CComandosDeImpressao::OnVisualizar(const CVarentaDoc& documento, QWidget* janela)

@@ -1,6 +1,7 @@
 #include "app/resultados/ComandosDeInternet.h"
 
 #include "app/resultados/AtualizandoDlg.h"
+#include "app/resultados/AvisoDeResultados.h"
 #include "results/BancoDeDados.h"
 #include "results/CaminhoDeDados.h"
 #include "results/web/ClienteDaInternet.h"
@@ -33,6 +34,8 @@ void CComandosDeInternet::OnAtualizarResultados()
         }
         if (!gravou)
             MostrarAviso(m_janela, QStringLiteral("Erro ao Salvar Arquivo"));
+        else
+            CAvisoDeResultados::Instancia().Avisar();
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "results/BancoDeDados.h"
 #include "results/CaminhoDeDados.h"
+#include "app/resultados/AvisoDeResultados.h"
 #include "app/resultados/EscolhaConcursoDlg.h"
 #include "app/resultados/ResultadoVarentaDlg.h"
 #include "app/shell/Mensagens.h"
@@ -27,6 +28,8 @@ void CComandosDeResultados::OnInserirResultado()
             return;
         if (!CBancoDeDados::InserirResultado(caminho, NovoResultado(dialogo.Valores())))
             MostrarAviso(m_janela, kErroAoSalvar);
+        else
+            CAvisoDeResultados::Instancia().Avisar();
     });
 }
 
@@ -40,5 +43,7 @@ void CComandosDeResultados::OnRemoverResultado()
             return;
         if (!CBancoDeDados::RemoverResultado(concurso, caminho))
             MostrarAviso(m_janela, kErroAoSalvar);
+        else
+            CAvisoDeResultados::Instancia().Avisar();
     });
 }

@@ -8,7 +8,8 @@ class QButtonGroup;
 class QRadioButton;
 
 // Grupo "Resultado": dez linhas de cinco botões de opção (time 1 e time 2 de cada jogo,
-// rótulos "01" a "05"), uma escolha por linha, nas colunas "0", "1", "2", "3" e "+".
+// rótulos "01" a "05" e "Time 1", "Time 2"), uma escolha por linha, nas colunas "0", "1",
+// "2", "3" e "+", com o nome de cada coluna acima dela.
 class CGradeDoResultado : public QGroupBox {
     Q_OBJECT
 public:

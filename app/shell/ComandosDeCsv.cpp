@@ -1,5 +1,6 @@
 #include "app/shell/ComandosDeCsv.h"
 
+#include "app/resultados/AvisoDeResultados.h"
 #include "app/resultados/ResultadosNaTela.h"
 #include "app/shell/CursorDeEspera.h"
 #include "app/shell/Mensagens.h"
@@ -95,6 +96,8 @@ void CComandosDeCsv::OnImportarResultados()
     if (!CBancoDeDados::InserirResultados(CaminhoDeDados(m_servicos.pastas, kArquivoDeResultados),
                                           std::move(lidos->resultados)))
         MostrarAviso(m_janela, kErroAoSalvar);
+    else
+        CAvisoDeResultados::Instancia().Avisar();
 }
 
 void CComandosDeCsv::OnExportarResultados()

@@ -276,7 +276,7 @@ QString CMainFrame::NomeDaTela(const CChildFrame& frame) const
 void CMainFrame::CriarBarraDeFerramentas()
 {
     using namespace Comando;
-    m_barra = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_barra = new QToolBar(QStringLiteral("Barra de Ferramentas"), this);
     m_barra->setObjectName(QStringLiteral("barra_de_ferramentas"));
     m_barra->setIconSize(QSize(24, 24));
     m_barra->setMovable(true);

@@ -63,7 +63,7 @@ void MostrarErroEmCurso(QWidget* pai)
     try {
         throw;
     } catch (const std::bad_alloc&) {
-        MostrarErro(pai, QStringLiteral("Out of memory."));
+        MostrarErro(pai, QStringLiteral("Memória insuficiente."));
     } catch (const std::exception& erro) {
         MostrarErro(pai, QString::fromStdString(erro.what()));
     } catch (...) {

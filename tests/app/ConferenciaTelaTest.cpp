@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QAbstractItemView>
+#include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QPushButton>
@@ -108,7 +109,9 @@ TEST_F(ConferenciaTela, SeletorTemNenhumEOsConcursosComCincoAlgarismos)
     EXPECT_TRUE(m_programa.Acao(Comando::kConferencia)->isEnabled());
     CConferenciaForm& tela = AbrirTela();
     ASSERT_NE(tela.Frame(), nullptr);
-    EXPECT_EQ(tela.Frame()->size(), QSize(550, 480));
+    // O tamanho do desenho, mais largo quando a fonte pede para o resumo caber.
+    EXPECT_GE(tela.Frame()->width(), 550);
+    EXPECT_EQ(tela.Frame()->height(), 480);
     EXPECT_EQ(m_programa.Janela().MenuAtual(), Recurso::kTelaDeConferencia);
     EXPECT_EQ(Itens(tela.m_concurso), (QStringList{"Nenhum", "00007", "00123", "123456"}));
     EXPECT_EQ(tela.m_concurso->currentIndex(), 0);
@@ -178,16 +181,49 @@ TEST_F(ConferenciaTela, LinhasDaAnaliseSeLeemInteiras)
     Clicar(tela.m_botao_conferir);
     ASSERT_EQ(tela.m_analise->count(), 6);
     QApplication::processEvents();
-    // Cada linha cabe na lista ou a lista rola até o fim dela.
+    // Cada linha, e a mais larga que um resumo pode ter, cabe inteira na lista aberta com
+    // o seu tamanho: nada a rolar para o lado.
     const QFontMetrics medida(tela.m_analise->font());
-    const int alcance = tela.m_analise->viewport()->width() + tela.m_analise->horizontalScrollBar()->maximum();
-    for (int i = 0; i < tela.m_analise->count(); ++i) {
-        const QString linha = tela.m_analise->item(i)->text();
-        EXPECT_LE(medida.horizontalAdvance(linha), alcance) << linha.toStdString();
-    }
-    if (tela.m_analise->horizontalScrollBar()->maximum() > 0)
-        EXPECT_NE(tela.m_analise->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QStringList linhas = Linhas(tela.m_analise);
+    linhas << QString::fromStdString(TextoDaAnalise(1, 0)) << QString::fromStdString(TextoDaAnalise(0, 9765625));
+    for (const QString& linha : linhas)
+        EXPECT_LE(medida.horizontalAdvance(linha), tela.m_analise->viewport()->width()) << linha.toStdString();
+    EXPECT_EQ(tela.m_analise->horizontalScrollBar()->maximum(), 0);
     SalvarCaptura(tela.Frame(), QStringLiteral("conferencia_analise.png"));
+}
+
+TEST_F(ConferenciaTela, CadaBotaoDoResultadoTemAColunaEmCimaEOTimeAoLado)
+{
+    GravarTresConcursos();
+    CConferenciaForm& tela = AbrirTela();
+    QApplication::processEvents();
+    CGradeDoResultado& grade = *tela.m_grade;
+    const QList<QLabel*> rotulos = grade.findChildren<QLabel*>();
+    // O rótulo com o texto dado cujo centro cai na faixa pedida (horizontal ou vertical).
+    const auto rotulo_em = [&](const QString& texto, bool na_horizontal, int de, int ate) {
+        for (const QLabel* rotulo : rotulos) {
+            const QPoint centro = rotulo->geometry().center();
+            const int posicao = na_horizontal ? centro.x() : centro.y();
+            if (rotulo->text() == texto && posicao >= de && posicao <= ate)
+                return rotulo;
+        }
+        return static_cast<const QLabel*>(nullptr);
+    };
+    const QStringList colunas = {"0", "1", "2", "3", "+"};
+    for (int coluna = 0; coluna < 5; ++coluna) {
+        const QRect botao = grade.Botao(0, coluna)->geometry();
+        const QLabel* nome = rotulo_em(colunas[coluna], true, botao.left(), botao.right());
+        ASSERT_NE(nome, nullptr) << coluna;
+        EXPECT_LT(nome->geometry().bottom(), botao.top()) << coluna;
+    }
+    for (int linha = 0; linha < 10; ++linha) {
+        const QRect botao = grade.Botao(linha, 0)->geometry();
+        const QLabel* time = rotulo_em(QStringLiteral("Time %1").arg(linha % 2 + 1), false, botao.top(), botao.bottom());
+        ASSERT_NE(time, nullptr) << linha;
+        EXPECT_LT(time->geometry().right(), botao.left()) << linha;
+        EXPECT_LE(time->fontMetrics().horizontalAdvance(time->text()), time->width()) << linha;
+    }
+    SalvarCaptura(&grade, QStringLiteral("conferencia_resultado.png"));
 }
 
 TEST_F(ConferenciaTela, ConferirMostraOResumoEOsPremiadosComSuasCores)

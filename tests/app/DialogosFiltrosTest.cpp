@@ -1,5 +1,6 @@
 // Diálogo "Filtros": carga dos valores, faixas das setas, OK, "Cancelar" e campo inválido.
 #include "tests/app/CaixasModais.h"
+#include "tests/app/Interacao.h"
 
 #include "core/ConfiguracoesEmMemoria.h"
 #include "core/Filtro.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -140,6 +142,45 @@ TEST_F(DialogoDeFiltros, OkGravaOs78ValoresComChavesLigadasComo0Ou1)
     EXPECT_EQ(Lido(m_configuracoes, "m_max_", 25), 5);
     EXPECT_EQ(Lido(m_configuracoes, "m_bool_", 0), 0);
     EXPECT_EQ(Lido(m_configuracoes, "m_max_", 8), 40);
+}
+
+// Aberto como a tela o abre (modal), um só clique em OK ou um só Enter grava e fecha; um
+// diálogo que ficasse aberto seria apontado pela sentinela de modais.
+TEST_F(DialogoDeFiltros, OkFechaNoPrimeiroCliqueOuEnter)
+{
+    struct SConfirmacao {
+        const char* nome;
+        std::function<void(CFiltrosDlg&)> confirmar;
+    };
+    const SConfirmacao confirmacoes[] = {
+        {"clique em OK", [this](CFiltrosDlg& d) { QTest::mouseClick(Botao(d, QDialogButtonBox::AcceptRole), Qt::LeftButton); }},
+        {"Enter na primeira chave", [](CFiltrosDlg& d) { QTest::keyClick(d.Ligado(0), Qt::Key_Return); }},
+        {"Enter num campo digitado",
+         [this](CFiltrosDlg& d) {
+             Digitar(d.Minimo(4), QStringLiteral("1"));
+             QTest::keyClick(d.Minimo(4)->CampoDeTexto(), Qt::Key_Enter);
+         }},
+        {"clique em OK depois da seta",
+         [this](CFiltrosDlg& d) {
+             d.Maximo(0)->setFocus();
+             QTest::keyClick(d.Maximo(0), Qt::Key_Down);
+             QTest::mouseClick(Botao(d, QDialogButtonBox::AcceptRole), Qt::LeftButton);
+         }},
+    };
+    for (const SConfirmacao& confirmacao : confirmacoes) {
+        SCOPED_TRACE(confirmacao.nome);
+        m_configuracoes.m_gravados.clear();
+        CFiltrosDlg dialogo(m_configuracoes);
+        CRespostasModais respostas;
+        respostas.Responder([&](QWidget* modal) {
+            ASSERT_EQ(modal, &dialogo);
+            confirmacao.confirmar(dialogo);
+        });
+        EXPECT_EQ(dialogo.exec(), QDialog::Accepted);
+        EXPECT_FALSE(respostas.Pendente());
+        EXPECT_EQ(m_configuracoes.m_gravados.size(), 78u);
+        EXPECT_FALSE(dialogo.isVisible());
+    }
 }
 
 TEST_F(DialogoDeFiltros, CancelarNaoGravaNada)

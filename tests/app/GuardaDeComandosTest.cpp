@@ -32,7 +32,7 @@ struct SLancamento {
 const SLancamento kLancamentos[] = {
     {"erro com texto", [] { throw std::runtime_error("Falha do teste no botão."); }, "Falha do teste no botão."},
     {"erro sem texto", [] { throw std::runtime_error(""); }, "Command failed."},
-    {"falta de memória", [] { throw std::bad_alloc(); }, "Out of memory."},
+    {"falta de memória", [] { throw std::bad_alloc(); }, "Memória insuficiente."},
     {"algo que não é exceção", [] { throw 42; }, "Command failed."},
 };
 

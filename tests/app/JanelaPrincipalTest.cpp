@@ -31,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -333,6 +334,41 @@ TEST_F(JanelaPrincipalTest, RelatoriosDoDocumentoVaoParaONavegador)
     EXPECT_EQ(m_respostas.Textos(), QStringList({"Enter a positive integer.", "Enter a positive integer."}));
     ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 2u);
     EXPECT_NE(LerBytes(m_programa.m_navegador.m_abertos[1]).find("Concurso : 4294967295"), std::string::npos);
+}
+
+TEST_F(JanelaPrincipalTest, ComprovantesDesistidosNaoGravamNemAbremNada)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    const auto relatorio = m_programa.Documentos() / "Quinaro Professional" / "relatorios" / "Varenta.htm";
+    struct SDesistencia {
+        const char* nome;
+        std::function<void(CConcursoDlg&)> desistir;
+    } const desistencias[] = {
+        {"Esc", [](CConcursoDlg& dialogo) { QTest::keyClick(dialogo.Campo(), Qt::Key_Escape); }},
+        {"Cancelar",
+         [](CConcursoDlg& dialogo) {
+             QPushButton* cancelar = nullptr;
+             for (QPushButton* botao : dialogo.findChildren<QPushButton*>())
+                 if (botao->text() == QStringLiteral("Cancelar"))
+                     cancelar = botao;
+             ASSERT_NE(cancelar, nullptr);
+             dialogo.Campo()->setText(QStringLiteral("12"));
+             Clicar(cancelar);
+         }},
+        {"fechar a janela", [](CConcursoDlg& dialogo) { dialogo.close(); }},
+    };
+    for (const SDesistencia& desistencia : desistencias) {
+        SCOPED_TRACE(desistencia.nome);
+        m_respostas.Responder([&](QWidget* modal) {
+            auto* dialogo = qobject_cast<CConcursoDlg*>(modal);
+            ASSERT_NE(dialogo, nullptr);
+            desistencia.desistir(*dialogo);
+        });
+        m_programa.Comando(Comando::kComprovantes);
+        EXPECT_FALSE(m_respostas.Pendente());
+        EXPECT_FALSE(std::filesystem::exists(relatorio));
+        EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
+    }
 }
 
 TEST_F(JanelaPrincipalTest, ConferenciaDuasVezesCriaUmaTelaSo)

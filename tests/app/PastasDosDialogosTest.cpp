@@ -13,11 +13,13 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -194,6 +196,24 @@ TEST_F(DialogosEmPortugues, AbrirESalvarComo)
         EXPECT_EQ(TextosDosBotoes(dialogo), QStringList({"Salvar", "Cancelar"}));
         SalvarCaptura(dialogo, QStringLiteral("dialogo_salvar_como.png"));
     });
+}
+
+// Como o programa as carrega ao começar, sem língua dada: português em qualquer língua do
+// usuário (os testes rodam com LANG=C). Os botões padrão das caixas e dos diálogos.
+TEST(TraducoesDoQt, OProgramaCarregaOPortuguesSemOlharALinguaDoUsuario)
+{
+    const CTraducoesDoQt traducoes;
+    ASSERT_TRUE(traducoes.Carregada()) << "falta a tradução qtbase_pt_BR do Qt";
+    QMessageBox caixa(QMessageBox::Warning, QStringLiteral("Quinaro"), QStringLiteral("?"),
+                      QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No | QMessageBox::Close);
+    const std::pair<QMessageBox::StandardButton, const char*> caixas[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Cancelar"}, {QMessageBox::Yes, "&Sim"},
+        {QMessageBox::No, "&Não"}, {QMessageBox::Close, "Fechar"}};
+    for (const auto& [botao, texto] : caixas)
+        EXPECT_EQ(caixa.button(botao)->text(), QString::fromUtf8(texto)) << texto;
+    QDialogButtonBox botoes(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply);
+    EXPECT_EQ(botoes.button(QDialogButtonBox::Cancel)->text(), "Cancelar");
+    EXPECT_EQ(botoes.button(QDialogButtonBox::Apply)->text(), "Aplicar");
 }
 
 // Sem tradução para a língua, o Qt fica no seu inglês e nada quebra.

@@ -172,7 +172,7 @@ TEST_F(RelatoriosGrandes, PararNoMeioNaoDeixaArquivoEMantemOAnterior)
 
 TEST_F(RelatoriosGrandes, ComprovantesTambemDizemNaBarraDeStatusOndeFicaram)
 {
-    m_respostas.Responder([](QWidget* modal) { modal->close(); });  // o concurso, dispensado
+    m_respostas.Responder([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });  // o concurso 0
     m_programa.Comando(Comando::kComprovantes);
 
     EXPECT_FALSE(m_respostas.Pendente());

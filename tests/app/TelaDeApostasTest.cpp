@@ -305,12 +305,14 @@ TEST_F(TelaDeApostasTest, PrecoSegueOValorDasApostas)
     auto* valor = Controle<QComboBox>(QStringLiteral("valor_das_apostas"));
     EXPECT_EQ(valor->count(), 3);
     EXPECT_EQ(Texto("valor"), "10.00");
-    valor->setCurrentIndex(2);
-    EXPECT_EQ(valor->currentText(), "R$ 4,00");
-    EXPECT_EQ(Texto("valor"), "30.00");
-    EXPECT_EQ(Doc().m_valor_da_aposta, 2);
-    valor->setCurrentIndex(0);
-    EXPECT_EQ(Texto("valor"), "10.00");
+    // "R$ 4,00" custa quatro vezes "R$ 1,00".
+    const std::pair<const char*, const char*> precos[] = {{"R$ 4,00", "40.00"}, {"R$ 2,00", "20.00"}, {"R$ 1,00", "10.00"}};
+    for (const auto& [item, preco] : precos) {
+        valor->setCurrentIndex(valor->findText(QString::fromUtf8(item)));
+        EXPECT_EQ(Texto("valor"), preco) << item;
+        EXPECT_EQ(Doc().m_valor_da_aposta, valor->currentIndex()) << item;
+    }
+    EXPECT_EQ(valor->itemText(2), "R$ 4,00");
 }
 
 TEST_F(TelaDeApostasTest, NavegarERemoverCartoes)

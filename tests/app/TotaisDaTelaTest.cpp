@@ -46,7 +46,7 @@ TEST(TotaisDaTela, OMaiorPrecoEAMaiorContagemCabemInteiros)
     // Todos os cartões possíveis (25^5), em cada valor de aposta.
     programa.Documento()->Doc().m_qtde_apostas = 9765625;
     // O índice 0 já estava escolhido: começando pelo 2 cada troca refaz o preço.
-    const std::pair<int, const char*> precos[] = {{2, "29296875.00"}, {1, "19531250.00"}, {0, "9765625.00"}};
+    const std::pair<int, const char*> precos[] = {{2, "39062500.00"}, {1, "19531250.00"}, {0, "9765625.00"}};
     for (const auto& [indice, texto] : precos) {
         valor_das_apostas->setCurrentIndex(indice);
         ASSERT_EQ(valor->text(), texto);

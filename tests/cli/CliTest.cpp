@@ -245,12 +245,12 @@ TEST_F(Cli, AnalisarComRetorno)
          "11;0;0;0;0.00;32.00;-32.00\n"
          "12;10;5;1;66.25;32.00;34.25\n"
          "Total:;20;10;2;1186.25;96.00;1090.25\n"},
-        // O terceiro valor multiplica por 3, como o "Valor" da tela de apostas.
+        // "R$ 4,00" custa quatro vezes "R$ 1,00", como o "Valor" da tela de apostas.
         {2, {"--de", "11", "--ate", "12"},
          "Concursos;3 acertos;4 acertos;5 acertos;Premio;Custo;Saldo\n"
-         "11;0;0;0;0.00;96.00;-96.00\n"
-         "12;10;5;1;66.25;96.00;-29.75\n"
-         "Total:;10;5;1;66.25;192.00;-125.75\n"},
+         "11;0;0;0;0.00;128.00;-128.00\n"
+         "12;10;5;1;66.25;128.00;-61.75\n"
+         "Total:;10;5;1;66.25;256.00;-189.75\n"},
         {1, {"--de", "12", "--ate", "10"},
          "Concursos;3 acertos;4 acertos;5 acertos;Premio;Custo;Saldo\n"
          "Total:;0;0;0;0.00;0.00;0.00\n"},

@@ -16,13 +16,22 @@ TEST(PrecoDaAposta, ValorDaTelaDeApostas)
     } const casos[] = {
         {0, 32, 32.0},  // "R$ 1,00"
         {1, 32, 64.0},  // "R$ 2,00"
-        {2, 32, 96.0},  // "R$ 4,00" multiplica por 3
+        {2, 32, 128.0},  // "R$ 4,00": quatro vezes "R$ 1,00"
         {0, 0, 0.0},
-        // Do arquivo, sem estourar a conta em inteiros.
-        {std::numeric_limits<int32_t>::max(), 2, 4294967296.0},
+        {2, 9765625, 39062500.0},
+        // Do arquivo, sem estourar a conta em inteiros: grande demais vira infinito ("-").
+        {40, 1, 1099511627776.0},
+        {std::numeric_limits<int32_t>::max(), 2, std::numeric_limits<double>::infinity()},
     };
     for (const Caso& caso : casos)
         EXPECT_EQ(PrecoDaAposta(caso.valor, caso.apostas), caso.preco) << caso.valor << " " << caso.apostas;
+}
+
+TEST(PrecoDaAposta, FatorDosTresValoresDobraACadaItem)
+{
+    EXPECT_EQ(FatorDoValorDaAposta(0), 1.0);
+    EXPECT_EQ(FatorDoValorDaAposta(1), 2.0);
+    EXPECT_EQ(FatorDoValorDaAposta(2), 4.0);
 }
 
 TEST(PrecoDaAposta, DuasCasasComPonto)

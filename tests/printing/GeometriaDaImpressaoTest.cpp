@@ -143,7 +143,7 @@ TEST_F(GeometriaDaImpressao, VolanteComMarcasETextoNasCoordenadas)
     ASSERT_EQ(pagina.textos.size(), 1u);
     const STexto& texto = pagina.textos[0];
     EXPECT_EQ(texto.canto, (SPonto{-2000, -8870}));
-    EXPECT_EQ(texto.texto, std::string("1 - R$ 1.50 - ") + kEndereco);
+    EXPECT_EQ(texto.texto, std::string("1 - R$ 2.00 - ") + kEndereco);
     EXPECT_EQ(texto.fonte, "Arial");
     EXPECT_EQ(texto.altura, 300);
     EXPECT_EQ(texto.peso, 700);
@@ -195,7 +195,7 @@ TEST_F(GeometriaDaImpressao, FolhaComBarrasEMarcasDoQuartoCartao)
     ASSERT_EQ(pagina.textos.size(), 4u);
     const STexto& texto = pagina.textos[3];
     EXPECT_EQ(texto.canto, (SPonto{11480, -24300}));
-    EXPECT_EQ(texto.texto, std::string("4 - R$ 1.50 Varenta ") + kEndereco);
+    EXPECT_EQ(texto.texto, std::string("4 - R$ 2.00 Varenta ") + kEndereco);
     EXPECT_EQ(texto.fonte, "Arial");
     EXPECT_EQ(texto.altura, 280);
     EXPECT_EQ(texto.peso, 400);
@@ -335,8 +335,9 @@ TEST_F(GeometriaDaImpressao, PrecoDoCartao)
         const char* preco;
     };
     const SCaso casos[] = {
-        {&simples, 0, "0.50"}, {&simples, 2, "1.50"}, {&simples, 9, "5.00"},
-        {&duplo, 0, "1.00"},   {&duplo, 1, "2.00"},
+        // "R$ 4,00" marca a caixa "2,00" do volante e cobra o mesmo.
+        {&simples, 0, "0.50"}, {&simples, 1, "1.00"}, {&simples, 2, "2.00"}, {&simples, 9, "256.00"},
+        {&duplo, 0, "1.00"},   {&duplo, 1, "2.00"},   {&duplo, 2, "4.00"},
     };
     for (const SCaso& caso : casos) {
         SCOPED_TRACE(caso.preco);

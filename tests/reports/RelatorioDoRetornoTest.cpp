@@ -16,20 +16,37 @@ namespace {
 using testing::HasSubstr;
 using testing::Not;
 
-// Largura e cor da barra de cada linha de concurso, na ordem da página.
+enum class ELado { kEsquerda, kDireita };
+
+// Largura, cor e lado do eixo da barra de cada linha de concurso, na ordem da página.
 struct SBarra {
     int largura;
     std::string cor;
+    ELado lado;
     bool operator==(const SBarra&) const = default;
 };
+
+std::ostream& operator<<(std::ostream& saida, const SBarra& barra)
+{
+    return saida << barra.largura << "% " << barra.cor << (barra.lado == ELado::kEsquerda ? " à esquerda" : " à direita");
+}
+
+const std::string kEixo = "style=\"border-left: 1px solid #000000\"";
+const std::string kCelulaDoSaldo = "<table width=\"100%\"";
 
 std::vector<SBarra> Barras(const std::string& pagina)
 {
     static const std::regex barra(
-        R"re(<table width="(\d+)%" border="1" cellspacing="0" cellpadding="0" bgcolor="(#[0-9A-F]+)")re");
+        R"re(<table width="(\d+)%" border="0" cellspacing="0" cellpadding="0" bgcolor="(#[0-9A-F]+)")re");
     std::vector<SBarra> barras;
-    for (std::sregex_iterator it(pagina.begin(), pagina.end(), barra), fim; it != fim; ++it)
-        barras.push_back({std::stoi((*it)[1]), (*it)[2]});
+    for (std::sregex_iterator it(pagina.begin(), pagina.end(), barra), fim; it != fim; ++it) {
+        // À esquerda do eixo quando o eixo da mesma célula ainda vem depois da barra.
+        const size_t depois = static_cast<size_t>(it->position(0) + it->length(0));
+        const size_t eixo = pagina.find(kEixo, depois);
+        const size_t proxima = pagina.find(kCelulaDoSaldo, depois);
+        const bool esquerda = eixo != std::string::npos && (proxima == std::string::npos || eixo < proxima);
+        barras.push_back({std::stoi((*it)[1]), (*it)[2], esquerda ? ELado::kEsquerda : ELado::kDireita});
+    }
     return barras;
 }
 
@@ -69,8 +86,12 @@ TEST_F(RelatorioDoRetorno, UmaLinhaPorConcursoOTotalEAsBarrasDoSaldo)
                                   "<td>5,00</td><td>8,00</td><td>-3,00</td>"));
     EXPECT_THAT(pagina, HasSubstr("<td>Total:</td><td>3</td><td>2</td><td>1</td>"
                                   "<td>5.326,50</td><td>24,00</td><td>5.302,50</td><td>&nbsp;</td></tr></table>"));
-    // O maior saldo ocupa a célula; 292,50 de 5.013,00 dá 5%; o prejuízo é vermelho.
-    EXPECT_EQ(Barras(pagina), (std::vector<SBarra>{{100, "#FFCC33"}, {5, "#FFCC33"}, {0, "#FF3300"}}));
+    // O maior saldo ocupa a metade da célula; 292,50 de 5.013,00 dá 5%; o prejuízo de 3,00
+    // é pequeno, mas aparece: vermelho, à esquerda do eixo.
+    EXPECT_EQ(Barras(pagina), (std::vector<SBarra>{{100, "#FFCC33", ELado::kDireita},
+                                                  {5, "#FFCC33", ELado::kDireita},
+                                                  {1, "#FF3300", ELado::kEsquerda}}));
+    EXPECT_EQ(Ocorrencias(pagina, kEixo), 3u);
 }
 
 TEST_F(RelatorioDoRetorno, SemConcursosSoOCabecalhoEOTotal)
@@ -82,18 +103,28 @@ TEST_F(RelatorioDoRetorno, SemConcursosSoOCabecalhoEOTotal)
     EXPECT_TRUE(Barras(pagina).empty());
 }
 
-TEST(BarraDoSaldo, LarguraProporcionalAoMaiorSaldoECorDoSinal)
+TEST(BarraDoSaldo, LarguraProporcionalAoMaiorSaldoCorELadoDoSinal)
 {
     struct Caso {
         double saldo;
         double maior;
-        SBarra barra;
+        std::vector<SBarra> barras;
     } const casos[] = {
-        {50.0, 200.0, {25, "#FFCC33"}},  {-200.0, 200.0, {100, "#FF3300"}}, {-0.5, 200.0, {0, "#FF3300"}},
-        {0.0, 0.0, {0, "#FFCC33"}},      {std::nan(""), 10.0, {0, "#FFCC33"}},
+        {50.0, 200.0, {{25, "#FFCC33", ELado::kDireita}}},
+        {-200.0, 200.0, {{100, "#FF3300", ELado::kEsquerda}}},
+        {-50.0, 200.0, {{25, "#FF3300", ELado::kEsquerda}}},
+        {-0.5, 200.0, {{1, "#FF3300", ELado::kEsquerda}}},
+        {0.5, 200.0, {{1, "#FFCC33", ELado::kDireita}}},
+        // Sem saldo, sem escala ou sem número: só o eixo, nenhuma barra vazia.
+        {0.0, 200.0, {}},
+        {0.0, 0.0, {}},
+        {std::nan(""), 10.0, {}},
     };
-    for (const Caso& caso : casos)
-        EXPECT_EQ(Barras(BarraDoSaldo(caso.saldo, caso.maior)), std::vector<SBarra>{caso.barra}) << caso.saldo;
+    for (const Caso& caso : casos) {
+        const std::string celula = BarraDoSaldo(caso.saldo, caso.maior);
+        EXPECT_EQ(Barras(celula), caso.barras) << caso.saldo;
+        EXPECT_EQ(Ocorrencias(celula, kEixo), 1u) << caso.saldo;
+    }
 }
 
 } // namespace
