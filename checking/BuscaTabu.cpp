@@ -14,6 +14,10 @@ constexpr int64_t kMaiorSomaDasBolas = int64_t{1} << 24;
 constexpr size_t kTamanhoDoTabu = 7;
 // Sem troca de vizinho direto, quantos escolhidos sorteados entram como candidatos a sair.
 constexpr int kSorteadosSemVizinho = 8;
+// Consultas de vizinhos entre uma vez e outra de `continuar`: o prazo vale ao décimo de segundo.
+constexpr int64_t kConsultasEntreAsVezes = 4096;
+// Consultas de vizinhos ao escolher quem sai depois de uma cobertura achada.
+constexpr int64_t kConsultasAoTirar = int64_t{1} << 20;
 // Trocas pontuadas num passo, no máximo (um descoberto longe de tudo numa bola enorme).
 constexpr size_t kMaisTrocas = 256;
 
@@ -88,12 +92,19 @@ void CBuscaTabu::Remover(int32_t distinto)
     });
 }
 
-// Com a cobertura completa: sai quem deixa menos cartões descobertos.
+// Com a cobertura completa: sai quem deixa menos cartões descobertos. Com muitos
+// escolhidos de bolas grandes, só uma amostra sorteada é pesada: pesar todos levaria
+// segundos a cada cobertura achada.
 void CBuscaTabu::TirarOQueMenosCobre()
 {
+    const int64_t bola = m_vizinhanca.TamanhoDaBola(m_raio);
+    const auto escolhidos = static_cast<int64_t>(m_escolhidos.size());
+    const int64_t pesados = std::min(escolhidos, std::max<int64_t>(kConsultasAoTirar / bola, 1));
     int32_t escolhido = m_escolhidos.front();
     int64_t menor = std::numeric_limits<int64_t>::max();
-    for (int32_t c : m_escolhidos) {
+    for (int64_t n = 0; n < pesados; ++n) {
+        const int32_t c = pesados == escolhidos ? m_escolhidos[static_cast<size_t>(n)]
+                                                : m_escolhidos[m_sorteio() % m_escolhidos.size()];
         int64_t sozinho = 0;
         ParaCadaNaBola(c, [&](int32_t j) { sozinho += m_cobertura[static_cast<size_t>(j)] == 1; });
         if (sozinho < menor) {
@@ -225,6 +236,7 @@ void CBuscaTabu::DarUmPasso()
 
 bool CBuscaTabu::Buscar(int64_t piso, int64_t passos_sem_melhora, const Consulta& continuar)
 {
+    const int64_t entre_as_vezes = std::max<int64_t>(1, kConsultasEntreAsVezes / m_vizinhanca.TamanhoDaBola(m_raio));
     int64_t sem_melhora = 0;
     for (;;) {
         if (m_custo == 0) {
@@ -232,12 +244,15 @@ bool CBuscaTabu::Buscar(int64_t piso, int64_t passos_sem_melhora, const Consulta
             sem_melhora = 0;
             if (static_cast<int64_t>(m_escolhidos.size()) <= std::max<int64_t>(piso, 1))
                 return false;
+            // Uma construção pode ter muitos cartões que sobram: cada retirada conta como passo.
+            if (!continuar(static_cast<int64_t>(m_melhor.size()), static_cast<int64_t>(m_escolhidos.size()), 0))
+                return true;
             TirarOQueMenosCobre();
             continue;
         }
         if (sem_melhora++ >= passos_sem_melhora)
             return false;
-        if (++m_passos % kPassosEntreConsultas == 0 &&
+        if (++m_passos % entre_as_vezes == 0 &&
             !continuar(static_cast<int64_t>(m_melhor.size()), static_cast<int64_t>(m_escolhidos.size()), m_custo))
             return true;
         DarUmPasso();

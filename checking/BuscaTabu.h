@@ -14,9 +14,9 @@ class CVizinhancaDosCartoes;
 // zero a cobertura fica guardada e sai o escolhido que menos cobre sozinho.
 class CBuscaTabu {
 public:
-    // A cada tantos passos, `continuar(melhor, tamanho, descobertos)` (a menor cobertura
-    // achada, o tamanho tentado agora e os descobertos nele): falso para a busca.
-    static constexpr int64_t kPassosEntreConsultas = 16;
+    // A cada poucos passos (um só, com bolas de milhares de cartões) e a cada cobertura
+    // achada, `continuar(melhor, tamanho, descobertos)` (a menor cobertura achada, o
+    // tamanho tentado agora e os descobertos nele): falso para a busca.
     using Consulta = std::function<bool(int64_t melhor, int64_t tamanho, int64_t descobertos)>;
 
     // cobertura: distintos que cobrem todos a no máximo `raio`; a semente fixa faz a

@@ -21,6 +21,8 @@ constexpr uint64_t kMaiorIndice = (uint64_t{1} << kBitsDoIndice) - 1;
 // A conferência final e a troca da lista, medidas no espaço inteiro, levam perto disto por
 // cartão: a busca para antes, para o todo caber no prazo.
 constexpr auto kReservaPorCartao = std::chrono::nanoseconds(60);
+// E a conferência marca a bola de cada mantido: isto por cartão marcado.
+constexpr auto kReservaPorMarca = std::chrono::nanoseconds(40);
 // Até tantas consultas de vizinhos a escolha gulosa leva menos de um segundo.
 constexpr int64_t kConsultasDaGulosaBarata = int64_t{1} << 25;
 // Passos sem achar cobertura menor antes de desistir: cresce com a aposta.
@@ -266,11 +268,13 @@ std::vector<int32_t> CFechamento::Melhorar(std::vector<int32_t> cobertura)
     const int64_t piso = Piso();
     if (m_interrompido || static_cast<int64_t>(cobertura.size()) <= piso)
         return cobertura;
+    const auto marcas = static_cast<int64_t>(cobertura.size()) * m_vizinhanca.TamanhoDaBola(m_raio);
+    m_limite -= std::min<Prazo>(std::max<Prazo>(m_limite - Relogio::now(), Prazo::zero()) / 2, kReservaPorMarca * marcas);
     CBuscaTabu busca(m_vizinhanca, m_raio, std::move(cobertura), kSemente);
     busca.Buscar(piso, PassosSemMelhora(), [&](int64_t melhor, int64_t tamanho, int64_t descobertos) {
         m_mostrado.melhor = melhor;
         m_mostrado.cobertos = m_vizinhanca.Quantidade() - descobertos;
-        m_mostrado.passos += CBuscaTabu::kPassosEntreConsultas;
+        m_mostrado.passos = busca.Passos();
         Mostrar(EEtapaDoFechamento::Buscando, tamanho);
         return !DeveParar();
     });

@@ -15,6 +15,8 @@ CVizinhancaDosCartoes::CVizinhancaDosCartoes(const std::vector<int32_t>& cartoes
 {
     m_presentes.assign(kCartoesPossiveis / 64 + 1, 0);
     std::array<std::array<bool, kCelulas>, 5> aparece{};
+    m_distintos.reserve(cartoes.size());
+    m_primeira_posicao.reserve(cartoes.size());
     for (size_t posicao = 0; posicao < cartoes.size(); ++posicao) {
         if (cartoes[posicao] < 0 || cartoes[posicao] >= kCartoesPossiveis)
             throw std::invalid_argument("cartão fora do espaço dos cartões");
