@@ -1,24 +1,33 @@
 #include "checking/Fechamento.h"
 
+#include "checking/BuscaTabu.h"
+#include "checking/CoberturaConstruida.h"
 #include "core/ErroDoUsuario.h"
 
 #include <algorithm>
-#include <random>
 #include <stdexcept>
 #include <utility>
 
 namespace {
 
-constexpr std::array<int32_t, 5> kPeso = {1, 25, 625, 15625, 390625};
-// Até tantas consultas numa contagem de vizinhos, o índice é a lista ordenada em vez da
-// tabela densa (zerar os 39 MB custa mais que as buscas binárias).
-constexpr int64_t kConsultasDaBuscaBinaria = int64_t{1} << 18;
+using Relogio = std::chrono::steady_clock;
 
 // Chave do monte da escolha gulosa: ganho, desempate (13 bits cada; o ganho não passa
 // de 1 + 5 x 24 + 10 x 24 x 24 = 5881) e o índice, o menor antes.
 constexpr int kBitsDoIndice = 24;
 constexpr uint64_t kMaiorDesempate = (1u << 13) - 1;
 constexpr uint64_t kMaiorIndice = (uint64_t{1} << kBitsDoIndice) - 1;
+
+// A conferência final e a troca da lista, medidas no espaço inteiro, levam perto disto por
+// cartão: a busca para antes, para o todo caber no prazo.
+constexpr auto kReservaPorCartao = std::chrono::nanoseconds(60);
+// E a conferência marca a bola de cada mantido: isto por cartão marcado.
+constexpr auto kReservaPorMarca = std::chrono::nanoseconds(40);
+// Até tantas consultas de vizinhos a escolha gulosa leva menos de um segundo.
+constexpr int64_t kConsultasDaGulosaBarata = int64_t{1} << 25;
+// Passos sem achar cobertura menor antes de desistir: cresce com a aposta.
+constexpr int64_t kPassosSemMelhoraPorCartao = 200;
+constexpr int64_t kPassosSemMelhoraMinimos = 100000;
 
 uint64_t ChaveDoMonte(int32_t ganho, uint64_t desempate, int32_t indice)
 {
@@ -36,11 +45,6 @@ int32_t IndiceDaChave(uint64_t chave)
     return static_cast<int32_t>(kMaiorIndice - (chave & kMaiorIndice));
 }
 
-int Celula(int32_t cartao, size_t jogo)
-{
-    return (cartao / kPeso[jogo]) % CFechamento::kCelulas;
-}
-
 // Marca todos os cartões possíveis a no máximo `raio` jogos de `cartao`, a partir do jogo dado.
 void MarcarBola(int32_t cartao, int raio, size_t desde, std::vector<uint64_t>& marcados)
 {
@@ -48,195 +52,130 @@ void MarcarBola(int32_t cartao, int raio, size_t desde, std::vector<uint64_t>& m
     if (raio == 0)
         return;
     for (size_t jogo = desde; jogo < 5; ++jogo) {
-        const int propria = Celula(cartao, jogo);
+        const int propria = CVizinhancaDosCartoes::Celula(cartao, jogo);
         for (int celula = 0; celula < CFechamento::kCelulas; ++celula)
             if (celula != propria)
-                MarcarBola(cartao + (celula - propria) * kPeso[jogo], raio - 1, jogo + 1, marcados);
+                MarcarBola(cartao + (celula - propria) * CVizinhancaDosCartoes::kPeso[jogo], raio - 1, jogo + 1,
+                           marcados);
     }
+}
+
+int ValidarGarantia(int garantia)
+{
+    if (garantia < 3 || garantia > 5)
+        throw CErroDoUsuario("A garantia deve ser de 3, 4 ou 5 pontos.");
+    return garantia;
 }
 
 } // namespace
 
 CFechamento::CFechamento(std::vector<int32_t> cartoes, int garantia)
-    : m_cartoes(std::move(cartoes)), m_garantia(garantia), m_raio(5 - garantia)
+    : m_cartoes(std::move(cartoes)),
+      m_garantia(ValidarGarantia(garantia)),
+      m_raio(5 - garantia),
+      m_vizinhanca(m_cartoes, m_raio)
 {
-    if (garantia < 3 || garantia > 5)
-        throw CErroDoUsuario("A garantia deve ser de 3, 4 ou 5 pontos.");
-    for (int32_t cartao : m_cartoes)
-        if (cartao < 0 || cartao >= kCartoesPossiveis)
-            throw std::invalid_argument("cartão fora do espaço dos cartões");
-    Indexar();
-}
-
-void CFechamento::Indexar()
-{
-    m_presentes.assign(kCartoesPossiveis / 64 + 1, 0);
-    std::array<std::array<bool, kCelulas>, 5> aparece{};
-    for (size_t posicao = 0; posicao < m_cartoes.size(); ++posicao) {
-        const auto cartao = static_cast<uint32_t>(m_cartoes[posicao]);
-        uint64_t& palavra = m_presentes[cartao / 64];
-        const uint64_t bit = uint64_t{1} << (cartao % 64);
-        if (palavra & bit)
-            continue;
-        palavra |= bit;
-        m_distintos.push_back(static_cast<int32_t>(cartao));
-        m_primeira_posicao.push_back(static_cast<int32_t>(posicao));
-        for (size_t jogo = 0; jogo < 5; ++jogo)
-            aparece[jogo][static_cast<size_t>(Celula(static_cast<int32_t>(cartao), jogo))] = true;
-    }
-    for (size_t jogo = 0; jogo < 5; ++jogo)
-        for (int celula = 0; celula < kCelulas; ++celula)
-            if (aparece[jogo][static_cast<size_t>(celula)])
-                m_celulas_do_jogo[jogo].push_back(celula);
-
-    if (static_cast<int64_t>(m_distintos.size()) * TamanhoDaBola() > kConsultasDaBuscaBinaria) {
-        m_indice.assign(kCartoesPossiveis, 0);
-        for (size_t i = 0; i < m_distintos.size(); ++i)
-            m_indice[static_cast<size_t>(m_distintos[i])] = static_cast<int32_t>(i + 1);
-        return;
-    }
-    for (size_t i = 0; i < m_distintos.size(); ++i)
-        m_ordenados.emplace_back(m_distintos[i], static_cast<int32_t>(i));
-    std::sort(m_ordenados.begin(), m_ordenados.end());
-}
-
-// Cartões que ParaCadaVizinho consulta para cada cartão.
-int64_t CFechamento::TamanhoDaBola() const
-{
-    int64_t um_jogo = 0;
-    int64_t dois_jogos = 0;
-    for (size_t jogo = 0; jogo < 5; ++jogo) {
-        const auto outras = static_cast<int64_t>(m_celulas_do_jogo[jogo].size()) - 1;
-        dois_jogos += um_jogo * outras;
-        um_jogo += outras;
-    }
-    return 1 + (m_raio >= 1 ? um_jogo : 0) + (m_raio >= 2 ? dois_jogos : 0);
-}
-
-int32_t CFechamento::Procurar(int32_t cartao) const
-{
-    const auto numero = static_cast<uint32_t>(cartao);
-    if (((m_presentes[numero / 64] >> (numero % 64)) & 1) == 0)
-        return 0;
-    if (!m_indice.empty())
-        return m_indice[numero];
-    const auto achado = std::lower_bound(m_ordenados.begin(), m_ordenados.end(), std::pair{cartao, int32_t{0}});
-    return achado->second + 1;
-}
-
-// Só as células que aparecem em algum cartão: um quadro de poucos favoritos por jogo
-// tem bolas de dezenas de cartões em vez de milhares.
-template <class Funcao>
-void CFechamento::ParaCadaVizinho(int32_t cartao, Funcao&& funcao) const
-{
-    auto olhar = [&](int32_t vizinho) {
-        if (const int32_t i = Procurar(vizinho))
-            funcao(i - 1);
-    };
-    olhar(cartao);
-    if (m_raio == 0)
-        return;
-    for (size_t jogo = 0; jogo < 5; ++jogo) {
-        const int propria = Celula(cartao, jogo);
-        for (int celula : m_celulas_do_jogo[jogo]) {
-            if (celula == propria)
-                continue;
-            const int32_t um = cartao + (celula - propria) * kPeso[jogo];
-            olhar(um);
-            if (m_raio == 1)
-                continue;
-            for (size_t outro = jogo + 1; outro < 5; ++outro) {
-                const int segunda = Celula(cartao, outro);
-                for (int celula2 : m_celulas_do_jogo[outro])
-                    if (celula2 != segunda)
-                        olhar(um + (celula2 - segunda) * kPeso[outro]);
-            }
-        }
-    }
 }
 
 SResultadoDoFechamento CFechamento::Reduzir(IProgressoFechamento& progresso, Prazo prazo)
 {
+    const auto inicio = Relogio::now();
     m_progresso = &progresso;
-    m_limite = std::chrono::steady_clock::now() + prazo;
+    m_limite = inicio + prazo - std::min<Prazo>(prazo / 2, kReservaPorCartao * m_cartoes.size());
     m_interrompido = false;
     m_mostrado = {};
-    m_mostrado.distintos = static_cast<int64_t>(m_distintos.size());
+    m_mostrado.distintos = m_vizinhanca.Quantidade();
 
     SResultadoDoFechamento resultado;
     resultado.antes = static_cast<int64_t>(m_cartoes.size());
     if (m_garantia == 5) {
         resultado.manter.assign(m_cartoes.size(), true);
         resultado.depois = resultado.antes;
+        resultado.piso = m_vizinhanca.Quantidade();
         return resultado;
     }
 
-    m_vizinhos_contados = ContarVizinhos();
-    std::vector<int32_t> melhor;
-    for (int rodada = 1; rodada <= kRodadas; ++rodada) {
-        if (rodada > 1 && (m_interrompido || !m_vizinhos_contados))
-            break;
-        m_mostrado.rodada = rodada;
-        std::vector<int32_t> escolhidos = Rodada(rodada);
-        if (melhor.empty() || escolhidos.size() < melhor.size()) {
-            melhor = std::move(escolhidos);
-            m_mostrado.melhor = static_cast<int64_t>(melhor.size());
-        }
-    }
-
-    Mostrar(EEtapaDoFechamento::Verificando, m_mostrado.escolhidos);
+    const std::vector<int32_t> melhor = Melhorar(Inicial());
+    Mostrar(EEtapaDoFechamento::Verificando, static_cast<int64_t>(melhor.size()));
     resultado.manter.assign(m_cartoes.size(), false);
     for (int32_t distinto : melhor)
-        resultado.manter[static_cast<size_t>(m_primeira_posicao[static_cast<size_t>(distinto)])] = true;
+        resultado.manter[static_cast<size_t>(m_vizinhanca.PrimeiraPosicao(distinto))] = true;
     if (!GaranteOsPontos(m_cartoes, resultado.manter, m_garantia))
         throw std::logic_error("a redução perdeu a garantia");
     resultado.depois = static_cast<int64_t>(melhor.size());
-    resultado.interrompido = m_interrompido;
+    resultado.piso = Piso();
+    resultado.interrompido = m_interrompido && resultado.depois > resultado.piso;
     return resultado;
+}
+
+// A menor entre a construção conhecida (quadro sem chaves que tenha uma) e a escolha
+// gulosa; num quadro grande a gulosa nem roda: ali as construções ganham de longe.
+std::vector<int32_t> CFechamento::Inicial()
+{
+    std::vector<int32_t> construida;
+    if (m_vizinhanca.EhProdutoCompleto()) {
+        std::array<std::vector<int32_t>, 5> celulas;
+        for (size_t jogo = 0; jogo < 5; ++jogo)
+            celulas[jogo] = m_vizinhanca.CelulasDoJogo(jogo);
+        construida = CoberturaConstruida(celulas, m_raio);
+        for (int32_t& cartao : construida)
+            cartao = m_vizinhanca.Procurar(cartao) - 1;
+    }
+    const bool gulosa_barata =
+        static_cast<int64_t>(m_vizinhanca.Quantidade()) * m_vizinhanca.TamanhoDaBola(m_raio) <= kConsultasDaGulosaBarata;
+    if (construida.empty() || gulosa_barata) {
+        std::vector<int32_t> gulosa = Guloso();
+        if (construida.empty() || gulosa.size() < construida.size())
+            construida = std::move(gulosa);
+    }
+    m_mostrado.melhor = static_cast<int64_t>(construida.size());
+    return construida;
+}
+
+std::vector<int32_t> CFechamento::Guloso()
+{
+    m_coberto.assign(static_cast<size_t>(m_vizinhanca.Quantidade()), 0);
+    m_cobertos = 0;
+    std::vector<int32_t> escolhidos;
+    if (ContarVizinhos())
+        EscolhaGulosa(escolhidos);
+    Completar(escolhidos);
+    RetirarSobras(escolhidos);
+    m_coberto = {};
+    m_ganho = {};
+    return escolhidos;
 }
 
 bool CFechamento::ContarVizinhos()
 {
-    m_vizinhos.assign(m_distintos.size(), 0);
-    for (size_t i = 0; i < m_distintos.size(); ++i) {
+    m_vizinhos.assign(static_cast<size_t>(m_vizinhanca.Quantidade()), 0);
+    for (size_t i = 0; i < static_cast<size_t>(m_vizinhanca.Quantidade()); ++i) {
         if (i % 256 == 0) {
             m_mostrado.cobertos = static_cast<int64_t>(i);
             Mostrar(EEtapaDoFechamento::Contando, 0);
-            if (DeveParar())
+            if (DeveParar()) {
+                m_vizinhos.clear();
                 return false;
+            }
         }
         int32_t vizinhos = 0;
-        ParaCadaVizinho(m_distintos[i], [&](int32_t) { ++vizinhos; });
+        m_vizinhanca.ParaCadaVizinho(m_vizinhanca.Cartao(static_cast<int32_t>(i)), m_raio, [&](int32_t) { ++vizinhos; });
         m_vizinhos[i] = vizinhos;
     }
     return true;
 }
 
-std::vector<int32_t> CFechamento::Rodada(int rodada)
-{
-    m_coberto.assign(m_distintos.size(), 0);
-    m_cobertos = 0;
-    std::vector<int32_t> escolhidos;
-    if (m_vizinhos_contados)
-        EscolhaGulosa(rodada, escolhidos);
-    Completar(escolhidos);
-    RetirarSobras(escolhidos);
-    return escolhidos;
-}
-
-void CFechamento::EscolhaGulosa(int rodada, std::vector<int32_t>& escolhidos)
+void CFechamento::EscolhaGulosa(std::vector<int32_t>& escolhidos)
 {
     m_ganho = m_vizinhos;
-    std::mt19937 sorteio(static_cast<uint32_t>(rodada));
-    std::vector<uint64_t> monte(m_distintos.size());
+    std::vector<uint64_t> monte(static_cast<size_t>(m_vizinhanca.Quantidade()));
     for (size_t i = 0; i < monte.size(); ++i) {
-        // Na 1ª rodada, primeiro quem tem menos vizinhos: ninguém mais o cobre por ele.
-        const uint64_t desempate = rodada == 1 ? kMaiorDesempate - static_cast<uint64_t>(m_vizinhos[i])
-                                               : sorteio() & kMaiorDesempate;
+        // Primeiro quem tem menos vizinhos: ninguém mais o cobre por ele.
+        const uint64_t desempate = kMaiorDesempate - static_cast<uint64_t>(m_vizinhos[i]);
         monte[i] = ChaveDoMonte(m_vizinhos[i], desempate, static_cast<int32_t>(i));
     }
     std::make_heap(monte.begin(), monte.end());
-    const auto total = static_cast<int64_t>(m_distintos.size());
+    const auto total = static_cast<int64_t>(static_cast<size_t>(m_vizinhanca.Quantidade()));
     while (!monte.empty() && m_cobertos < total) {
         m_mostrado.cobertos = m_cobertos;
         Mostrar(EEtapaDoFechamento::Escolhendo, static_cast<int64_t>(escolhidos.size()));
@@ -263,21 +202,21 @@ void CFechamento::EscolhaGulosa(int rodada, std::vector<int32_t>& escolhidos)
 
 void CFechamento::Cobrir(int32_t escolhido, bool atualizar_ganhos)
 {
-    ParaCadaVizinho(m_distintos[static_cast<size_t>(escolhido)], [&](int32_t j) {
+    m_vizinhanca.ParaCadaVizinho(m_vizinhanca.Cartao(escolhido), m_raio, [&](int32_t j) {
         uint8_t& coberto = m_coberto[static_cast<size_t>(j)];
         if (coberto)
             return;
         coberto = 1;
         ++m_cobertos;
         if (atualizar_ganhos)
-            ParaCadaVizinho(m_distintos[static_cast<size_t>(j)], [&](int32_t k) { --m_ganho[static_cast<size_t>(k)]; });
+            m_vizinhanca.ParaCadaVizinho(m_vizinhanca.Cartao(j), m_raio, [&](int32_t k) { --m_ganho[static_cast<size_t>(k)]; });
     });
 }
 
-// Não para: sem isto a rodada não garante nada, e custa só uma bola por escolhido.
+// Não para: sem isto a escolha não garante nada, e custa só uma bola por escolhido.
 void CFechamento::Completar(std::vector<int32_t>& escolhidos)
 {
-    for (size_t j = 0; j < m_distintos.size(); ++j) {
+    for (size_t j = 0; j < static_cast<size_t>(m_vizinhanca.Quantidade()); ++j) {
         if (j % 4096 == 0) {
             m_mostrado.cobertos = m_cobertos;
             Mostrar(EEtapaDoFechamento::Completando, static_cast<int64_t>(escolhidos.size()));
@@ -295,9 +234,9 @@ void CFechamento::Completar(std::vector<int32_t>& escolhidos)
 // últimos escolhidos (que cobriram menos de novo) para os primeiros.
 void CFechamento::RetirarSobras(std::vector<int32_t>& escolhidos)
 {
-    std::vector<int32_t> coberturas(m_distintos.size(), 0);
+    std::vector<int32_t> coberturas(static_cast<size_t>(m_vizinhanca.Quantidade()), 0);
     for (int32_t d : escolhidos)
-        ParaCadaVizinho(m_distintos[static_cast<size_t>(d)], [&](int32_t j) { ++coberturas[static_cast<size_t>(j)]; });
+        m_vizinhanca.ParaCadaVizinho(m_vizinhanca.Cartao(d), m_raio, [&](int32_t j) { ++coberturas[static_cast<size_t>(j)]; });
     std::vector<uint8_t> retirado(escolhidos.size(), 0);
     auto restantes = static_cast<int64_t>(escolhidos.size());
     for (size_t n = escolhidos.size(); n-- > 0;) {
@@ -306,12 +245,12 @@ void CFechamento::RetirarSobras(std::vector<int32_t>& escolhidos)
             if (DeveParar())
                 break;
         }
-        const int32_t cartao = m_distintos[static_cast<size_t>(escolhidos[n])];
+        const int32_t cartao = m_vizinhanca.Cartao(escolhidos[n]);
         bool sobra = true;
-        ParaCadaVizinho(cartao, [&](int32_t j) { sobra = sobra && coberturas[static_cast<size_t>(j)] >= 2; });
+        m_vizinhanca.ParaCadaVizinho(cartao, m_raio, [&](int32_t j) { sobra = sobra && coberturas[static_cast<size_t>(j)] >= 2; });
         if (!sobra)
             continue;
-        ParaCadaVizinho(cartao, [&](int32_t j) { --coberturas[static_cast<size_t>(j)]; });
+        m_vizinhanca.ParaCadaVizinho(cartao, m_raio, [&](int32_t j) { --coberturas[static_cast<size_t>(j)]; });
         retirado[n] = 1;
         --restantes;
     }
@@ -322,12 +261,47 @@ void CFechamento::RetirarSobras(std::vector<int32_t>& escolhidos)
     escolhidos.resize(ficam);
 }
 
+// A busca só começa de uma cobertura inteira e só guarda coberturas inteiras: o prazo
+// e a parada deixam a menor achada.
+std::vector<int32_t> CFechamento::Melhorar(std::vector<int32_t> cobertura)
+{
+    const int64_t piso = Piso();
+    if (m_interrompido || static_cast<int64_t>(cobertura.size()) <= piso)
+        return cobertura;
+    const auto marcas = static_cast<int64_t>(cobertura.size()) * m_vizinhanca.TamanhoDaBola(m_raio);
+    m_limite -= std::min<Prazo>(std::max<Prazo>(m_limite - Relogio::now(), Prazo::zero()) / 2, kReservaPorMarca * marcas);
+    CBuscaTabu busca(m_vizinhanca, m_raio, std::move(cobertura), kSemente);
+    busca.Buscar(piso, PassosSemMelhora(), [&](int64_t melhor, int64_t tamanho, int64_t descobertos) {
+        m_mostrado.melhor = melhor;
+        m_mostrado.cobertos = m_vizinhanca.Quantidade() - descobertos;
+        m_mostrado.passos = busca.Passos();
+        Mostrar(EEtapaDoFechamento::Buscando, tamanho);
+        return !DeveParar();
+    });
+    return busca.Melhor();
+}
+
+// Nenhum cartão cobre mais que a sua bola entre os dados: distintos / maior bola. Sem os
+// vizinhos contados, a bola do quadro inteiro das células que aparecem, que não é menor.
+int64_t CFechamento::Piso() const
+{
+    const int64_t distintos = m_vizinhanca.Quantidade();
+    const int64_t bola = m_vizinhos.empty() ? m_vizinhanca.TamanhoDaBola(m_raio)
+                                            : *std::max_element(m_vizinhos.begin(), m_vizinhos.end());
+    return bola > 0 ? (distintos + bola - 1) / bola : 0;
+}
+
+int64_t CFechamento::PassosSemMelhora() const
+{
+    return kPassosSemMelhoraMinimos + kPassosSemMelhoraPorCartao * m_vizinhanca.Quantidade();
+}
+
 bool CFechamento::DeveParar()
 {
     if (m_interrompido)
         return true;
     m_progresso->BombearMensagens();
-    m_interrompido = m_progresso->PararSolicitado() || std::chrono::steady_clock::now() >= m_limite;
+    m_interrompido = m_progresso->PararSolicitado() || Relogio::now() >= m_limite;
     return m_interrompido;
 }
 

@@ -91,7 +91,8 @@ int ComandoReduzir(const std::vector<std::string>& argumentos, std::ostream& sai
     GravarArquivoDeApostas(*documento, args.Posicionais()[1]);
     saida << "Cartões: " << reducao.cartoes_antes << " antes, " << reducao.cartoes_depois << " depois\n"
           << "Preço: " << preco_antes << " antes, "
-          << TextoComDuasCasas(PrecoDaAposta(documento->m_valor_da_aposta, documento->m_qtde_apostas)) << " depois\n";
+          << TextoComDuasCasas(PrecoDaAposta(documento->m_valor_da_aposta, documento->m_qtde_apostas)) << " depois\n"
+          << TextoDoPiso(reducao) << '\n';
     if (reducao.interrompida)
         saida << "Prazo esgotado: a garantia vale, mas com mais tempo os cartões poderiam ser menos.\n";
     return 0;

@@ -33,6 +33,8 @@ QString TextoDaEtapa(EEtapaDoFechamento etapa)
         return QStringLiteral("Completando a garantia ...");
     case EEtapaDoFechamento::Retirando:
         return QStringLiteral("Retirando os cartões que sobram ...");
+    case EEtapaDoFechamento::Buscando:
+        return QStringLiteral("Procurando um conjunto menor ...");
     case EEtapaDoFechamento::Verificando:
         return QStringLiteral("Conferindo a garantia ...");
     }
@@ -45,19 +47,22 @@ CReduzindoDlg::CReduzindoDlg(QWidget* pai)
     : CDialogoDeProgresso(pai),
       m_situacao(new QLabel(this)),
       m_decorrido(NovoValor(this, "decorrido")),
-      m_rodada(NovoValor(this, "rodada")),
+      m_passos(NovoValor(this, "passos")),
       m_cobertos(NovoValor(this, "cobertos")),
       m_escolhidos(NovoValor(this, "escolhidos")),
       m_melhor(NovoValor(this, "melhor")),
       m_cartoes(NovoValor(this, "cartoes")),
       m_preco(NovoValor(this, "preco")),
+      m_piso(new QLabel(this)),
       m_barra(new QProgressBar(this))
 {
     setWindowTitle(QStringLiteral("Reduzindo..."));
     m_situacao->setWordWrap(true);
+    m_piso->setObjectName(QStringLiteral("piso"));
+    m_piso->setWordWrap(true);
     auto* valores = new QFormLayout;
     valores->addRow(QStringLiteral("Tempo Decorrido:"), m_decorrido);
-    valores->addRow(QStringLiteral("Rodada:"), m_rodada);
+    valores->addRow(QStringLiteral("Trocas da Busca:"), m_passos);
     valores->addRow(QStringLiteral("Cartões Garantidos:"), m_cobertos);
     valores->addRow(QStringLiteral("Cartões Escolhidos:"), m_escolhidos);
     valores->addRow(QStringLiteral("Menor Conjunto até Agora:"), m_melhor);
@@ -73,6 +78,7 @@ CReduzindoDlg::CReduzindoDlg(QWidget* pai)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_situacao);
     layout->addLayout(valores);
+    layout->addWidget(m_piso);
     layout->addWidget(m_barra);
     layout->addLayout(linha_do_botao);
     setMinimumWidth(420);
@@ -81,6 +87,7 @@ CReduzindoDlg::CReduzindoDlg(QWidget* pai)
 
 void CReduzindoDlg::Iniciar()
 {
+    setWindowTitle(QStringLiteral("Reduzindo..."));
     MostrarCentrado();
     m_parar = 0;
     MostrarBotaoParar();
@@ -88,6 +95,7 @@ void CReduzindoDlg::Iniciar()
     m_inicio.start();
     m_cartoes->clear();
     m_preco->clear();
+    m_piso->clear();
     MostrarContadores();
     m_ritmo.Reiniciar();
 }
@@ -102,7 +110,7 @@ void CReduzindoDlg::MostrarContadores()
 {
     m_situacao->setText(TextoDaEtapa(m_progresso.etapa));
     m_decorrido->setText(QString::fromStdString(FormatarDuracao(static_cast<double>(m_inicio.elapsed() / 1000))));
-    m_rodada->setText(QString::number(m_progresso.rodada));
+    m_passos->setText(QString::number(m_progresso.passos));
     m_cobertos->setText(QStringLiteral("%1 de %2").arg(m_progresso.cobertos).arg(m_progresso.distintos));
     m_escolhidos->setText(QString::number(m_progresso.escolhidos));
     m_melhor->setText(m_progresso.melhor > 0 ? QString::number(m_progresso.melhor) : QStringLiteral("-"));
@@ -128,7 +136,14 @@ void CReduzindoDlg::Concluir(const SReducaoDeApostas& reducao, const QString& pr
     // "Parar" feito nelas ainda está na fila e vale como "Parar", não como o "Fechar" que
     // vem a seguir (senão o resultado sumiria sem ser visto).
     QCoreApplication::processEvents();
+    // Os números do fim são os do conjunto que ficou, conferido: todos os cartões garantidos.
+    m_progresso.distintos = reducao.cartoes_antes;
+    m_progresso.cobertos = reducao.cartoes_antes;
+    m_progresso.escolhidos = reducao.cartoes_depois;
+    m_progresso.melhor = reducao.cartoes_depois;
     MostrarContadores();
+    setWindowTitle(reducao.interrompida ? QStringLiteral("Redução interrompida") : QStringLiteral("Redução concluída"));
+    m_piso->setText(QString::fromStdString(TextoDoPiso(reducao)));
     m_situacao->setText(reducao.interrompida
                             ? QStringLiteral("Redução interrompida: os cartões que ficaram garantem os pontos, "
                                              "mas com mais tempo poderiam ser menos.")
@@ -159,4 +174,9 @@ QString CReduzindoDlg::Cartoes() const
 QString CReduzindoDlg::Preco() const
 {
     return m_preco->text();
+}
+
+QString CReduzindoDlg::Piso() const
+{
+    return m_piso->text();
 }

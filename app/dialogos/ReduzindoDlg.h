@@ -9,8 +9,9 @@ class QLabel;
 class QProgressBar;
 struct SReducaoDeApostas;
 
-// "Reduzindo...": progresso da redução dos cartões do documento (etapa, rodada, cartões
-// garantidos e escolhidos) e, no fim, os cartões e o preço antes e depois. O botão para a
+// "Reduzindo...": progresso da redução dos cartões do documento (etapa, trocas da busca,
+// cartões garantidos e escolhidos) e, no fim, os cartões e o preço antes e depois, o piso
+// e o título dizendo que acabou. O botão para a
 // busca na primeira vez (fica o menor conjunto válido até ali) e fecha o diálogo na segunda.
 class CReduzindoDlg : public CDialogoDeProgresso, public IProgressoFechamento {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     QString Situacao() const;
     QString Cartoes() const;
     QString Preco() const;
+    QString Piso() const;
 
 protected:
     void AoPressionarBotao() override;
@@ -38,11 +40,12 @@ private:
     QElapsedTimer m_inicio;
     QLabel* m_situacao;
     QLabel* m_decorrido;
-    QLabel* m_rodada;
+    QLabel* m_passos;
     QLabel* m_cobertos;
     QLabel* m_escolhidos;
     QLabel* m_melhor;
     QLabel* m_cartoes;
     QLabel* m_preco;
+    QLabel* m_piso;
     QProgressBar* m_barra;
 };

@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -154,9 +155,15 @@ TEST_F(ReduzirApostasTest, TrocaOsCartoesEMostraOAntesEODepois)
 
     CReduzindoDlg* reduzindo = m_tela->DialogoDeReducao();
     EXPECT_TRUE(reduzindo->isVisible());
+    EXPECT_EQ(reduzindo->windowTitle(), "Redução concluída");
     EXPECT_EQ(reduzindo->Situacao(), "Redução concluída.");
     EXPECT_EQ(reduzindo->Cartoes(), "32 / 2");
     EXPECT_EQ(reduzindo->Preco(), "32.00 / 2.00");
+    // Os números do fim falam do mesmo conjunto: todos garantidos, os 2 que ficaram.
+    EXPECT_EQ(reduzindo->findChild<QLabel*>(QStringLiteral("cobertos"))->text(), "32 de 32");
+    EXPECT_EQ(reduzindo->findChild<QLabel*>(QStringLiteral("escolhidos"))->text(), "2");
+    EXPECT_EQ(reduzindo->findChild<QLabel*>(QStringLiteral("melhor"))->text(), "2");
+    EXPECT_EQ(reduzindo->Piso(), "Nenhuma redução com essa garantia tem menos de 2 cartões (mínimo comprovado)");
     SalvarCaptura(reduzindo, "reduzindo.png");
     ASSERT_EQ(reduzindo->Botao()->text(), "Fechar");
     Clicar(reduzindo->Botao());
@@ -229,6 +236,12 @@ TEST_F(ReduzirApostasTest, PararGuardaUmConjuntoQueGarante)
     EXPECT_EQ(reduzindo->Situacao(), "Redução interrompida: os cartões que ficaram garantem os pontos, "
                                      "mas com mais tempo poderiam ser menos.");
     EXPECT_EQ(reduzindo->Cartoes(), QStringLiteral("243 / %1").arg(Doc().m_volantes.Quantidade()));
+    EXPECT_EQ(reduzindo->windowTitle(), "Redução interrompida");
+    EXPECT_EQ(reduzindo->findChild<QLabel*>(QStringLiteral("cobertos"))->text(), "243 de 243");
+    EXPECT_EQ(reduzindo->findChild<QLabel*>(QStringLiteral("escolhidos"))->text(),
+              QString::number(Doc().m_volantes.Quantidade()));
+    // 243 cartões, a maior bola a 4 pontos tem 11.
+    EXPECT_EQ(reduzindo->Piso(), "Nenhuma redução com essa garantia tem menos de 23 cartões");
     EXPECT_EQ(reduzindo->Botao()->text(), "Fechar");
 }
 

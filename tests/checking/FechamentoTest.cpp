@@ -1,5 +1,6 @@
 #include "checking/CartaoNaoSimples.h"
 #include "checking/CartoesDaReducao.h"
+#include "checking/CoberturaConstruida.h"
 #include "checking/Fechamento.h"
 #include "core/CartaoCheio.h"
 #include "core/ErroDoUsuario.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <ostream>
 #include <random>
@@ -91,8 +93,9 @@ TEST_P(FechamentoPequeno, EscolheOConjuntoConferidoAMao)
     const std::vector<int32_t> cartoes = Numeros(caso.cartoes);
     CProgressoFechamentoSilencioso progresso;
     const SResultadoDoFechamento resultado = CFechamento(cartoes, caso.garantia).Reduzir(progresso, kSemPressa);
-    if (!caso.manter.empty())
+    if (!caso.manter.empty()) {
         EXPECT_EQ(resultado.manter, caso.manter);
+    }
     EXPECT_EQ(resultado.antes, static_cast<int64_t>(caso.cartoes.size()));
     EXPECT_EQ(resultado.depois, caso.tamanho);
     EXPECT_EQ(resultado.depois, std::count(resultado.manter.begin(), resultado.manter.end(), true));
@@ -174,14 +177,184 @@ INSTANTIATE_TEST_SUITE_P(Casos, FechamentoParado,
                                          SCasoDeParada{4, -1}, SCasoDeParada{3, 1}, SCasoDeParada{4, 2},
                                          SCasoDeParada{3, 40}, SCasoDeParada{4, 300}, SCasoDeParada{3, 2000}));
 
+// Quadro sem chaves: as primeiras `celulas` células de cada jogo, todas as combinações.
+std::vector<int32_t> QuadroCompleto(int celulas)
+{
+    std::vector<int32_t> cartoes = {0};
+    for (int32_t peso = 1; peso <= 390625; peso *= 25) {
+        std::vector<int32_t> maiores;
+        for (int32_t cartao : cartoes)
+            for (int celula = 0; celula < celulas; ++celula)
+                maiores.push_back(cartao + celula * peso);
+        cartoes = std::move(maiores);
+    }
+    return cartoes;
+}
+
+// "1x0 2x2 +x1 0x0 3x+" do número do cartão: célula = 5 x coluna do time 1 + coluna do time 2.
+std::string Placares(int32_t cartao)
+{
+    const char colunas[] = "0123+";
+    std::string texto;
+    for (int jogo = 0; jogo < 5; ++jogo, cartao /= 25) {
+        if (jogo > 0)
+            texto += ' ';
+        texto += colunas[cartao % 25 / 5];
+        texto += 'x';
+        texto += colunas[cartao % 5];
+    }
+    return texto;
+}
+
+void Preencher(CListaDeVolantes& lista, const std::vector<int32_t>& cartoes)
+{
+    for (int32_t cartao : cartoes)
+        AdicionarCartao(lista, Placares(cartao));
+}
+
+// Cada cartão da aposta, como resultado, dá a um dos escolhidos os pontos: pela conta de
+// acertos do próprio cartão, sem nada da redução.
+::testing::AssertionResult GaranteCartaoACartao(const std::vector<int32_t>& cartoes,
+                                                const std::vector<int32_t>& escolhidos, int garantia)
+{
+    CListaDeVolantes aposta;
+    CListaDeVolantes ficam;
+    Preencher(aposta, cartoes);
+    Preencher(ficam, escolhidos);
+    int posicao = 0;
+    for (const CVolante resultado : aposta) {
+        bool garantido = false;
+        for (const CVolante cartao : ficam)
+            garantido = garantido || resultado.ContarAcertos(cartao) >= garantia;
+        if (!garantido)
+            return ::testing::AssertionFailure() << "cartão " << posicao << " (" << Placares(cartoes[static_cast<size_t>(posicao)])
+                                                 << ") sem escolhido com " << garantia << " pontos";
+        ++posicao;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<int32_t> Mantidos(const std::vector<int32_t>& cartoes, const std::vector<bool>& manter)
+{
+    std::vector<int32_t> mantidos;
+    for (size_t i = 0; i < cartoes.size(); ++i)
+        if (manter[i])
+            mantidos.push_back(cartoes[i]);
+    return mantidos;
+}
+
+struct SCasoDeQuadro {
+    int celulas;
+    int garantia;
+    int64_t tamanho;  // o menor conhecido, que a busca ou a construção alcança
+    int64_t piso;     // distintos / maior bola
+};
+
+void PrintTo(const SCasoDeQuadro& caso, std::ostream* saida)
+{
+    *saida << caso.celulas << "^5, garantia " << caso.garantia;
+}
+
+class FechamentoDeQuadro : public testing::TestWithParam<SCasoDeQuadro> {};
+
+// Os menores conhecidos (3^5: 27 e 8; 4^5: 64, o código de Hamming, e 16) e o piso.
+TEST_P(FechamentoDeQuadro, ChegaAoMenorConhecido)
+{
+    const SCasoDeQuadro caso = GetParam();
+    const std::vector<int32_t> cartoes = QuadroCompleto(caso.celulas);
+    CProgressoFechamentoSilencioso progresso;
+    const SResultadoDoFechamento resultado = CFechamento(cartoes, caso.garantia).Reduzir(progresso, kSemPressa);
+    EXPECT_EQ(resultado.depois, caso.tamanho);
+    EXPECT_EQ(resultado.piso, caso.piso);
+    EXPECT_EQ(resultado.MinimoComprovado(), caso.tamanho == caso.piso);
+    EXPECT_FALSE(resultado.interrompido);
+    EXPECT_TRUE(GaranteCartaoACartao(cartoes, Mantidos(cartoes, resultado.manter), caso.garantia));
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, FechamentoDeQuadro,
+                         testing::Values(SCasoDeQuadro{2, 3, 2, 2}, SCasoDeQuadro{2, 4, 7, 6},
+                                         SCasoDeQuadro{3, 3, 8, 5}, SCasoDeQuadro{3, 4, 27, 23},
+                                         SCasoDeQuadro{4, 4, 64, 64}));
+
+struct SCasoDeConstrucao {
+    std::array<int, 5> celulas;  // por jogo
+    int raio;
+    int64_t tamanho;  // 0: nenhuma construção se aplica
+};
+
+void PrintTo(const SCasoDeConstrucao& caso, std::ostream* saida)
+{
+    *saida << caso.celulas[0] << "x" << caso.celulas[1] << "x" << caso.celulas[2] << "x" << caso.celulas[3] << "x"
+           << caso.celulas[4] << ", raio " << caso.raio;
+}
+
+class Construcao : public testing::TestWithParam<SCasoDeConstrucao> {};
+
+// Células não consecutivas (de 3 em 3), para que nada dependa da posição no espaço.
+TEST_P(Construcao, CobreOQuadroComOTamanhoDaFormula)
+{
+    const SCasoDeConstrucao caso = GetParam();
+    std::array<std::vector<int32_t>, 5> celulas;
+    std::vector<int32_t> cartoes = {0};
+    for (size_t jogo = 0, peso = 1; jogo < 5; ++jogo, peso *= 25) {
+        std::vector<int32_t> maiores;
+        for (int i = 0; i < caso.celulas[jogo]; ++i)
+            celulas[jogo].push_back(3 * i);
+        for (int32_t cartao : cartoes)
+            for (int32_t celula : celulas[jogo])
+                maiores.push_back(cartao + celula * static_cast<int32_t>(peso));
+        cartoes = std::move(maiores);
+    }
+    const std::vector<int32_t> construida = CoberturaConstruida(celulas, caso.raio);
+    EXPECT_EQ(static_cast<int64_t>(construida.size()), caso.tamanho);
+    EXPECT_EQ(TamanhoDaCoberturaConstruida(celulas, caso.raio), caso.tamanho);
+    if (construida.empty())
+        return;
+    std::vector<int32_t> ordenados = construida;
+    std::sort(ordenados.begin(), ordenados.end());
+    EXPECT_EQ(std::adjacent_find(ordenados.begin(), ordenados.end()), ordenados.end()) << "cartão repetido";
+    std::vector<bool> manter(cartoes.size());
+    for (size_t i = 0; i < cartoes.size(); ++i)
+        manter[i] = std::binary_search(ordenados.begin(), ordenados.end(), cartoes[i]);
+    EXPECT_EQ(std::count(manter.begin(), manter.end(), true), caso.tamanho) << "cartão fora do quadro";
+    if (cartoes.size() <= 1024)
+        EXPECT_TRUE(GaranteCartaoACartao(cartoes, construida, 5 - caso.raio));
+    else
+        EXPECT_TRUE(CFechamento::GaranteOsPontos(cartoes, manter, 5 - caso.raio));
+}
+
+// 4^5 a raio 1: o código de Hamming perfeito (64); 8^5: 2^4 x 64 = 1.024, o ótimo; 8^5 a
+// raio 2: dois grupos de quatro, 2 x 64 = 128; grupos desiguais somam os produtos das
+// classes; com menos de 4 células num jogo, nenhuma.
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Construcao,
+    testing::Values(SCasoDeConstrucao{{4, 4, 4, 4, 4}, 1, 64}, SCasoDeConstrucao{{8, 8, 8, 8, 8}, 1, 1024},
+                    SCasoDeConstrucao{{8, 8, 8, 8, 8}, 2, 128}, SCasoDeConstrucao{{4, 4, 4, 4, 4}, 2, 64},
+                    SCasoDeConstrucao{{5, 4, 6, 4, 4}, 1, 120}, SCasoDeConstrucao{{3, 4, 4, 4, 4}, 1, 0},
+                    SCasoDeConstrucao{{4, 4, 4, 4, 3}, 2, 0}, SCasoDeConstrucao{{8, 5, 8, 6, 7}, 1, 840}));
+
+// Mesma aposta, mesmo resultado: a busca sorteia com semente fixa e acaba pelos passos.
+TEST(Fechamento, MesmaApostaDaOsMesmosCartoes)
+{
+    const std::vector<int32_t> cartoes = Sorteados(600, 6, 11);
+    for (int garantia : {3, 4}) {
+        CProgressoFechamentoSilencioso progresso;
+        const SResultadoDoFechamento primeira = CFechamento(cartoes, garantia).Reduzir(progresso, kSemPressa);
+        const SResultadoDoFechamento segunda = CFechamento(cartoes, garantia).Reduzir(progresso, kSemPressa);
+        EXPECT_EQ(primeira.manter, segunda.manter) << garantia;
+        EXPECT_FALSE(primeira.interrompido);
+        EXPECT_TRUE(GaranteCartaoACartao(cartoes, Mantidos(cartoes, primeira.manter), garantia));
+    }
+}
+
 // Muitos cartões distintos: o índice passa a ser a tabela de todos os cartões possíveis.
 TEST(Fechamento, ComMuitosCartoesTambemGarante)
 {
     std::vector<int32_t> cartoes = Sorteados(30000, 10, 3);
     cartoes.push_back(cartoes.front());
     CProgressoFechamentoSilencioso progresso;
-    const SResultadoDoFechamento resultado = CFechamento(cartoes, 4).Reduzir(progresso, kSemPressa);
-    EXPECT_FALSE(resultado.interrompido);
+    // A busca num quadro destes vai até o prazo; acabe onde acabar, o conjunto garante.
+    const SResultadoDoFechamento resultado = CFechamento(cartoes, 4).Reduzir(progresso, 2s);
     EXPECT_LT(resultado.depois, resultado.antes);
     EXPECT_FALSE(resultado.manter.back());
     EXPECT_TRUE(CFechamento::GaranteOsPontos(cartoes, resultado.manter, 4));

@@ -165,16 +165,20 @@ TEST_F(Cli, ReduzirComGarantia)
     struct Caso {
         int garantia;
         int depois;  // o menor possível, conferido à mão
+        const char* piso;
     };
     // 3 pontos: um cartão e o seu oposto (quem está a 3 ou mais de um está a 2 ou menos
     // do outro). 4 pontos: cada cartão cobre 6 e com 6 sobram pares sem ninguém; 7 bastam.
-    for (const Caso caso : {Caso{3, 2}, Caso{4, 7}, Caso{5, 32}}) {
+    // O piso é 32 sobre a maior bola: 16 cartões a 3 pontos, 6 a 4.
+    for (const Caso caso : {Caso{3, 2, "Nenhuma redução com essa garantia tem menos de 2 cartões (mínimo comprovado)"},
+                            Caso{4, 7, "Nenhuma redução com essa garantia tem menos de 6 cartões"},
+                            Caso{5, 32, "Nenhuma redução com essa garantia tem menos de 32 cartões (mínimo comprovado)"}}) {
         const SExecucao reduzir =
             ExecutarCli({"reduzir", m_gerado, saida, "--garantia", std::to_string(caso.garantia), "--tempo", "30"});
         ASSERT_EQ(reduzir.codigo, 0) << reduzir.erros;
         const std::string depois = std::to_string(caso.depois);
         EXPECT_EQ(reduzir.saida, "Cartões: 32 antes, " + depois + " depois\nPreço: 32.00 antes, " + depois +
-                                     ".00 depois\n");
+                                     ".00 depois\n" + caso.piso + "\n");
         const auto original = LerArquivoDeApostas(m_gerado);
         const auto reduzido = LerArquivoDeApostas(saida);
         EXPECT_EQ(reduzido->m_volantes.Quantidade(), caso.depois);
