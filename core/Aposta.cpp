@@ -262,7 +262,9 @@ void CAposta::Expandir(const std::vector<const CScoreGrupo*>& grupos, size_t gru
 // O cartão já somado na descida do produto ou, com grupos misturados, por inteiro.
 bool CAposta::Aprovado(const CVolante& cartao) const
 {
-    return m_faixas.Aprova(m_descrever ? CResumoDoVolante(m_descrito) : CResumoDoVolante(cartao));
+    if (m_descrever)
+        return m_faixas.Aprova(m_descrito);
+    return m_faixas.Aprova(CResumoDoVolante::DescreverCartao(cartao));
 }
 
 // Um cartão reprovado nem chega à lista.

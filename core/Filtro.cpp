@@ -105,17 +105,26 @@ SFaixasDoFiltro::SFaixasDoFiltro(const std::array<CFiltro::SCriterio, kQtdeDeFil
         PorNaFaixa(minimos, faixa, LimiteDaFaixa(criterio.minimo));
         PorNaFaixa(maximos, faixa, LimiteDaFaixa(criterio.maximo));
     }
+    const int repeticao = CResumoDoVolante::kPalavrasDeSomas;
+    repeticoes = minimos[repeticao] != 0 || maximos[repeticao] != kAbertas;
 }
 
 // Com valor, mínimo e máximo abaixo de 128, (valor + 128 - mínimo) tem o bit alto do byte
 // só quando valor >= mínimo, sem emprestar do byte vizinho; o mesmo para o máximo.
-bool SFaixasDoFiltro::Aprova(const CResumoDoVolante& resumo) const
+bool SFaixasDoFiltro::Aprova(const CResumoDoVolante::SCartaoDescrito& cartao) const
 {
-    const uint64_t* valores = resumo.Faixas();
-    uint64_t dentro = kBitsAltos;
-    for (int p = 0; p < CResumoDoVolante::kPalavras; ++p)
-        dentro &= ((valores[p] | kBitsAltos) - minimos[p]) & ((maximos[p] | kBitsAltos) - valores[p]);
-    return dentro == kBitsAltos;
+    const auto dentro = [&](int p, uint64_t valores) {
+        return ((valores | kBitsAltos) - minimos[p]) & ((maximos[p] | kBitsAltos) - valores);
+    };
+    uint64_t somas = kBitsAltos;
+    for (int p = 0; p < CResumoDoVolante::kPalavrasDeSomas; ++p)
+        somas &= dentro(p, cartao.somas[p]);
+    if (somas != kBitsAltos)
+        return false;
+    if (!repeticoes)
+        return true;
+    const int p = CResumoDoVolante::kPalavrasDeSomas;
+    return (dentro(p, CResumoDoVolante::Repeticoes(cartao)) & kBitsAltos) == kBitsAltos;
 }
 
 CFiltro::CFiltro(IConfiguracoes& configuracoes) : m_configuracoes(configuracoes) {}
@@ -133,7 +142,7 @@ void CFiltro::CarregarFiltros()
 
 bool CFiltro::AprovarVolante(const CVolante& volante) const
 {
-    return Faixas().Aprova(CResumoDoVolante(volante));
+    return Faixas().Aprova(CResumoDoVolante::DescreverCartao(volante));
 }
 
 SFaixasDoFiltro CFiltro::Faixas() const
@@ -156,7 +165,7 @@ void CFiltro::FiltrarVolantes(CListaDeVolantes& volantes, int32_t& qtde_apostas,
         const CResumoDoVolante::SDescricao* descricoes[5];
         for (size_t i = 0; i < 5; ++i)
             descricoes[i] = &placares.descricoes[indices.lugar[i]];
-        if (!faixas.Aprova(CResumoDoVolante(indices.qtde, descricoes))) {
+        if (!faixas.Aprova(CResumoDoVolante::DescreverCartao(indices.qtde, descricoes))) {
             // Um cartão lido de arquivo pode valer várias apostas.
             qtde_apostas -= placares.QtdeDeApostas(indices);
             reprovados[static_cast<size_t>(posicao)] = true;

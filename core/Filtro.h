@@ -61,9 +61,11 @@ struct SFaixasDoFiltro {
     // Tudo aceito, como com todos os critérios desligados.
     SFaixasDoFiltro() = default;
     explicit SFaixasDoFiltro(const std::array<CFiltro::SCriterio, kQtdeDeFiltros>& criterios);
-    // Todas as estatísticas do cartão dentro dos limites, conferidas oito a oito.
-    bool Aprova(const CResumoDoVolante& resumo) const;
+    // Todas as estatísticas do cartão dentro dos limites, conferidas oito a oito: as somas
+    // primeiro; as repetições só quando algum critério delas está ligado e as somas passaram.
+    bool Aprova(const CResumoDoVolante::SCartaoDescrito& cartao) const;
 
     uint64_t minimos[CResumoDoVolante::kPalavras] = {};
     uint64_t maximos[CResumoDoVolante::kPalavras] = {kAbertas, kAbertas, kAbertas, kAbertas};
+    bool repeticoes = false;
 };

@@ -110,14 +110,9 @@ CResumoDoVolante::SDescricao CResumoDoVolante::Descrever(const CScore& score)
     return CelulasDescritas().Descricao(&score, avulsa);
 }
 
-CResumoDoVolante::CResumoDoVolante(const CVolante& volante) : CResumoDoVolante(Somado(volante)) {}
+CResumoDoVolante::CResumoDoVolante(const CVolante& volante) : CResumoDoVolante(DescreverCartao(volante)) {}
 
-CResumoDoVolante::CResumoDoVolante(int qtde, const SDescricao* const* descricoes)
-    : CResumoDoVolante(Somado(qtde, descricoes))
-{
-}
-
-CResumoDoVolante::SCartaoDescrito CResumoDoVolante::Somado(const CVolante& volante)
+CResumoDoVolante::SCartaoDescrito CResumoDoVolante::DescreverCartao(const CVolante& volante)
 {
     const SCelulasDescritas& celulas = CelulasDescritas();
     SCartaoDescrito cartao;
@@ -129,7 +124,7 @@ CResumoDoVolante::SCartaoDescrito CResumoDoVolante::Somado(const CVolante& volan
     return cartao;
 }
 
-CResumoDoVolante::SCartaoDescrito CResumoDoVolante::Somado(int qtde, const SDescricao* const* descricoes)
+CResumoDoVolante::SCartaoDescrito CResumoDoVolante::DescreverCartao(int qtde, const SDescricao* const* descricoes)
 {
     SCartaoDescrito cartao;
     cartao.qtde = std::clamp(qtde, 0, 5);
@@ -231,12 +226,13 @@ const CTabelaDeRepeticoes& TabelaDeRepeticoes()
 
 } // namespace
 
-// Um cartão de cinco entradas (todos os gerados e os lidos) vai pela tabela.
-uint64_t CResumoDoVolante::Repeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde)
+// Um cartão de cinco entradas (todos os gerados e os lidos) vai pela tabela; qtde fora de
+// 0..5 vale como a mais próxima.
+uint64_t CResumoDoVolante::Repeticoes(const SCartaoDescrito& cartao)
 {
-    if (qtde >= 5)
-        return TabelaDeRepeticoes().Palavra(placares, resultados);
-    return RepeticoesContadas(placares, resultados, std::max(qtde, 0));
+    if (cartao.qtde >= 5)
+        return TabelaDeRepeticoes().Palavra(cartao.placares, cartao.resultados);
+    return RepeticoesContadas(cartao.placares, cartao.resultados, std::max(cartao.qtde, 0));
 }
 
 int CResumoDoVolante::FaixaDoCriterio(int criterio)

@@ -32,13 +32,18 @@ public:
         int qtde = 0;
     };
 
+    // O cartão somado a partir dos seus placares, ou da descrição de cada lugar já pronta
+    // (descricoes[0..qtde-1]).
+    static SCartaoDescrito DescreverCartao(const CVolante& volante);
+    static SCartaoDescrito DescreverCartao(int qtde, const SDescricao* const* descricoes);
+    // A palavra das repetições (a quarta); só é apurada quando algum critério dela está ligado.
+    static uint64_t Repeticoes(const SCartaoDescrito& cartao);
+
     explicit CResumoDoVolante(const CVolante& volante);
-    // Com a descrição de cada lugar já pronta (descricoes[0..qtde-1]).
-    CResumoDoVolante(int qtde, const SDescricao* const* descricoes);
     // No cabeçalho: a filtragem e a geração o montam a cada cartão.
     explicit CResumoDoVolante(const SCartaoDescrito& cartao)
         : m_faixas{cartao.somas[0], cartao.somas[1], cartao.somas[2],
-                   Repeticoes(cartao.placares, cartao.resultados, cartao.qtde)}
+                   Repeticoes(cartao)}
     {
     }
 
@@ -46,13 +51,7 @@ public:
     uint32_t Estatistica(int criterio) const;
     // Faixa (byte 0..31 das quatro palavras) do critério de índice 0..25.
     static int FaixaDoCriterio(int criterio);
-    const uint64_t* Faixas() const { return m_faixas; }
 
 private:
-    static SCartaoDescrito Somado(const CVolante& volante);
-    static SCartaoDescrito Somado(int qtde, const SDescricao* const* descricoes);
-    // A palavra das repetições; qtde fora de 0..5 vale como a mais próxima.
-    static uint64_t Repeticoes(const uint8_t (&placares)[5], const uint8_t (&resultados)[5], int qtde);
-
     uint64_t m_faixas[kPalavras] = {};
 };
