@@ -1,6 +1,7 @@
 #include "app/resultados/ResultadoVarentaDlg.h"
 
 #include "results/DataDoResultado.h"
+#include "results/FaixasDoResultado.h"
 #include "app/resultados/GradeDoResultado.h"
 #include "app/resultados/TrocaDeDados.h"
 #include "app/controles/DinheiroEdit.h"
@@ -16,6 +17,13 @@ namespace {
 
 const QString kInteiro = QStringLiteral("Enter an integer.");
 const QString kNumero = QStringLiteral("Enter a number.");
+
+// Número lido, mas fora da faixa do campo: a mensagem nomeia o campo e a faixa.
+void RecusarForaDaFaixa(QWidget* dialogo, QLineEdit* edit, ECampoDoResultado campo)
+{
+    const CCampoForaDaFaixa recusa(campo, edit->text().trimmed().toStdString());
+    RecusarCampo(dialogo, edit, QString::fromStdString(recusa.what()));
+}
 
 // Data curta do usuário, mas sempre com o ano inteiro: com dois algarismos o campo
 // escolheria o século sozinho.
@@ -98,12 +106,20 @@ bool CResultadoVarentaDlg::LerCampos()
         RecusarCampo(this, m_edit_concurso, kInteiro);
         return false;
     }
+    if (!ConcursoNaFaixa(*concurso)) {
+        RecusarForaDaFaixa(this, m_edit_concurso, ECampoDoResultado::Concurso);
+        return false;
+    }
     m_valores.concurso = *concurso;
     m_valores.data = DataDoMomento(m_data->date(), m_hora_de_abertura);
     for (int faixa = 0; faixa < 3; ++faixa) {
         const auto ganhadores = LerInteiroDoCampo(m_edit_ganhadores[faixa]->text());
         if (!ganhadores) {
             RecusarCampo(this, m_edit_ganhadores[faixa], kInteiro);
+            return false;
+        }
+        if (!GanhadoresNaFaixa(*ganhadores)) {
+            RecusarForaDaFaixa(this, m_edit_ganhadores[faixa], ECampoDoResultado(int(ECampoDoResultado::Ganhadores3) + faixa));
             return false;
         }
         m_valores.ganhadores[faixa] = *ganhadores;
@@ -114,11 +130,19 @@ bool CResultadoVarentaDlg::LerCampos()
             RecusarCampo(this, m_edit_rateios[faixa], kNumero);
             return false;
         }
+        if (!ReaisNaFaixa(*rateio)) {
+            RecusarForaDaFaixa(this, m_edit_rateios[faixa], ECampoDoResultado(int(ECampoDoResultado::Rateio3) + faixa));
+            return false;
+        }
         m_valores.rateios[faixa] = *rateio;
     }
     const auto acumulado = LerNumeroDoCampo(m_edit_acumulado->text());
     if (!acumulado) {
         RecusarCampo(this, m_edit_acumulado, kNumero);
+        return false;
+    }
+    if (!ReaisNaFaixa(*acumulado)) {
+        RecusarForaDaFaixa(this, m_edit_acumulado, ECampoDoResultado::ValorAcumulado);
         return false;
     }
     m_valores.valor_acumulado = *acumulado;

@@ -4,6 +4,7 @@
 #include "app/shell/Comandos.h"
 #include "app/shell/CursorDeEspera.h"
 #include "core/ErroAoAbrirArquivo.h"
+#include "core/ErroAoSalvarArquivo.h"
 #include "reports/Graficos.h"
 #include "core/ListaDeVolantes.h"
 #include "reports/ListagemDeApostas.h"
@@ -95,6 +96,9 @@ void AbrirRelatorio(const std::function<std::filesystem::path()>& escrever, cons
     } catch (const CRelatorioInterrompido&) {
         return;
     } catch (const CErroAoAbrirArquivo& erro) {
+        MostrarAviso(pai, QString::fromStdString(erro.what()));
+        return;
+    } catch (const CErroAoSalvarArquivo& erro) {
         MostrarAviso(pai, QString::fromStdString(erro.what()));
         return;
     }

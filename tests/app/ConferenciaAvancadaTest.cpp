@@ -225,7 +225,8 @@ TEST_F(ConferenciaAvancada, RelatorioQueNaoGravaAvisaENaoAbreONavegador)
         Clicar(dialogo.m_botao_relatorio);
         EXPECT_FALSE(m_respostas.Pendente());
     });
-    EXPECT_EQ(m_respostas.Textos(), QStringList{"Erro ao Abrir Arquivo"});
+    EXPECT_EQ(m_respostas.Textos(),
+              QStringList{QString::fromStdString("Erro ao Salvar Arquivo: " + ocupado.string() + ": não foi possível gravar")});
     EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
 }
 

@@ -3,6 +3,7 @@
 
 #include "tests/app/Interacao.h"
 #include "tests/app/ProgramaEmTeste.h"
+#include "results/ArquivoDeResultados.h"
 
 #include "document/ArquivoDeApostas.h"
 #include "tests/support/PastaTemporaria.h"
@@ -230,7 +231,7 @@ TEST_F(JanelaPrincipalTest, SalvarComoPeloDialogoEReabrir)
     EXPECT_EQ(m_programa.Documento()->Doc().m_chave_do_jogo[2], "Z");
 }
 
-TEST_F(JanelaPrincipalTest, FalhaAoSalvarAvisaEDeixaODocumentoComoEstava)
+TEST_F(JanelaPrincipalTest, FalhaAoSalvarDizPorQueEDeixaODocumentoComoEstava)
 {
     ASSERT_TRUE(m_programa.Iniciar());
     // Uma pasta no lugar do arquivo: nenhuma gravação passa, nem como root.
@@ -242,7 +243,8 @@ TEST_F(JanelaPrincipalTest, FalhaAoSalvarAvisaEDeixaODocumentoComoEstava)
     m_respostas.AceitarMensagem();
     m_programa.Comando(Comando::kSalvarComo);
     EXPECT_FALSE(m_respostas.Pendente());
-    EXPECT_EQ(m_respostas.Textos(), QStringList({"Failed to save document."}));
+    EXPECT_EQ(m_respostas.Textos(),
+              QStringList({QString::fromStdString("Erro ao Salvar Arquivo: " + pasta.string() + ": não foi possível gravar")}));
     EXPECT_EQ(m_programa.Documento()->Titulo(), "Quinaro1");
     EXPECT_TRUE(m_programa.Documento()->Caminho().isEmpty());
     EXPECT_TRUE(m_programa.m_app.Recentes().Lista().isEmpty());
@@ -268,6 +270,24 @@ TEST_F(JanelaPrincipalTest, ListagemDeResultadosSemArquivoAvisaENaoAbreNada)
     m_programa.Comando(Comando::kResultadosVarenta);
     ASSERT_EQ(m_respostas.Mensagens().size(), 1);
     EXPECT_EQ(m_respostas.Mensagens()[0].texto, "Erro ao Abrir Arquivo");
+    EXPECT_EQ(m_respostas.Mensagens()[0].icone, QMessageBox::Warning);
+    EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
+}
+
+// O relatório que não se grava diz "Salvar", com o caminho e o motivo, não "Abrir".
+TEST_F(JanelaPrincipalTest, RelatorioQueNaoSeGravaAvisaErroAoSalvar)
+{
+    ASSERT_TRUE(m_programa.Iniciar());
+    const auto dados = m_programa.Documentos() / "Quinaro Professional";
+    std::filesystem::create_directories(dados / "resultados");
+    ASSERT_TRUE(GravarArquivoDeResultados(dados / "resultados" / "Varenta.dat", {}));
+    const auto relatorio = dados / "relatorios" / "Varenta.htm";
+    std::filesystem::create_directories(relatorio / "ocupado");
+    m_respostas.AceitarMensagem();
+    m_programa.Comando(Comando::kResultadosVarenta);
+    ASSERT_EQ(m_respostas.Mensagens().size(), 1);
+    EXPECT_EQ(m_respostas.Mensagens()[0].texto,
+              QString::fromStdString("Erro ao Salvar Arquivo: " + relatorio.string() + ": não foi possível gravar"));
     EXPECT_EQ(m_respostas.Mensagens()[0].icone, QMessageBox::Warning);
     EXPECT_TRUE(m_programa.m_navegador.m_abertos.empty());
 }

@@ -19,10 +19,13 @@
 inline std::unique_ptr<CResultadoVarenta> ResultadoDeTeste(int concurso, const std::string& placares)
 {
     SValoresDoResultado valores;
-    valores.concurso = concurso;
+    valores.concurso = 1;
     valores.data = {38061.0, SData::kValida};
     valores.colunas = LerPlacares(placares);
-    return NovoResultado(valores);
+    // O número vai direto no registro: um arquivo plantado pode trazer um fora da faixa.
+    auto resultado = NovoResultado(valores);
+    resultado->m_concurso = concurso;
+    return resultado;
 }
 
 inline void GravarResultados(const std::filesystem::path& arquivo,

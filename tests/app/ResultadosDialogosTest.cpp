@@ -99,7 +99,8 @@ protected:
     fs::path m_arquivo;
 };
 
-TEST_F(ResultadosDialogos, DialogoNovoConfirmadoGravaOConcursoZeroDeHoje)
+// Só o concurso precisa ser digitado: 0, o valor inicial, está fora da faixa.
+TEST_F(ResultadosDialogos, DialogoNovoComOConcursoGravaOsValoresIniciaisDeHoje)
 {
     // O dia e a hora vêm do relógio do programa no momento em que o diálogo abre.
     const SDiaEHora momentos[] = {{2011, 7, 9, 14, 35, 20}, {1999, 12, 31, 23, 59, 59}, {2030, 1, 1, 0, 0, 0}};
@@ -110,6 +111,7 @@ TEST_F(ResultadosDialogos, DialogoNovoConfirmadoGravaOConcursoZeroDeHoje)
             EXPECT_EQ(dialogo.m_data->date(), QDate(momento.ano, momento.mes, momento.dia));
             EXPECT_TRUE(dialogo.m_data->calendarPopup());
             SalvarCaptura(&dialogo, QStringLiteral("cadastro_de_resultados.png"));
+            Digitar(dialogo.m_edit_concurso, "1");
             Confirmar(dialogo);
         });
         const auto gravados = ResultadosGravados(m_arquivo);
@@ -119,7 +121,7 @@ TEST_F(ResultadosDialogos, DialogoNovoConfirmadoGravaOConcursoZeroDeHoje)
     }
     const auto gravados = ResultadosGravados(m_arquivo);
     const CResultadoVarenta& novo = *gravados[0];
-    EXPECT_EQ(novo.m_concurso, 0);
+    EXPECT_EQ(novo.m_concurso, 1);
     EXPECT_EQ(novo.m_acumulado, 0);
     EXPECT_EQ(novo.m_valorAcumulado, 0.0);
     for (int acertos = 3; acertos <= 5; ++acertos) {
@@ -139,7 +141,7 @@ TEST_F(ResultadosDialogos, ValoresDigitadosEPlacaresMarcadosSubstituemOGravado)
         Digitar(dialogo.m_edit_concurso, "120");
         dialogo.m_data->setDate(QDate(2004, 3, 15));
         Digitar(dialogo.m_edit_ganhadores[0], "152");
-        Digitar(dialogo.m_edit_ganhadores[2], " -2 ");
+        Digitar(dialogo.m_edit_ganhadores[2], " 2 ");
         Digitar(dialogo.m_edit_rateios[0], "25.4");
         Digitar(dialogo.m_edit_rateios[1], "1e3");
         Digitar(dialogo.m_edit_acumulado, "1");  // o campo de dinheiro mostra 0.01
@@ -155,7 +157,7 @@ TEST_F(ResultadosDialogos, ValoresDigitadosEPlacaresMarcadosSubstituemOGravado)
     EXPECT_EQ(novo.m_concurso, 120);
     EXPECT_EQ(std::floor(novo.m_data.valor), 38061.0);
     EXPECT_EQ(novo.m_ganhadores[3], 152);
-    EXPECT_EQ(novo.m_ganhadores[5], -2);
+    EXPECT_EQ(novo.m_ganhadores[5], 2);
     EXPECT_EQ(novo.m_rateio[3], 25.4);
     EXPECT_EQ(novo.m_rateio[4], 1000.0);
     EXPECT_EQ(novo.m_valorAcumulado, 0.01);
@@ -178,6 +180,13 @@ TEST_F(ResultadosDialogos, CampoRecusadoFicaComOFocoEODialogoAberto)
         {2, "1.5", "Enter an integer."},       {4, "x", "Enter a number."},
         {6, "1,234.5", "Enter a number."},     {5, "1,2,3", "Enter a number."},
         {0, "1,5", "Enter an integer."},
+        // Lido, mas fora da faixa do campo: a mensagem nomeia o campo e a faixa.
+        {0, "0", "Concurso fora da faixa (de 1 a 99999): 0."},
+        {0, " -3 ", "Concurso fora da faixa (de 1 a 99999): -3."},
+        {0, "100000", "Concurso fora da faixa (de 1 a 99999): 100000."},
+        {2, "-1", "Ganhadores com 4 acertos fora da faixa (de 0 a 2147483647): -1."},
+        {4, "-2,25", "Rateio de 3 acertos fora da faixa (de 0 a menos de 10000000000000): -2,25."},
+        {6, "1e13", "Rateio de 5 acertos fora da faixa (de 0 a menos de 10000000000000): 1e13."},
     };
     for (const SCaso& caso : casos) {
         Inserir([&](CResultadoVarentaDlg& dialogo) {
@@ -186,6 +195,7 @@ TEST_F(ResultadosDialogos, CampoRecusadoFicaComOFocoEODialogoAberto)
                                          dialogo.m_edit_rateios[0],    dialogo.m_edit_rateios[1],
                                          dialogo.m_edit_rateios[2]};
             QLineEdit* campo = campos[caso.campo];
+            Digitar(dialogo.m_edit_concurso, QStringLiteral("9"));
             Digitar(campo, caso.texto);
             // Um campo depois dele também errado: só a primeira mensagem aparece.
             Digitar(dialogo.m_edit_rateios[2], caso.campo == 6 ? caso.texto : QStringLiteral("zz"));
@@ -215,7 +225,7 @@ TEST_F(ResultadosDialogos, RateiosAceitamVirgulaOuPontoDecimal)
         double valor;
     };
     const std::vector<SCaso> casos = {
-        {"35,50", 35.5}, {" 0,5 ", 0.5}, {"35.50", 35.5}, {"-2,25", -2.25}, {"1,5e3", 1500.0}, {"7", 7.0},
+        {"35,50", 35.5}, {" 0,5 ", 0.5}, {"35.50", 35.5}, {"9999999999999,99", 9999999999999.99}, {"1,5e3", 1500.0}, {"7", 7.0},
     };
     for (const SCaso& caso : casos) {
         Inserir([&](CResultadoVarentaDlg& dialogo) {
@@ -229,18 +239,6 @@ TEST_F(ResultadosDialogos, RateiosAceitamVirgulaOuPontoDecimal)
         for (int acertos = 3; acertos <= 5; ++acertos)
             EXPECT_EQ(gravados[0]->m_rateio[acertos], caso.valor) << caso.texto.toStdString();
     }
-}
-
-TEST_F(ResultadosDialogos, ConcursoZeroENegativo)
-{
-    GravarResultados(m_arquivo, {{5, "0x0 0x0 0x0 0x0 0x0"}});
-    Inserir([](CResultadoVarentaDlg& dialogo) { Confirmar(dialogo); });
-    EXPECT_EQ(ConcursosGravados(m_arquivo), (std::vector<int>{0, 5}));
-    Inserir([](CResultadoVarentaDlg& dialogo) {
-        Digitar(dialogo.m_edit_concurso, "-3");
-        Confirmar(dialogo);
-    });
-    EXPECT_EQ(ConcursosGravados(m_arquivo), (std::vector<int>{0, 5}));
 }
 
 TEST_F(ResultadosDialogos, CancelarNaoMexeNoArquivo)
@@ -298,7 +296,12 @@ TEST_F(ResultadosDialogos, ArquivoDanificadoTerminaOComandoSemGravar)
     GravarBytes(m_arquivo, LerBytes(m_arquivo).substr(0, 50));
     const std::string danificado = LerBytes(m_arquivo);
     // Inserir lê o arquivo depois do diálogo; a escolha lê antes de mostrar a lista.
-    Inserir([](CResultadoVarentaDlg& dialogo) { Confirmar(dialogo); }, 1);
+    Inserir(
+        [](CResultadoVarentaDlg& dialogo) {
+            Digitar(dialogo.m_edit_concurso, "9");
+            Confirmar(dialogo);
+        },
+        1);
     m_respostas.AceitarMensagem();
     ExecutarComando(kRemover);
     const QString mensagem = QString::fromStdString("Attempted to access " + m_arquivo.string() + " past its end.");
@@ -314,7 +317,12 @@ TEST_F(ResultadosDialogos, FalhaAoGravarMostraErroAoSalvarArquivo)
 {
     // Um diretório no lugar do arquivo: não se lê nem se substitui.
     fs::create_directories(m_arquivo);
-    Inserir([](CResultadoVarentaDlg& dialogo) { Confirmar(dialogo); }, 1);
+    Inserir(
+        [](CResultadoVarentaDlg& dialogo) {
+            Digitar(dialogo.m_edit_concurso, "9");
+            Confirmar(dialogo);
+        },
+        1);
     EXPECT_EQ(m_respostas.Textos(), QStringList{"Erro ao Salvar Arquivo"});
     EXPECT_TRUE(fs::is_directory(m_arquivo));
 }

@@ -42,7 +42,12 @@ std::unique_ptr<CResultadoVarenta> Registro(int concurso, double origem)
     valores.rateios = {12.5 + concurso, 1000.25 * concurso, 0.1 * concurso};
     valores.valor_acumulado = origem + concurso;
     valores.colunas = {concurso % 5, (concurso + 1) % 5, 2, 3, 4, 0, 1, concurso % 5, 4, 4};
-    return NovoResultado(valores);
+    // O número vai direto no registro: o arquivo do serviço pode trazer um fora da faixa
+    // que NovoResultado recusaria.
+    valores.concurso = 1;
+    auto registro = NovoResultado(valores);
+    registro->m_concurso = concurso;
+    return registro;
 }
 
 void Gravar(const fs::path& arquivo, const std::vector<int>& concursos, double origem)
