@@ -7,6 +7,7 @@
 #include "results/web/DataRegional.h"
 #include "results/EnderecoDoServico.h"
 #include "cli/ProgressoDaAtualizacaoNoTerminal.h"
+#include "results/ParadaDaAtualizacao.h"
 #include "results/ServicoDeResultados.h"
 #include "platform/ValoresDeInternetQt.h"
 #include "results/CaminhoDeDados.h"
@@ -22,7 +23,11 @@
 #include "cli/TextoDoErro.h"
 #include "results/ValoresDoResultado.h"
 
+#include <charconv>
+#include <csignal>
 #include <filesystem>
+
+#include <signal.h>
 
 namespace fs = std::filesystem;
 
@@ -34,15 +39,17 @@ const char* const kUso =
     "                [--ganhadores3 N] [--ganhadores4 N] [--ganhadores5 N]\n"
     "                [--rateio3 V] [--rateio4 V] [--rateio5 V] [--acumulado V]\n"
     "     quinaro-cli resultados remover N\n"
-    "     quinaro-cli resultados atualizar [--servidor HOST[:PORTA]]\n"
+    "     quinaro-cli resultados atualizar [--servidor [https://]HOST[:PORTA]]\n"
     "     quinaro-cli resultados importar ARQUIVO.csv [--ignorar-erros]\n"
     "     quinaro-cli resultados exportar ARQUIVO.csv\n"
     "\n"
     "listar: uma linha por concurso, campos separados por \";\":\n"
     "  concurso;data;placares;ganhadores 3;ganhadores 4;ganhadores 5;rateio 3;rateio 4;rateio 5;acumulado\n"
     "inserir: substitui o resultado gravado do mesmo concurso; sem --data, agora.\n"
-    "atualizar: busca no serviço de resultados os concursos que faltam; sem --servidor,\n"
-    "  o servidor configurado no programa (padrão 127.0.0.1:8080).\n"
+    "atualizar: busca no serviço de resultados os concursos que faltam (até 2000 por vez) e\n"
+    "  diz quantos vieram; sem --servidor, o servidor configurado no programa (padrão\n"
+    "  127.0.0.1:8080). Com https://, TLS com as autoridades certificadoras do sistema.\n"
+    "  Ctrl-C para e grava os concursos completos que já vieram (saída 130).\n"
     "exportar: grava os resultados num CSV com o cabeçalho e as colunas de listar (com a hora\n"
     "  quando não é 00:00:00 e as casas decimais que o valor precisar).\n"
     "importar: lê um CSV assim (separador \";\" ou \",\", visto no cabeçalho; com \",\", valor\n"
@@ -152,6 +159,41 @@ int Remover(const CArgumentos& argumentos, std::ostream& saida)
     return 0;
 }
 
+// O Ctrl-C durante a atualização pede a parada (os concursos completos que já vieram são
+// gravados); um segundo Ctrl-C volta ao tratamento de antes. Um só de cada vez.
+CParadaDaAtualizacao* g_parada_pelo_sinal = nullptr;
+
+extern "C" void PedirParadaPeloSinal(int)
+{
+    if (g_parada_pelo_sinal != nullptr)
+        g_parada_pelo_sinal->Pedir();
+}
+
+class CParadaPeloCtrlC {
+public:
+    explicit CParadaPeloCtrlC(CParadaDaAtualizacao& parada)
+    {
+        g_parada_pelo_sinal = &parada;
+        struct sigaction tratamento = {};
+        tratamento.sa_handler = PedirParadaPeloSinal;
+        sigemptyset(&tratamento.sa_mask);
+        tratamento.sa_flags = SA_RESETHAND;
+        m_instalado = sigaction(SIGINT, &tratamento, &m_anterior) == 0;
+    }
+    ~CParadaPeloCtrlC()
+    {
+        if (m_instalado)
+            sigaction(SIGINT, &m_anterior, nullptr);
+        g_parada_pelo_sinal = nullptr;
+    }
+    CParadaPeloCtrlC(const CParadaPeloCtrlC&) = delete;
+    CParadaPeloCtrlC& operator=(const CParadaPeloCtrlC&) = delete;
+
+private:
+    struct sigaction m_anterior = {};
+    bool m_instalado = false;
+};
+
 int Atualizar(const CArgumentos& argumentos, std::ostream& saida, std::ostream& erros)
 {
     argumentos.ExigirPosicionais(0);
@@ -159,18 +201,25 @@ int Atualizar(const CArgumentos& argumentos, std::ostream& saida, std::ostream& 
     const std::string servidor =
         argumentos.Valor("--servidor").value_or(configuracoes.LerTexto("dados", "servidor", kServidorPadrao));
     const fs::path caminho = ArquivoDeResultados();
+    CParadaDaAtualizacao parada;
     CValoresDeInternetQt valores;
-    CClienteDaInternet cliente(valores);
+    SOpcoesDoCliente opcoes_do_cliente;
+    opcoes_do_cliente.parada = &parada;
+    CClienteDaInternet cliente(valores, opcoes_do_cliente);
     CServicoDeResultados servico(cliente, servidor, DataRegionalDoSistema());
-    bool gravou = false;
+    SOpcoesDaAtualizacao opcoes;
+    opcoes.parada = &parada;
+    SResumoDaAtualizacao resumo;
     {
+        const CParadaPeloCtrlC ctrl_c(parada);
         CProgressoDaAtualizacaoNoTerminal progresso(erros);
-        gravou = CBancoDeDados::AtualizarPelaInternet(caminho, servico, progresso);
+        resumo = CBancoDeDados::AtualizarPelaInternet(caminho, servico, progresso, opcoes);
     }
-    if (!gravou)
+    if (!resumo.gravado)
         throw CErroDoUsuario("Erro ao Salvar Arquivo: " + caminho.string());
-    saida << "Resultados atualizados de " << servidor << " em " << caminho.string() << '\n';
-    return 0;
+    saida << TextoDaAtualizacao(resumo) << '\n';
+    // 130, como o de um programa terminado pelo Ctrl-C: a atualização não terminou.
+    return resumo.interrompida ? 130 : 0;
 }
 
 int Exportar(const CArgumentos& argumentos, std::ostream& saida)

@@ -49,13 +49,15 @@ std::string Uso()
         "                     [--ganhadores3 N] [--ganhadores4 N] [--ganhadores5 N]\n"
         "                     [--rateio3 V] [--rateio4 V] [--rateio5 V] [--acumulado V]\n"
         "  resultados remover N\n"
-        "  resultados atualizar [--servidor HOST[:PORTA]]\n"
+        "  resultados atualizar [--servidor [https://]HOST[:PORTA]]\n"
         "                                            busca no serviço os concursos que faltam\n"
+        "                                            (Ctrl-C para e grava os que já vieram)\n"
         "  resultados importar ARQUIVO.csv [--ignorar-erros]\n"
         "                                            junta os concursos do CSV (nada se uma linha é ruim)\n"
         "  resultados exportar ARQUIVO.csv           grava os resultados em CSV (as colunas de listar)\n"
         "\n"
-        "Saída: 0 sucesso, 1 falha (mensagem no stderr), 2 uso errado.\n";
+        "Saída: 0 sucesso, 1 falha (mensagem no stderr), 2 uso errado, 130 atualização\n"
+        "interrompida pelo Ctrl-C (o que já veio fica gravado).\n";
 }
 
 using Comando = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;

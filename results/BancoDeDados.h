@@ -2,12 +2,14 @@
 
 #include "core/TravaDeArquivo.h"
 #include "results/ResultadoVarenta.h"
+#include "results/ResumoDaAtualizacao.h"
 
 #include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
+class CParadaDaAtualizacao;
 class CServicoDeResultados;
 class IProgressoDaAtualizacao;
 
@@ -18,6 +20,11 @@ inline constexpr const char* kResultadosEmUso = "O arquivo de resultados está e
 // falha com CArquivoEmUso(kResultadosEmUso).
 CTravaDeArquivo TravarArquivoDeResultados(const std::filesystem::path& caminho,
                                           std::chrono::milliseconds espera = kEsperaPelaTrava);
+
+struct SOpcoesDaAtualizacao {
+    int mais_concursos = kMaisConcursosPorAtualizacao;  // pedidos de concursos por vez
+    const CParadaDaAtualizacao* parada = nullptr;        // quem pode pedir para parar
+};
 
 // Comandos que regravam o arquivo de resultados e as operações de lista que os deixam
 // ordenados e sem concursos repetidos.
@@ -44,11 +51,21 @@ public:
     static std::optional<int> RemoverResultado(int32_t concurso, const std::filesystem::path& caminho,
                                                std::chrono::milliseconds espera = kEsperaPelaTrava);
 
-    // Busca no serviço cada concurso que falta no arquivo, até o último que ele informa,
-    // e regrava o arquivo ordenado e sem repetidos (o gravado vale sobre o buscado).
-    // Nenhum gravado se perde, nem o de número acima do último do serviço. Falso se não
-    // gravou. Último fora de 1..99999: CErroDoServico; pedido que falha: CErroDeInternet;
-    // arquivo danificado: CErroDoUsuario. Em todos esses casos o arquivo fica como estava.
-    static bool AtualizarPelaInternet(const std::filesystem::path& caminho, CServicoDeResultados& servico,
-                                      IProgressoDaAtualizacao& progresso);
+    // Busca no serviço cada concurso que falta no arquivo, até o último que ele informa e
+    // no máximo opcoes.mais_concursos pedidos, e regrava o arquivo ordenado e sem
+    // repetidos (o gravado vale sobre o buscado); sem concurso novo, não grava. Só entra
+    // uma resposta que é o registro completo do concurso pedido (LerDaResposta sem
+    // defeito, número igual ao pedido, campos nas faixas); a vazia ou de menos de 5
+    // caracteres é pulada. Nenhum gravado se perde, nem o de número acima do último do
+    // serviço. Último fora de 1..99999 ou resposta que não serve: CErroDoServico; pedido
+    // que falha: CErroDeInternet; arquivo danificado: CErroDoUsuario. Em todos esses casos
+    // o arquivo fica como estava. Parada pedida (opcoes.parada): grava os completos que já
+    // vieram e devolve o resumo com interrompida.
+    static SResumoDaAtualizacao AtualizarPelaInternet(const std::filesystem::path& caminho,
+                                                      CServicoDeResultados& servico,
+                                                      IProgressoDaAtualizacao& progresso,
+                                                      const SOpcoesDaAtualizacao& opcoes = {});
+    // O fim da atualização: relê o arquivo, junta os buscados (o gravado vale) e grava se
+    // algum é novo. É aqui, e só aqui, que o arquivo é lido, mudado e gravado.
+    static SResumoDaAtualizacao JuntarBuscados(const std::filesystem::path& caminho, CListaDeResultados buscados);
 };

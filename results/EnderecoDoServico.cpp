@@ -3,27 +3,67 @@
 #include "results/ErroDeInternet.h"
 #include "results/TextoDaResposta.h"
 
+#include <cctype>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kHttp = "http://";
+constexpr std::string_view kHttps = "https://";
+
+bool ComecaPor(std::string_view texto, std::string_view inicio)
+{
+    if (texto.size() < inicio.size())
+        return false;
+    for (size_t i = 0; i < inicio.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(texto[i])) != inicio[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::string BaseDoServidor(const std::string& servidor)
+{
+    std::string_view resto = Aparar(servidor);
+    std::string_view esquema = kHttp;
+    if (ComecaPor(resto, kHttps)) {
+        esquema = kHttps;
+        resto.remove_prefix(kHttps.size());
+    } else if (ComecaPor(resto, kHttp)) {
+        resto.remove_prefix(kHttp.size());
+    }
+    while (!resto.empty() && resto.back() == '/')
+        resto.remove_suffix(1);
+    return std::string(esquema) + std::string(resto);
+}
+
 std::string EnderecoDoUltimoConcurso(const std::string& servidor)
 {
-    return "http://" + servidor + "/WebService/PegarUltimoConcurso.aspx?tipo=" + std::to_string(kTipoVarenta);
+    return BaseDoServidor(servidor) + "/WebService/PegarUltimoConcurso.aspx?tipo=" + std::to_string(kTipoVarenta);
 }
 
 std::string EnderecoDoResultado(const std::string& servidor, int concurso)
 {
-    return "http://" + servidor + "/WebService/PegarResultado.aspx?tipo=" + std::to_string(kTipoVarenta) +
+    return BaseDoServidor(servidor) + "/WebService/PegarResultado.aspx?tipo=" + std::to_string(kTipoVarenta) +
            "&concurso=" + std::to_string(concurso);
 }
 
 SEndereco DividirEndereco(const std::string& endereco)
 {
-    constexpr size_t kEsquema = 7;
     SEndereco partes;
-    const size_t barra = endereco.size() >= kEsquema ? endereco.find('/', kEsquema) : std::string::npos;
+    size_t esquema = kHttp.size();
+    if (ComecaPor(endereco, kHttps)) {
+        partes.tls = true;
+        partes.porta = 443;
+        esquema = kHttps.size();
+    }
+    const size_t barra = endereco.size() >= esquema ? endereco.find('/', esquema) : std::string::npos;
     if (barra != std::string::npos) {
-        partes.servidor = endereco.substr(kEsquema, barra - kEsquema);
+        partes.servidor = endereco.substr(esquema, barra - esquema);
         partes.objeto = endereco.substr(barra);
     } else {
-        partes.servidor = endereco.size() > kEsquema ? endereco.substr(kEsquema) : std::string();
+        partes.servidor = endereco.size() > esquema ? endereco.substr(esquema) : std::string();
     }
     const size_t dois_pontos = partes.servidor.find(':');
     if (dois_pontos != std::string::npos && dois_pontos > 0) {
@@ -34,6 +74,23 @@ SEndereco DividirEndereco(const std::string& endereco)
                                   "Porta inválida no endereço do servidor de resultados: " + endereco);
     }
     return partes;
+}
+
+std::string NomeDoServidor(const SEndereco& endereco)
+{
+    std::string nome = (endereco.tls ? std::string(kHttps) : std::string()) + endereco.servidor;
+    if (endereco.porta != (endereco.tls ? 443 : 80))
+        nome += ":" + std::to_string(endereco.porta);
+    return nome;
+}
+
+std::string NomeDoServidor(const std::string& servidor)
+{
+    try {
+        return NomeDoServidor(DividirEndereco(BaseDoServidor(servidor)));
+    } catch (const CErroDeInternet&) {
+        return std::string(Aparar(servidor));
+    }
 }
 
 std::string MontarResposta(const std::string& corpo)

@@ -42,7 +42,13 @@ public:
     // Preenche o registro com uma resposta de "PegarResultado.aspx". 0 (registro intacto)
     // quando o texto tem menos de 5 caracteres. Só são lidas as linhas seguidas de CR LF.
     // regional: a última forma de data tentada (ver LerDataDaResposta).
-    int LerDaResposta(const std::string& texto, const FLerDataRegional& regional);
+    // defeito, quando dado, recebe o primeiro motivo de a resposta não ser o registro
+    // completo de um concurso ("sem os placares", "sem a linha final"...), ou fica vazio:
+    // número, data válida, dez caracteres de gols que a leitura conhece ("0" a "4" e "+"),
+    // valor acumulado, os grupos de 3, 4 e 5 acertos inteiros (cada um uma vez, com
+    // números) e, depois deles, a linha final. As faixas dos valores ficam com
+    // FaixasDoResultado, exceto a dos ganhadores, vista aqui antes de caber em 32 bits.
+    int LerDaResposta(const std::string& texto, const FLerDataRegional& regional, std::string* defeito = nullptr);
     int LerDaResposta(const std::string& texto);
     // Acrescenta os cinco placares: três caracteres por jogo, gols do time 1 e do time 2.
     void LerPlacares(std::string_view linha);

@@ -19,3 +19,8 @@ std::string CServicoDeResultados::PegarResultado(int concurso)
 {
     return m_paginas.BaixarPagina(EnderecoDoResultado(m_servidor, concurso));
 }
+
+std::string CServicoDeResultados::Servidor() const
+{
+    return NomeDoServidor(m_servidor);
+}

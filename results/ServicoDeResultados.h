@@ -6,7 +6,8 @@
 
 class IPaginasDaInternet;
 
-// As duas páginas do serviço de resultados num servidor ("host" ou "host:porta").
+// As duas páginas do serviço de resultados num servidor ("host[:porta]", com "http://" ou
+// "https://" opcional na frente).
 class CServicoDeResultados {
 public:
     // regional: a forma de data do sistema, última tentativa ao ler a data da resposta.
@@ -16,6 +17,8 @@ public:
     int PegarUltimoConcurso();
     std::string PegarResultado(int concurso);
     const FLerDataRegional& DataRegional() const { return m_regional; }
+    // Como as mensagens nomeiam o servidor (NomeDoServidor).
+    std::string Servidor() const;
 
 private:
     IPaginasDaInternet& m_paginas;

@@ -138,7 +138,7 @@ int32_t InteiroDoInicio(std::string_view texto)
     return int32_t(std::min<int64_t>(valor, std::numeric_limits<int32_t>::max()));
 }
 
-double DecimalDoInicio(std::string_view texto)
+std::optional<double> NumeroDoInicio(std::string_view texto)
 {
     bool negativo = false;
     const size_t inicio = InicioDoNumero(texto, negativo);
@@ -152,13 +152,18 @@ double DecimalDoInicio(std::string_view texto)
     }
     const std::string_view numero = texto.substr(inicio, fim - inicio);
     if (numero.find_first_of("0123456789") == std::string_view::npos)
-        return 0.0;
+        return std::nullopt;
     double valor = 0.0;
     const auto [ptr, erro] = std::from_chars(numero.data(), numero.data() + numero.size(), valor,
                                              std::chars_format::fixed);
     if (erro != std::errc() || !std::isfinite(valor))
-        return 0.0;
+        return std::nullopt;
     return negativo ? -valor : valor;
+}
+
+double DecimalDoInicio(std::string_view texto)
+{
+    return NumeroDoInicio(texto).value_or(0.0);
 }
 
 std::string_view Aparar(std::string_view texto)

@@ -15,6 +15,9 @@
 int32_t InteiroDoInicio(std::string_view texto);
 // Decimal do começo do texto (sem expoente); grande demais para um double vale 0.
 double DecimalDoInicio(std::string_view texto);
+// O mesmo decimal, vazio quando o texto não começa por um número (nenhum algarismo) ou
+// quando ele não cabe num double: o que distingue um "0" de um campo que não é número.
+std::optional<double> NumeroDoInicio(std::string_view texto);
 // Sem brancos (espaço, tabulação, CR, LF) nas duas pontas.
 std::string_view Aparar(std::string_view texto);
 

@@ -10,12 +10,16 @@ QUINARO_PACOTES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xdg-utils
   qt6-translations-l10n
+  # "https://" na atualização: o plugin TLS do Qt (openssl, em libqt6network6, que já puxa
+  # o libssl3) confere o servidor com as autoridades certificadoras do sistema.
+  libqt6network6 ca-certificates
 )
 # Só para os testes: o navegador que abre os relatórios, o pdftoppm que lê as páginas impressas
 # e o proxy HTTP da atualização.
 QUINARO_PACOTES_TESTE=(chromium poppler-utils tinyproxy)
-# Carga do serviço de resultados (ab) e o terminador TLS na frente dele.
-QUINARO_PACOTES_TESTE+=(apache2-utils stunnel4)
+# Carga do serviço de resultados (ab) e o terminador TLS na frente dele, com os
+# certificados de teste feitos pelo openssl na hora.
+QUINARO_PACOTES_TESTE+=(apache2-utils stunnel4 openssl)
 # Teste da instalação: validar a entrada do menu e achar o tipo dos arquivos ".vrt".
 QUINARO_PACOTES_TESTE+=(desktop-file-utils shared-mime-info libglib2.0-bin)
 # Só para tools/pacote-deb.sh: o CPack usa file e dpkg-shlibdeps; o lintian inspeciona.

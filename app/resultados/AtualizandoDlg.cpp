@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 
 CAtualizandoDlg::CAtualizandoDlg(QWidget* pai)
@@ -22,6 +23,17 @@ CAtualizandoDlg::CAtualizandoDlg(QWidget* pai)
     m_progresso = new QProgressBar(this);
     m_progresso->setGeometry(unidades.Retangulo(31, 49, 329, 14));
     m_progresso->setTextVisible(false);
+    m_parar = new QPushButton(QStringLiteral("Parar"), this);
+    m_parar->setGeometry(unidades.Retangulo(310, 19, 50, 14));
+    m_parar->setAutoDefault(false);
+    connect(m_parar, &QPushButton::clicked, this, &CAtualizandoDlg::Parar);
+}
+
+void CAtualizandoDlg::Parar()
+{
+    m_parada.Pedir();
+    m_parar->setEnabled(false);
+    m_parar->setText(QStringLiteral("Parando..."));
 }
 
 void CAtualizandoDlg::Mostrar()

@@ -12,6 +12,10 @@
 #include "app/shell/CursorDeEspera.h"
 #include "app/shell/Mensagens.h"
 
+#include <QMessageBox>
+
+#include <optional>
+
 CComandosDeInternet::CComandosDeInternet(IConfiguracoes& configuracoes, const IPastas& pastas, QWidget* janela)
     : m_configuracoes(configuracoes), m_pastas(pastas), m_janela(janela)
 {
@@ -19,23 +23,34 @@ CComandosDeInternet::CComandosDeInternet(IConfiguracoes& configuracoes, const IP
 
 void CComandosDeInternet::OnAtualizarResultados()
 {
-    // Pedido que falha, último inválido ou arquivo danificado: o erro acaba o comando
-    // sem gravar nada e Proteger o mostra, já sem o diálogo de progresso.
+    // Pedido que falha, resposta que não serve, último inválido ou arquivo danificado: o
+    // erro acaba o comando sem gravar nada e Proteger o mostra, já sem o diálogo de
+    // progresso. Terminada (ou parada com "Parar"), diz o que veio.
     Proteger(m_janela, [this] {
-        const CCursorDeEspera espera;
+        std::optional<CCursorDeEspera> espera(std::in_place);
         const auto caminho = CaminhoDeDados(m_pastas, kArquivoDeResultados);
         CValoresDeInternetQt valores;
-        CClienteDaInternet cliente(valores);
-        CServicoDeResultados servico(cliente, ServidorDeResultados(m_configuracoes), DataRegionalDoSistema());
-        bool gravou = false;
+        SResumoDaAtualizacao resumo;
         {
             CAtualizandoDlg progresso(m_janela);
-            gravou = CBancoDeDados::AtualizarPelaInternet(caminho, servico, progresso);
+            SOpcoesDoCliente opcoes_do_cliente;
+            opcoes_do_cliente.parada = &progresso.Parada();
+            CClienteDaInternet cliente(valores, opcoes_do_cliente);
+            CServicoDeResultados servico(cliente, ServidorDeResultados(m_configuracoes), DataRegionalDoSistema());
+            SOpcoesDaAtualizacao opcoes;
+            opcoes.parada = &progresso.Parada();
+            resumo = CBancoDeDados::AtualizarPelaInternet(caminho, servico, progresso, opcoes);
         }
-        if (!gravou)
+        espera.reset();
+        if (!resumo.gravado) {
             MostrarAviso(m_janela, QStringLiteral("Erro ao Salvar Arquivo"));
-        else
-            CAvisoDeResultados::Instancia().Avisar();
+            return;
+        }
+        CAvisoDeResultados::Instancia().Avisar();
+        QMessageBox caixa(QMessageBox::Information, TituloDasMensagens(),
+                          QString::fromStdString(TextoDaAtualizacao(resumo)), QMessageBox::Ok, m_janela);
+        caixa.setTextFormat(Qt::PlainText);
+        caixa.exec();
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Configuracoes.h"
 #include "results/EnderecoDoServico.h"
+#include "results/ErroDeInternet.h"
 #include "platform/OpcoesDeInternet.h"
 #include "app/resultados/UnidadesDeDialogo.h"
 #include "core/ValoresDeInternet.h"
@@ -27,6 +28,18 @@ QLineEdit* NovoCampo(QWidget* pai, const QRect& onde)
     return campo;
 }
 
+// Vazio vale o padrão; senão host[:porta], com "http://" ou "https://" opcional.
+bool ServidorValido(const std::string& servidor)
+{
+    if (servidor.empty())
+        return true;
+    try {
+        return !DividirEndereco(BaseDoServidor(servidor)).servidor.empty();
+    } catch (const CErroDeInternet&) {
+        return false;
+    }
+}
+
 } // namespace
 
 std::string ServidorDeResultados(const IConfiguracoes& configuracoes)
@@ -37,46 +50,61 @@ std::string ServidorDeResultados(const IConfiguracoes& configuracoes)
 CDlgProxy::CDlgProxy(IValoresDeInternet& valores, IConfiguracoes& configuracoes, QWidget* pai)
     : QDialog(pai), m_valores(valores), m_configuracoes(configuracoes)
 {
-    setWindowTitle(QStringLiteral("Configurações de Proxy"));
+    setWindowTitle(QStringLiteral("Configurar Acesso à Internet"));
     const CUnidadesDeDialogo u(*this);
-    setFixedSize(u.Retangulo(0, 0, 262, 225).size());
+    // O desenho original, 22 unidades abaixo, sob o quadro do servidor de resultados.
+    constexpr int d = 22;
+    setFixedSize(u.Retangulo(0, 0, 262, 225 + d).size());
 
-    // No lugar da faixa do topo: o servidor de resultados.
-    auto* rotulo_servidor = new QLabel(QStringLiteral("Servidor de resultados"), this);
-    rotulo_servidor->setGeometry(u.Retangulo(15, 20, 84, 8));
-    m_campo_servidor = NovoCampo(this, u.Retangulo(101, 17, 148, 14));
+    // O servidor de resultados e o seu login: habilitados sempre, com ou sem proxy.
+    m_quadro_servidor = new QGroupBox(QStringLiteral("Servidor de resultados"), this);
+    m_quadro_servidor->setGeometry(u.Retangulo(15, 5, 234, 69));
+    const char* textos_do_servico[3] = {"Endereço", "Usuário", "Senha"};
+    for (int i = 0; i < 3; ++i) {
+        m_rotulos_do_servico[i] = new QLabel(QString::fromUtf8(textos_do_servico[i]), this);
+        m_rotulos_do_servico[i]->setGeometry(u.Retangulo(25, 22 + 16 * i, 70, 8));
+    }
+    m_campo_servidor = NovoCampo(this, u.Retangulo(101, 19, 140, 14));
+    m_campo_servidor->setPlaceholderText(QStringLiteral("host:porta ou https://host:porta"));
+    m_campo_usuario_do_servico = NovoCampo(this, u.Retangulo(101, 35, 140, 14));
+    m_campo_senha_do_servico = NovoCampo(this, u.Retangulo(101, 51, 140, 14));
+    m_campo_senha_do_servico->setEchoMode(QLineEdit::Password);
+    for (int i = 0; i < 3; ++i)
+        m_rotulos_do_servico[i]->setBuddy(i == 0 ? m_campo_servidor
+                                                  : i == 1 ? m_campo_usuario_do_servico : m_campo_senha_do_servico);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setGeometry(u.Retangulo(145, 204, 50, 14));
-    m_ok->setDefault(true);
-    m_cancelar = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancelar->setGeometry(u.Retangulo(200, 204, 50, 14));
     m_quadro_proxy = new QGroupBox(this);
-    m_quadro_proxy->setGeometry(u.Retangulo(15, 58, 234, 141));
+    m_quadro_proxy->setGeometry(u.Retangulo(15, 58 + d, 234, 141));
     m_caixa_proxy = new QCheckBox(QStringLiteral("Utilizar Proxy"), this);
-    m_caixa_proxy->setGeometry(u.Retangulo(28, 58, 58, 10));
+    m_caixa_proxy->setGeometry(u.Retangulo(28, 58 + d, 58, 10));
     m_dica = new QLabel(
         QStringLiteral("Configure o acesso ao seu servidor proxy através das opções de internet."), this);
-    m_dica->setGeometry(u.Retangulo(29, 71, 202, 23));
+    m_dica->setGeometry(u.Retangulo(29, 71 + d, 202, 23));
     m_dica->setWordWrap(true);
     m_opcoes_internet = new QPushButton(QStringLiteral("Opções de Internet"), this);
-    m_opcoes_internet->setGeometry(u.Retangulo(28, 95, 85, 14));
+    m_opcoes_internet->setGeometry(u.Retangulo(28, 95 + d, 85, 14));
     m_quadro_login = new QGroupBox(this);
-    m_quadro_login->setGeometry(u.Retangulo(28, 119, 213, 72));
+    m_quadro_login->setGeometry(u.Retangulo(28, 119 + d, 213, 72));
     m_caixa_login = new QCheckBox(QStringLiteral("Utilizar Login"), this);
-    m_caixa_login->setGeometry(u.Retangulo(39, 119, 56, 10));
+    m_caixa_login->setGeometry(u.Retangulo(39, 119 + d, 56, 10));
     const char* textos[3] = {"Login", "Senha", "Confirmar senha"};
     const int alturas[3] = {137, 156, 175};
     for (int i = 0; i < 3; ++i) {
         m_rotulos[i] = new QLabel(QString::fromUtf8(textos[i]), this);
-        m_rotulos[i]->setGeometry(u.Retangulo(39, alturas[i], 58, 8));
+        m_rotulos[i]->setGeometry(u.Retangulo(39, alturas[i] + d, 58, 8));
     }
-    m_campo_login = NovoCampo(this, u.Retangulo(101, 135, 85, 14));
-    m_campo_senha = NovoCampo(this, u.Retangulo(101, 153, 85, 14));
-    m_campo_confirmacao = NovoCampo(this, u.Retangulo(101, 171, 85, 14));
+    m_campo_login = NovoCampo(this, u.Retangulo(101, 135 + d, 85, 14));
+    m_campo_senha = NovoCampo(this, u.Retangulo(101, 153 + d, 85, 14));
+    m_campo_confirmacao = NovoCampo(this, u.Retangulo(101, 171 + d, 85, 14));
     // As caixas por cima dos quadros, como no desenho.
     m_caixa_proxy->raise();
     m_caixa_login->raise();
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setGeometry(u.Retangulo(145, 204 + d, 50, 14));
+    m_ok->setDefault(true);
+    m_cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    m_cancelar->setGeometry(u.Retangulo(200, 204 + d, 50, 14));
 
     connect(m_ok, &QPushButton::clicked, this, &CDlgProxy::accept);
     connect(m_cancelar, &QPushButton::clicked, this, &CDlgProxy::reject);
@@ -94,6 +122,8 @@ void CDlgProxy::OnInitDialog()
     m_senha = QString::fromStdString(m_valores.LerValorInternet(kProxyPassword));
     m_confirmarSenha = m_senha;
     m_campo_servidor->setText(QString::fromStdString(ServidorDeResultados(m_configuracoes)));
+    m_campo_usuario_do_servico->setText(QString::fromStdString(m_valores.LerValorInternet(kServicoUser)));
+    m_campo_senha_do_servico->setText(QString::fromStdString(m_valores.LerValorInternet(kServicoPassword)));
     ParaOsControles();
     DosControles();
     HabilitarControles(m_usarProxy != 0);
@@ -138,6 +168,14 @@ void CDlgProxy::HabilitarControles(bool ligado)
 void CDlgProxy::accept()
 {
     DosControles();
+    const QString servidor = m_campo_servidor->text().trimmed();
+    if (!ServidorValido(servidor.toStdString())) {
+        MostrarAviso(this, QStringLiteral("Endereço do servidor de resultados inválido: \"%1\". Use host:porta "
+                                          "ou https://host:porta (porta de 1 a 65535).")
+                               .arg(servidor));
+        m_campo_servidor->setFocus();
+        return;
+    }
     // Comparação byte a byte, como o texto foi digitado.
     if (m_usarLogin != 0 && m_senha.toUtf8() != m_confirmarSenha.toUtf8()) {
         MostrarAviso(this, QStringLiteral("Os passwords digitados precisam ser iguais."));
@@ -147,7 +185,8 @@ void CDlgProxy::accept()
     m_valores.GravarValorInternet(kProxyLoginEnable, m_usarLogin != 0 ? "YES" : "NO");
     m_valores.GravarValorInternet(kProxyUser, m_login.toStdString());
     m_valores.GravarValorInternet(kProxyPassword, m_senha.toStdString());
-    const QString servidor = m_campo_servidor->text().trimmed();
+    m_valores.GravarValorInternet(kServicoUser, m_campo_usuario_do_servico->text().toStdString());
+    m_valores.GravarValorInternet(kServicoPassword, m_campo_senha_do_servico->text().toStdString());
     m_configuracoes.GravarTexto("dados", "servidor", servidor.isEmpty() ? kServidorPadrao : servidor.toStdString());
     QDialog::accept();
 }

@@ -10,8 +10,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// "Configurações de Proxy": se há proxy, o login que vai em todo pedido e o servidor de
-// resultados (seção "dados", valor "servidor").
+// "Configurar Acesso à Internet": o servidor de resultados (seção "dados", valor
+// "servidor") com o seu login ("ServicoUser"/"ServicoPassword", sempre habilitado: vai ao
+// serviço com ou sem proxy), se há proxy e o login do proxy ("ProxyUser"/"ProxyPassword").
 class CDlgProxy : public QDialog {
     Q_OBJECT
 
@@ -26,7 +27,11 @@ public:
     QString m_senha;
     QString m_confirmarSenha;
 
+    QGroupBox* m_quadro_servidor;
     QLineEdit* m_campo_servidor;
+    QLabel* m_rotulos_do_servico[3];  // "Endereço", "Usuário", "Senha"
+    QLineEdit* m_campo_usuario_do_servico;
+    QLineEdit* m_campo_senha_do_servico;
     QCheckBox* m_caixa_proxy;
     QLabel* m_dica;
     QPushButton* m_opcoes_internet;

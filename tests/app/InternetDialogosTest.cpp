@@ -1,6 +1,6 @@
-// "Configurações de Proxy" e "Atualizar Resultados pela Internet" pela janela do
-// programa: regras de habilitação, o que fica guardado e a atualização contra o serviço
-// de resultados de verdade no loopback.
+// "Configurar Acesso à Internet" e "Atualizar Resultados pela Internet" pela janela do
+// programa: regras de habilitação, o que fica guardado, a atualização contra o serviço
+// de resultados de verdade no loopback, o resumo no fim e o "Parar".
 #include "tests/app/CaixasModais.h"
 #include "tests/app/Interacao.h"
 #include "tests/app/ProgramaEmTeste.h"
@@ -9,6 +9,8 @@
 
 #include "results/CaminhoDeDados.h"
 #include "core/ConfiguracoesEmMemoria.h"
+#include "core/ValoresDeInternet.h"
+#include "results/EnderecoDoServico.h"
 #include "platform/ValoresDeInternetQt.h"
 #include "app/resultados/AtualizandoDlg.h"
 #include "app/resultados/DlgProxy.h"
@@ -91,7 +93,15 @@ SEstado EstadoDe(const CDlgProxy& dialogo)
                                     static_cast<const QWidget*>(dialogo.m_rotulos[1]),
                                     static_cast<const QWidget*>(dialogo.m_rotulos[2])})
         EXPECT_EQ(controle->isEnabled(), campos);
-    // Nunca desabilitados.
+    // Nunca desabilitados: o servidor de resultados e o seu login, com ou sem proxy.
+    for (const QWidget* controle : {static_cast<const QWidget*>(dialogo.m_quadro_servidor),
+                                    static_cast<const QWidget*>(dialogo.m_campo_servidor),
+                                    static_cast<const QWidget*>(dialogo.m_campo_usuario_do_servico),
+                                    static_cast<const QWidget*>(dialogo.m_campo_senha_do_servico),
+                                    static_cast<const QWidget*>(dialogo.m_rotulos_do_servico[0]),
+                                    static_cast<const QWidget*>(dialogo.m_rotulos_do_servico[1]),
+                                    static_cast<const QWidget*>(dialogo.m_rotulos_do_servico[2])})
+        EXPECT_TRUE(controle->isEnabled()) << controle->objectName().toStdString();
     EXPECT_TRUE(dialogo.m_caixa_proxy->isEnabled());
     EXPECT_TRUE(dialogo.m_quadro_proxy->isEnabled());
     EXPECT_TRUE(dialogo.m_ok->isEnabled());
@@ -112,7 +122,8 @@ class DialogoDeProxy : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* nome : {kProxyEnable, kProxyLoginEnable, kProxyUser, kProxyPassword})
+        for (const char* nome :
+             {kProxyEnable, kProxyLoginEnable, kProxyUser, kProxyPassword, kServicoUser, kServicoPassword})
             m_valores.GravarValorInternet(nome, "");
     }
 
@@ -125,7 +136,13 @@ TEST_F(DialogoDeProxy, HabilitacaoAoAbrirEAoClicar)
 {
     CDlgProxy dialogo(m_valores, m_configuracoes, nullptr);
     dialogo.show();
-    EXPECT_EQ(dialogo.windowTitle(), "Configurações de Proxy");
+    EXPECT_EQ(dialogo.windowTitle(), "Configurar Acesso à Internet");
+    EXPECT_EQ(dialogo.m_ok->text(), "OK");
+    EXPECT_EQ(dialogo.m_cancelar->text(), "Cancelar");
+    EXPECT_EQ(dialogo.m_quadro_servidor->title(), "Servidor de resultados");
+    EXPECT_EQ(dialogo.m_rotulos_do_servico[1]->text(), "Usuário");
+    EXPECT_EQ(dialogo.m_rotulos_do_servico[2]->text(), "Senha");
+    EXPECT_EQ(dialogo.m_campo_senha_do_servico->echoMode(), QLineEdit::Password);
     ExpectEstado(dialogo, {false, false, false, false}, "sem valores guardados");
     EXPECT_EQ(dialogo.m_campo_login->text(), "");
     EXPECT_EQ(dialogo.m_campo_servidor->text(), "127.0.0.1:8080");
@@ -228,13 +245,98 @@ TEST_F(DialogoDeProxy, OKGuardaComoTextoECancelNaoGuarda)
     EXPECT_EQ(m_valores.LerValorInternet(kProxyUser), "josé");
 }
 
+TEST_F(DialogoDeProxy, LoginDoServicoGuardadoComOuSemProxy)
+{
+    m_valores.GravarValorInternet(kServicoUser, "ana");
+    m_valores.GravarValorInternet(kServicoPassword, "do-servico");
+    for (bool proxy : {false, true}) {
+        SCOPED_TRACE(proxy ? "com proxy" : "sem proxy");
+        CDlgProxy dialogo(m_valores, m_configuracoes, nullptr);
+        dialogo.show();
+        EXPECT_EQ(dialogo.m_campo_usuario_do_servico->text(), QString::fromStdString(m_valores.LerValorInternet(kServicoUser)));
+        if (proxy)
+            Clicar(dialogo.m_caixa_proxy);
+        EXPECT_TRUE(dialogo.m_campo_usuario_do_servico->isEnabled());
+        EXPECT_TRUE(dialogo.m_campo_senha_do_servico->isEnabled());
+        const QString usuario = proxy ? QStringLiteral("josé") : QStringLiteral("maria");
+        dialogo.m_campo_usuario_do_servico->setText(usuario);
+        dialogo.m_campo_senha_do_servico->setText(usuario + QStringLiteral("-senha"));
+        Clicar(dialogo.m_ok);
+        EXPECT_EQ(dialogo.result(), QDialog::Accepted);
+        EXPECT_EQ(m_valores.LerValorInternet(kServicoUser), usuario.toStdString());
+        EXPECT_EQ(m_valores.LerValorInternet(kServicoPassword), (usuario + QStringLiteral("-senha")).toStdString());
+        // O login do proxy fica à parte.
+        EXPECT_EQ(m_valores.LerValorInternet(kProxyUser), "");
+    }
+    {
+        CDlgProxy dialogo(m_valores, m_configuracoes, nullptr);
+        EXPECT_EQ(dialogo.m_campo_senha_do_servico->text(), "josé-senha");
+        dialogo.m_campo_usuario_do_servico->setText(QStringLiteral("outro"));
+        Clicar(dialogo.m_cancelar);
+    }
+    EXPECT_EQ(m_valores.LerValorInternet(kServicoUser), "josé");
+}
+
+TEST_F(DialogoDeProxy, EnderecoDoServidorInvalidoNaoFecha)
+{
+    CDlgProxy dialogo(m_valores, m_configuracoes, nullptr);
+    dialogo.show();
+    for (const char* invalido : {"servidor:0", "https://servidor:70000", "http://"}) {
+        SCOPED_TRACE(invalido);
+        dialogo.m_campo_servidor->setText(QString::fromUtf8(invalido));
+        m_respostas.AceitarMensagem();
+        Clicar(dialogo.m_ok);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_respostas.Pendente(), 5000);
+        EXPECT_TRUE(dialogo.isVisible());
+    }
+    ASSERT_EQ(m_respostas.Mensagens().size(), 3);
+    EXPECT_EQ(m_respostas.Mensagens()[0].texto,
+              QStringLiteral("Endereço do servidor de resultados inválido: \"servidor:0\". Use host:porta ou "
+                             "https://host:porta (porta de 1 a 65535)."));
+    EXPECT_EQ(ServidorDeResultados(m_configuracoes), "127.0.0.1:8080");
+    dialogo.m_campo_servidor->setText(QStringLiteral("https://resultados.exemplo:8443"));
+    Clicar(dialogo.m_ok);
+    EXPECT_EQ(dialogo.result(), QDialog::Accepted);
+    EXPECT_EQ(ServidorDeResultados(m_configuracoes), "https://resultados.exemplo:8443");
+}
+
+// Responde (OK) a cada caixa de mensagem que aparecer enquanto vive, guardando a última.
+class CMensagensDoComando {
+public:
+    CMensagensDoComando(CGuardaDeModais& guarda, std::function<void()> a_cada_volta = {})
+    {
+        QObject::connect(&m_relogio, &QTimer::timeout, [this, &guarda, a_cada_volta] {
+            if (a_cada_volta)
+                a_cada_volta();
+            auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (caixa == nullptr || caixa == m_respondida)
+                return;
+            m_respondida = caixa;
+            ReivindicarModal(caixa);
+            guarda.Permitir(caixa);
+            m_vista = {true, caixa->windowTitle(), caixa->text(), caixa->icon()};
+            m_vistas++;
+            caixa->accept();
+        });
+        m_relogio.start(20);
+    }
+    const SMensagemVista& Vista() const { return m_vista; }
+    int Vistas() const { return m_vistas; }
+
+private:
+    QTimer m_relogio;
+    QPointer<QMessageBox> m_respondida;
+    SMensagemVista m_vista;
+    int m_vistas = 0;
+};
+
 class MenuDeInternet : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_programa.Iniciar());
         m_arquivo = CaminhoDeDados(m_programa.m_pastas, kArquivoDeResultados);
-        for (const char* nome : {kProxyUser, kProxyPassword})
+        for (const char* nome : {kProxyUser, kProxyPassword, kServicoUser, kServicoPassword})
             CValoresDeInternetQt().GravarValorInternet(nome, "");
     }
 
@@ -294,17 +396,62 @@ TEST_F(MenuDeInternet, AtualizarPeloMenuTrazOsResultadosDoServico)
         if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && progresso.isEmpty()) {
             for (QLabel* rotulo : modal->findChildren<QLabel*>())
                 progresso += rotulo->text() + QLatin1Char('|');
+            for (QPushButton* botao : modal->findChildren<QPushButton*>())
+                progresso += botao->text() + QLatin1Char('|');
             SalvarCaptura(modal, QStringLiteral("atualizando.png"));
         }
     });
     espiao.start(20);
+    CMensagensDoComando mensagens(m_guarda);
     Executar(Comando::kAtualizarPelaInternet);
     espiao.stop();
     EXPECT_TRUE(progresso.contains(QStringLiteral("Puxando dados da Varenta"))) << progresso.toStdString();
+    EXPECT_TRUE(progresso.contains(QStringLiteral("Parar"))) << progresso.toStdString();
     EXPECT_EQ(ConcursosGravados(m_arquivo), (std::vector<int>{1, 2, 3}));
     // O gravado vale sobre o buscado.
     EXPECT_EQ(ResultadosGravados(m_arquivo)[1]->m_scores[0]->ColunaDoTime1(), 1);
+    // No fim, o que veio.
+    QTRY_VERIFY_WITH_TIMEOUT(mensagens.Vista().apareceu, 5000);
+    EXPECT_EQ(mensagens.Vista().texto, QStringLiteral("2 concursos novos (do 1 ao 3)."));
+    EXPECT_EQ(mensagens.Vista().icone, QMessageBox::Information);
+    EXPECT_EQ(mensagens.Vistas(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MenuDeInternet, PararGuardaOsConcursosQueJaVieram)
+{
+    CPastaTemporaria pasta;
+    const fs::path servido = pasta / "servido.dat";
+    std::vector<std::pair<int, std::string>> todos;
+    for (int n = 1; n <= 40; ++n)
+        todos.emplace_back(n, "1x0 2x2 +x1 0x0 3x+");
+    GravarResultados(servido, todos);
+    CServicoEmTeste servico(servido);
+    ASSERT_FALSE(servico.Servidor().empty()) << servico.Falha();
+    m_programa.m_configuracoes.GravarTexto("dados", "servidor", servico.Servidor());
+    fs::remove(m_arquivo);
+
+    // "Parar" assim que o concurso 2 foi pedido.
+    bool parou = false;
+    CMensagensDoComando mensagens(m_guarda, [&] {
+        auto* progresso = qobject_cast<CAtualizandoDlg*>(QApplication::activeModalWidget());
+        if (progresso == nullptr || parou || progresso->m_concurso->text() != QStringLiteral("Concurso: 2"))
+            return;
+        parou = true;
+        SalvarCaptura(progresso, QStringLiteral("atualizando_parar.png"));
+        Clicar(progresso->m_parar);
+        EXPECT_FALSE(progresso->m_parar->isEnabled());
+    });
+    Executar(Comando::kAtualizarPelaInternet);
+    EXPECT_TRUE(parou);
+    QTRY_VERIFY_WITH_TIMEOUT(mensagens.Vista().apareceu, 5000);
+    const std::vector<int> gravados = ConcursosGravados(m_arquivo);
+    ASSERT_GE(gravados.size(), 2u);
+    EXPECT_LT(gravados.size(), 40u);
+    for (size_t i = 0; i < gravados.size(); ++i)
+        EXPECT_EQ(gravados[i], int(i) + 1);
+    EXPECT_EQ(mensagens.Vista().texto, QStringLiteral("Atualização interrompida: %1 concursos novos (do 1 ao %1).")
+                                           .arg(gravados.size()));
 }
 
 TEST_F(MenuDeInternet, FalhaDoPedidoMostraOErroENaoMexeNoArquivo)
@@ -330,7 +477,9 @@ TEST_F(MenuDeInternet, FalhaDoPedidoMostraOErroENaoMexeNoArquivo)
     Executar(Comando::kAtualizarPelaInternet);
     QTRY_VERIFY_WITH_TIMEOUT(vista.apareceu, 10000);
     EXPECT_EQ(vista.icone, QMessageBox::Critical);
-    EXPECT_FALSE(vista.texto.isEmpty());
+    EXPECT_EQ(vista.texto, QStringLiteral("O servidor de resultados %1 recusou a conexão. Confira o servidor em "
+                                          "Configurar Acesso à Internet.")
+                               .arg(QString::fromStdString(m_programa.m_configuracoes.LerTexto("dados", "servidor", ""))));
     EXPECT_FALSE(progresso_ainda_aberto);
     EXPECT_EQ(LerBytes(m_arquivo), antes);
 }

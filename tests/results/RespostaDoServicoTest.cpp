@@ -4,6 +4,7 @@
 #include "results/ErroDeInternet.h"
 #include "results/RespostaDoServico.h"
 #include "results/TextoDaResposta.h"
+#include "results/ResumoDaAtualizacao.h"
 #include "results/ValoresDoResultado.h"
 
 #include <gtest/gtest.h>
@@ -340,6 +341,159 @@ TEST(RespostaDoServico, ValoresEnormesENaoNumerosSaemPorEscrito)
     EXPECT_EQ(linhas[9], "nan");
     EXPECT_EQ(linhas[12], menor);
     EXPECT_EQ(linhas[13], "fim");
+}
+
+// O registro completo: os três grupos guardados e a linha final.
+const std::vector<std::string> kCompleta = {"1234", "15/03/2004", "10 22 +1 00 3+", "0",     "3",
+                                            "120",  "5.5",        "4",              "7",     "80.25",
+                                            "5",    "2",          "850.50",         "fim"};
+
+std::string Defeito(const std::vector<std::string>& linhas)
+{
+    CResultadoVarenta resultado;
+    std::string defeito = "<não preenchido>";
+    resultado.LerDaResposta(Linhas(linhas), FLerDataRegional(), &defeito);
+    return defeito;
+}
+
+std::vector<std::string> Trocada(size_t linha, const std::string& nova)
+{
+    std::vector<std::string> linhas = kCompleta;
+    linhas[linha] = nova;
+    return linhas;
+}
+
+TEST(LerDaResposta, RegistroCompletoNaoTemDefeito)
+{
+    EXPECT_EQ(Defeito(kCompleta), "");
+    // Grupos em outra ordem e um grupo a mais (2 acertos, não guardado) também servem.
+    EXPECT_EQ(Defeito({"7", "01/01/2004", "00 00 00 00 00", "0", "5", "1", "9", "20", "0", "0", "2", "1", "1", "4",
+                       "3", "3", "3", "3", "3", "x"}),
+              "");
+    // O escritor do serviço dá sempre o registro completo, como o cliente o monta.
+    SValoresDoResultado valores;
+    valores.concurso = 9;
+    valores.colunas = {4, 4, 0, 1, 2, 3, 4, 0, 1, 2};
+    CResultadoVarenta relido;
+    std::string defeito = "<não preenchido>";
+    ASSERT_EQ(relido.LerDaResposta(MontarResposta(EscreverRespostaDoResultado(*NovoResultado(valores))),
+                                   FLerDataRegional(), &defeito),
+              1);
+    EXPECT_EQ(defeito, "");
+}
+
+TEST(LerDaResposta, DefeitoDeCadaRespostaIncompleta)
+{
+    std::vector<std::string> sem_fim(kCompleta.begin(), kCompleta.end() - 1);
+    struct SCaso {
+        std::vector<std::string> linhas;
+        std::string defeito;
+    };
+    const SCaso casos[] = {
+        {{"1001", "15/03/2004"}, "sem os placares"},
+        {{"1001", "15/03/2004", "10 22 +1 00 3+"}, "sem o valor acumulado"},
+        {{"1001", "15/03/2004", "10 22 +1 00 3+", "0"}, "sem os grupos de prêmios"},
+        {{"um texto só, sem quebra"}, "tem uma linha só"},
+        {sem_fim, "cortada no grupo de 5 acertos"},
+        {{kCompleta.begin(), kCompleta.end() - 2}, "cortada no grupo de 5 acertos"},
+        {Trocada(0, "x12"), "o número do concurso não é um número"},
+        {Trocada(1, "32/01/2004"), "data inválida"},
+        {Trocada(1, "ontem"), "data inválida"},
+        {Trocada(2, "10 22 +1 00"), "placares incompletos"},
+        {Trocada(2, "10 22 +1 00 3"), "placares incompletos"},
+        {Trocada(2, "10 22 +1 00 39"), "placares incompletos"},
+        {Trocada(2, "10 22 -1 00 33"), "placares incompletos"},
+        {Trocada(3, ""), "o valor acumulado não é um número"},
+        {Trocada(4, "três"), "o número de acertos de um grupo de prêmios não é um número"},
+        {Trocada(5, "-"), "o número de ganhadores não é um número"},
+        {Trocada(5, "2147483648"), "Ganhadores com 3 acertos fora da faixa (de 0 a 2147483647): 2147483648"},
+        {Trocada(8, "-1"), "Ganhadores com 4 acertos fora da faixa (de 0 a 2147483647): -1"},
+        {Trocada(12, "."), "o rateio não é um número"},
+        {Trocada(12, std::string(400, '9')), "o rateio não é um número"},  // não cabe num double
+        {Trocada(7, "3"), "o grupo de 3 acertos vem repetido"},
+        {Trocada(7, "6"), "sem o grupo de 4 acertos"},
+    };
+    for (const SCaso& caso : casos)
+        EXPECT_EQ(Defeito(caso.linhas), caso.defeito) << Linhas(caso.linhas);
+    // Um só "2147483647" ainda cabe; ganhadores decimais são truncados, como sempre.
+    EXPECT_EQ(Defeito(Trocada(5, "2147483647")), "");
+    EXPECT_EQ(Defeito(Trocada(5, "2.9")), "");
+    // Texto curto: não é lido, e o defeito diz que veio vazio.
+    EXPECT_EQ(Defeito({"12"}), "resposta vazia");
+}
+
+TEST(LerDaResposta, DefeitoNaoMudaALeitura)
+{
+    // O defeito é só informado: o registro é lido como sempre foi.
+    std::vector<std::string> sem_fim(kCompleta.begin(), kCompleta.end() - 1);
+    CResultadoVarenta resultado;
+    std::string defeito;
+    ASSERT_EQ(resultado.LerDaResposta(Linhas(sem_fim), FLerDataRegional(), &defeito), 1);
+    EXPECT_EQ(defeito, "cortada no grupo de 5 acertos");
+    EXPECT_EQ(resultado.m_ganhadores[5], 2);
+    EXPECT_EQ(resultado.m_rateio[5], 0.0);
+    EXPECT_EQ(resultado.m_ganhadores[4], 7);
+    EXPECT_EQ(resultado.m_rateio[4], 80.25);
+}
+
+TEST(NumeroDoInicio, DistingueZeroDeNaoNumero)
+{
+    EXPECT_EQ(NumeroDoInicio("0"), 0.0);
+    EXPECT_EQ(NumeroDoInicio(" -12.5xyz"), -12.5);
+    EXPECT_EQ(NumeroDoInicio(".5"), 0.5);
+    EXPECT_EQ(NumeroDoInicio("abc"), std::nullopt);
+    EXPECT_EQ(NumeroDoInicio("-"), std::nullopt);
+    EXPECT_EQ(NumeroDoInicio(""), std::nullopt);
+    EXPECT_EQ(NumeroDoInicio(std::string(400, '9')), std::nullopt);
+    EXPECT_EQ(DecimalDoInicio(std::string(400, '9')), 0.0);
+}
+
+TEST(EnderecoDoServico, HttpsEEsquemaNoServidor)
+{
+    EXPECT_EQ(BaseDoServidor("127.0.0.1:8080"), "http://127.0.0.1:8080");
+    EXPECT_EQ(BaseDoServidor(" http://h:1/ "), "http://h:1");
+    EXPECT_EQ(BaseDoServidor("HTTPS://h:8443//"), "https://h:8443");
+    EXPECT_EQ(EnderecoDoUltimoConcurso("https://r.exemplo"),
+              "https://r.exemplo/WebService/PegarUltimoConcurso.aspx?tipo=80");
+    EXPECT_EQ(EnderecoDoResultado("https://r.exemplo:8443/", 7),
+              "https://r.exemplo:8443/WebService/PegarResultado.aspx?tipo=80&concurso=7");
+
+    const SEndereco https = DividirEndereco("https://r.exemplo/WebService/x?y=1");
+    EXPECT_TRUE(https.tls);
+    EXPECT_EQ(https.servidor, "r.exemplo");
+    EXPECT_EQ(https.porta, 443);
+    EXPECT_EQ(https.objeto, "/WebService/x?y=1");
+    const SEndereco com_porta = DividirEndereco("HttpS://r.exemplo:8443");
+    EXPECT_TRUE(com_porta.tls);
+    EXPECT_EQ(com_porta.servidor, "r.exemplo");
+    EXPECT_EQ(com_porta.porta, 8443);
+    EXPECT_FALSE(DividirEndereco("http://r.exemplo:8443").tls);
+
+    EXPECT_EQ(NomeDoServidor("127.0.0.1:8080"), "127.0.0.1:8080");
+    EXPECT_EQ(NomeDoServidor("http://r.exemplo/"), "r.exemplo");
+    EXPECT_EQ(NomeDoServidor("https://r.exemplo:443"), "https://r.exemplo");
+    EXPECT_EQ(NomeDoServidor("https://r.exemplo:8443"), "https://r.exemplo:8443");
+    EXPECT_EQ(NomeDoServidor(" h:99999 "), "h:99999");  // porta inválida: o texto como veio
+}
+
+TEST(TextoDaAtualizacao, DizOQueVeio)
+{
+    SResumoDaAtualizacao resumo;
+    EXPECT_EQ(TextoDaAtualizacao(resumo), "Nenhum concurso novo.");
+    resumo.novos = 1;
+    resumo.primeiro = resumo.ultimo = 7;
+    EXPECT_EQ(TextoDaAtualizacao(resumo), "1 concurso novo (o 7).");
+    resumo.novos = 3;
+    resumo.primeiro = 4;
+    resumo.ultimo = 9;
+    EXPECT_EQ(TextoDaAtualizacao(resumo), "3 concursos novos (do 4 ao 9).");
+    resumo.faltam = 1;
+    EXPECT_EQ(TextoDaAtualizacao(resumo), "3 concursos novos (do 4 ao 9). Falta 1 concurso: atualize de novo para buscá-lo.");
+    resumo.faltam = 0;
+    resumo.interrompida = true;
+    EXPECT_EQ(TextoDaAtualizacao(resumo), "Atualização interrompida: 3 concursos novos (do 4 ao 9).");
+    resumo.novos = 0;
+    EXPECT_EQ(TextoDaAtualizacao(resumo), "Atualização interrompida: nenhum concurso novo.");
 }
 
 } // namespace

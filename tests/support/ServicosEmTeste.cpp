@@ -183,3 +183,128 @@ CServidorRoteirizado::FReacao CServidorRoteirizado::Cortar(const QByteArray& cor
         conexao.disconnectFromHost();
     };
 }
+
+namespace {
+
+QString Programa(const char* nome)
+{
+    return QStandardPaths::findExecutable(QString::fromLatin1(nome), {QStringLiteral("/usr/bin"), QStringLiteral("/usr/sbin"), QStringLiteral("/bin")});
+}
+
+// As extensões de cada certificado; a chave é de curva elíptica (rápida de gerar).
+const char* const kConfiguracaoDoOpenssl = R"(
+[req]
+distinguished_name = dn
+prompt = no
+[dn]
+CN = Quinaro
+[autoridade]
+basicConstraints = critical,CA:TRUE
+keyUsage = critical,keyCertSign,cRLSign
+subjectKeyIdentifier = hash
+[certo]
+basicConstraints = CA:FALSE
+keyUsage = critical,digitalSignature,keyEncipherment
+extendedKeyUsage = serverAuth
+subjectAltName = DNS:localhost,IP:127.0.0.1
+[nome_errado]
+basicConstraints = CA:FALSE
+keyUsage = critical,digitalSignature,keyEncipherment
+extendedKeyUsage = serverAuth
+subjectAltName = DNS:outro.quinaro.test
+)";
+
+} // namespace
+
+bool CCertificadosDeTeste::Instalados()
+{
+    return !Programa("openssl").isEmpty() && !Programa("stunnel4").isEmpty();
+}
+
+bool CCertificadosDeTeste::Openssl(const QStringList& argumentos)
+{
+    QProcess processo;
+    processo.setProcessChannelMode(QProcess::MergedChannels);
+    processo.setWorkingDirectory(QString::fromStdString(m_pasta.Caminho().string()));
+    processo.start(Programa("openssl"), argumentos);
+    if (!processo.waitForFinished(kEsperaMs) || processo.exitStatus() != QProcess::NormalExit ||
+        processo.exitCode() != 0) {
+        m_falha = "openssl " + argumentos.join(' ').toStdString() + ": " + processo.readAll().toStdString();
+        return false;
+    }
+    return true;
+}
+
+CCertificadosDeTeste::CCertificadosDeTeste()
+{
+    if (!Instalados()) {
+        m_falha = "openssl ou stunnel4 não instalado";
+        return;
+    }
+    GravarBytes(m_pasta / "openssl.cnf", kConfiguracaoDoOpenssl);
+    const QStringList chave = {QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                               QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
+    const auto autoridade = [&](const QString& nome, const QString& titular) {
+        return Openssl(QStringList{QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-config"),
+                                   QStringLiteral("openssl.cnf"), QStringLiteral("-extensions"),
+                                   QStringLiteral("autoridade"), QStringLiteral("-days"), QStringLiteral("2"),
+                                   QStringLiteral("-subj"), QStringLiteral("/CN=") + titular, QStringLiteral("-keyout"),
+                                   nome + QStringLiteral(".key"), QStringLiteral("-out"), nome + QStringLiteral(".pem")} +
+                       chave);
+    };
+    const auto servidor = [&](const QString& nome, const QString& extensoes, const QString& de) {
+        return Openssl(QStringList{QStringLiteral("req"), QStringLiteral("-new"), QStringLiteral("-config"),
+                                   QStringLiteral("openssl.cnf"), QStringLiteral("-subj"),
+                                   QStringLiteral("/CN=servidor de teste"), QStringLiteral("-keyout"),
+                                   nome + QStringLiteral(".key"), QStringLiteral("-out"), nome + QStringLiteral(".csr")} +
+                       chave) &&
+               Openssl({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), nome + QStringLiteral(".csr"),
+                        QStringLiteral("-CA"), de + QStringLiteral(".pem"), QStringLiteral("-CAkey"),
+                        de + QStringLiteral(".key"), QStringLiteral("-CAcreateserial"), QStringLiteral("-days"),
+                        QStringLiteral("2"), QStringLiteral("-extfile"), QStringLiteral("openssl.cnf"),
+                        QStringLiteral("-extensions"), extensoes, QStringLiteral("-out"), nome + QStringLiteral(".pem")});
+    };
+    if (!autoridade(QStringLiteral("autoridade"), QStringLiteral("Quinaro CA de teste")) ||
+        !autoridade(QStringLiteral("outra"), QStringLiteral("Outra CA")) ||
+        !servidor(QStringLiteral("certo"), QStringLiteral("certo"), QStringLiteral("autoridade")) ||
+        !servidor(QStringLiteral("nome_errado"), QStringLiteral("nome_errado"), QStringLiteral("autoridade")) ||
+        !servidor(QStringLiteral("de_outra"), QStringLiteral("certo"), QStringLiteral("outra")))
+        return;
+    m_autoridade = m_pasta / "autoridade.pem";
+    m_certo = {m_pasta / "certo.pem", m_pasta / "certo.key"};
+    m_nome_errado = {m_pasta / "nome_errado.pem", m_pasta / "nome_errado.key"};
+    m_de_outra = {m_pasta / "de_outra.pem", m_pasta / "de_outra.key"};
+}
+
+CTlsEmTeste::CTlsEmTeste(const CCertificadosDeTeste::SPar& par, const std::string& destino)
+{
+    const QString programa = Programa("stunnel4");
+    if (programa.isEmpty()) {
+        m_falha = "stunnel4 não instalado";
+        return;
+    }
+    m_porta = PortaLivre();
+    const std::string configuracao = "foreground = yes\npid =\ndebug = 5\n[quinaro]\naccept = 127.0.0.1:" +
+                                     std::to_string(m_porta) + "\nconnect = " + destino +
+                                     "\ncert = " + par.certificado.string() + "\nkey = " + par.chave.string() + "\n";
+    GravarBytes(m_pasta / "stunnel.conf", configuracao);
+    m_processo.setProcessChannelMode(QProcess::MergedChannels);
+    m_processo.start(programa, {QString::fromStdString((m_pasta / "stunnel.conf").string())});
+    if (!m_processo.waitForStarted(kEsperaMs)) {
+        m_falha = "stunnel4 não iniciou";
+        return;
+    }
+    for (int tentativa = 0; tentativa < 100 && m_processo.state() == QProcess::Running; ++tentativa) {
+        if (AlguemEscuta(m_porta)) {
+            m_servidor = "https://127.0.0.1:" + std::to_string(m_porta);
+            return;
+        }
+        QThread::msleep(50);
+    }
+    m_falha = "stunnel4 não escutou: " + m_processo.readAll().toStdString();
+}
+
+CTlsEmTeste::~CTlsEmTeste()
+{
+    Encerrar(m_processo);
+}

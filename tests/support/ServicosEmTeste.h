@@ -79,3 +79,52 @@ public:
 private:
     FReacao m_reacao;
 };
+
+// Uma autoridade certificadora de teste e certificados de servidor, feitos pelo openssl na
+// hora numa pasta temporária: o certo (127.0.0.1 e localhost), um de nome errado
+// (outro.quinaro.test) e um certo, mas de outra autoridade (que o cliente não conhece).
+class CCertificadosDeTeste {
+public:
+    struct SPar {
+        std::filesystem::path certificado;
+        std::filesystem::path chave;
+    };
+
+    CCertificadosDeTeste();
+    // openssl e stunnel4.
+    static bool Instalados();
+
+    const std::filesystem::path& Autoridade() const { return m_autoridade; }
+    const SPar& Certo() const { return m_certo; }
+    const SPar& NomeErrado() const { return m_nome_errado; }
+    const SPar& DeOutraAutoridade() const { return m_de_outra; }
+    // Vazio se tudo foi feito.
+    const std::string& Falha() const { return m_falha; }
+
+private:
+    bool Openssl(const QStringList& argumentos);
+
+    CPastaTemporaria m_pasta;
+    std::filesystem::path m_autoridade;
+    SPar m_certo, m_nome_errado, m_de_outra;
+    std::string m_falha;
+};
+
+// stunnel4 no loopback: TLS com o par dado na frente de `destino` ("127.0.0.1:porta").
+class CTlsEmTeste {
+public:
+    CTlsEmTeste(const CCertificadosDeTeste::SPar& par, const std::string& destino);
+    ~CTlsEmTeste();
+
+    // "https://127.0.0.1:porta"; vazio se não subiu (o motivo em Falha()).
+    const std::string& Servidor() const { return m_servidor; }
+    quint16 Porta() const { return m_porta; }
+    const std::string& Falha() const { return m_falha; }
+
+private:
+    CPastaTemporaria m_pasta;
+    QProcess m_processo;
+    quint16 m_porta = 0;
+    std::string m_servidor;
+    std::string m_falha;
+};
