@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -121,7 +122,7 @@ TEST(ConcursosNovosNasTelas, ConferenciaEAnaliseAbertasMostramOsConcursosNovosNa
          },
          {"00005", "00007", "00009"}},
         {"atualizar pela internet",
-         [&pasta](CRespostasModais&, CProgramaEmTeste& programa) {
+         [&pasta](CRespostasModais& respostas, CProgramaEmTeste& programa) {
              const fs::path servido = pasta / "servido.dat";
              GravarResultados(servido, {{5, kZeros}, {7, kZeros}, {8, kZeros}, {9, kNove}});
              CServicoEmTeste servico(servido);
@@ -134,6 +135,18 @@ TEST(ConcursosNovosNasTelas, ConferenciaEAnaliseAbertasMostramOsConcursosNovosNa
                      ReivindicarModal(progresso);
              });
              espiao.start(5);
+             // O progresso passa sozinho; no fim, o resumo do que veio se fecha com OK.
+             std::function<void(QWidget*)> atender;
+             atender = [&respostas, &atender](QWidget* modal) {
+                 if (qobject_cast<CAtualizandoDlg*>(modal) != nullptr) {
+                     respostas.Responder(atender);
+                     return;
+                 }
+                 auto* caixa = qobject_cast<QMessageBox*>(modal);
+                 ASSERT_NE(caixa, nullptr) << modal->windowTitle().toStdString();
+                 caixa->accept();
+             };
+             respostas.Responder(atender);
              programa.Comando(Comando::kAtualizarPelaInternet);
          },
          {"00005", "00007", "00008", "00009"}},

@@ -407,9 +407,10 @@ TEST_F(TecladoTest, CadaAtalhoExecutaOSeuComando)
     EXPECT_FALSE(m_respostas.Pendente());
     EXPECT_EQ(m_respostas.Textos(), QStringList({"Marque ao menos um favorito no jogo 1"}));
 
+    // F1 na janela principal: o manual na seção da tela de apostas.
     apertar(QKeySequence(Qt::Key_F1));
     ASSERT_EQ(m_programa.m_navegador.m_abertos.size(), 1u);
-    EXPECT_EQ(m_programa.m_navegador.m_abertos[0], m_programa.Instalacao() / "help" / "index.htm");
+    EXPECT_EQ(m_programa.m_navegador.m_abertos[0], m_programa.Instalacao() / "help" / "apostas.htm");
 
     m_respostas.Responder(recusar);
     apertar(QKeySequence(Qt::CTRL | Qt::Key_P));
