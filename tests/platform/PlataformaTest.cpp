@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -59,9 +60,14 @@ TEST(ConfiguracoesQt, InteiroForaDaFaixaValeOPadrao)
         {"99999999999999999999", 40},             {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
         {"33", 33},          {"-5", -5},          {"0", 0},
     };
+    // O QSettings guarda o arquivo lido enquanto a data e o tamanho não mudam: cada caso
+    // leva uma data própria, senão dois textos do mesmo tamanho no mesmo segundo se confundem.
+    auto data = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
     for (const auto& caso : casos) {
         std::filesystem::create_directories(ArquivoDeConfiguracoes().parent_path());
         GravarBytes(ArquivoDeConfiguracoes(), std::string("[filtros]\nm_max_quantidade_de_gols=") + caso.texto + "\n");
+        data += std::chrono::seconds(2);
+        std::filesystem::last_write_time(ArquivoDeConfiguracoes(), data);
         EXPECT_EQ(CConfiguracoesQt().LerInteiro("filtros", "m_max_quantidade_de_gols", 40), caso.lido) << caso.texto;
     }
     std::filesystem::remove(ArquivoDeConfiguracoes());

@@ -21,6 +21,8 @@ struct SCaso {
 TEST(PedidoHttp, CadaForma)
 {
     const QByteArray grande(kLimite, 'a');
+    // O NUL no meio do valor: o tamanho vem do texto, sem o NUL do fim.
+    static constexpr char kControleNoValor[] = "GET /a HTTP/1.1\r\nX: a\0b\r\n\r\n";
     const SCaso casos[] = {
         {"HTTP/1.1 mantém", "GET /a HTTP/1.1\r\nHost: x\r\n\r\n", EEsperado::Mantem},
         {"HTTP/1.1 com close", "GET /a HTTP/1.1\r\nConnection: close\r\n\r\n", EEsperado::Fecha},
@@ -49,7 +51,7 @@ TEST(PedidoHttp, CadaForma)
         {"campo dobrado", "GET /a HTTP/1.1\r\nX: 1\r\n 2\r\n\r\n", EEsperado::Recusado, 400},
         {"campo sem dois-pontos", "GET /a HTTP/1.1\r\nHost\r\n\r\n", EEsperado::Recusado, 400},
         {"espaço antes dos dois-pontos", "GET /a HTTP/1.1\r\nHost : x\r\n\r\n", EEsperado::Recusado, 400},
-        {"controle no valor", QByteArray("GET /a HTTP/1.1\r\nX: a\0b\r\n\r\n", 30), EEsperado::Recusado, 400},
+        {"controle no valor", QByteArray(kControleNoValor, sizeof kControleNoValor - 1), EEsperado::Recusado, 400},
         {"dois Host", "GET /a HTTP/1.1\r\nHost: x\r\nHost: y\r\n\r\n", EEsperado::Recusado, 400},
         {"tamanhos diferentes", "POST /a HTTP/1.1\r\nContent-Length: 1\r\nContent-Length: 2\r\n\r\n", EEsperado::Recusado,
          400},
