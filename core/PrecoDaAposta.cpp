@@ -5,6 +5,8 @@
 
 double FatorDoValorDaAposta(int32_t valor_da_aposta)
 {
+    if (valor_da_aposta < 0 || valor_da_aposta >= kValoresDaAposta)
+        return std::nan("");
     return std::ldexp(1.0, valor_da_aposta);
 }
 

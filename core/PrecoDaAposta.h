@@ -5,7 +5,8 @@
 
 // Quantas vezes o valor de "R$ 1,00" custa o índice do valor da aposta: 1, 2 e 4 para
 // "R$ 1,00", "R$ 2,00" e "R$ 4,00" (cada item dobra o anterior). O índice vem do arquivo
-// de apostas: a conta é em double para não estourar.
+// de apostas: outro índice não é valor do volante e não tem preço (não é número, "-").
+inline constexpr int32_t kValoresDaAposta = 3;
 double FatorDoValorDaAposta(int32_t valor_da_aposta);
 
 // Preço da aposta inteira, o "Valor" da tela de apostas: fator do valor x apostas simples.

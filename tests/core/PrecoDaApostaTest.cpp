@@ -19,12 +19,19 @@ TEST(PrecoDaAposta, ValorDaTelaDeApostas)
         {2, 32, 128.0},  // "R$ 4,00": quatro vezes "R$ 1,00"
         {0, 0, 0.0},
         {2, 9765625, 39062500.0},
-        // Do arquivo, sem estourar a conta em inteiros: grande demais vira infinito ("-").
-        {40, 1, 1099511627776.0},
-        {std::numeric_limits<int32_t>::max(), 2, std::numeric_limits<double>::infinity()},
+        // Do arquivo, sem estourar a conta em inteiros.
+        {2, std::numeric_limits<int64_t>::max(), 4.0 * static_cast<double>(std::numeric_limits<int64_t>::max())},
     };
     for (const Caso& caso : casos)
         EXPECT_EQ(PrecoDaAposta(caso.valor, caso.apostas), caso.preco) << caso.valor << " " << caso.apostas;
+}
+
+// Um índice do arquivo que não é um dos três valores do volante não tem preço: a tela, a
+// linha impressa e o retorno mostram "-", nunca um número de trezentos algarismos.
+TEST(PrecoDaAposta, IndiceForaDosTresValoresNaoTemPreco)
+{
+    for (const int32_t indice : {3, 40, 1000, std::numeric_limits<int32_t>::max(), -1})
+        EXPECT_EQ(TextoComDuasCasas(PrecoDaAposta(indice, 2)), "-") << indice;
 }
 
 TEST(PrecoDaAposta, FatorDosTresValoresDobraACadaItem)

@@ -229,7 +229,7 @@ TEST_F(ArquivoDeApostas, IndiceDeValorNegativoValeOPrimeiro)
         documento->m_valor_da_aposta = indice;
         const auto lido = Lido(Gravado(*documento));
         EXPECT_EQ(lido->m_valor_da_aposta, std::max(0, indice)) << indice;
-        EXPECT_GE(PrecoDaAposta(lido->m_valor_da_aposta, lido->m_qtde_apostas), 0.0) << indice;
+        EXPECT_FALSE(PrecoDaAposta(lido->m_valor_da_aposta, lido->m_qtde_apostas) < 0.0) << indice;
     }
 }
 

@@ -336,7 +336,9 @@ TEST_F(GeometriaDaImpressao, PrecoDoCartao)
     };
     const SCaso casos[] = {
         // "R$ 4,00" marca a caixa "2,00" do volante e cobra o mesmo.
-        {&simples, 0, "0.50"}, {&simples, 1, "1.00"}, {&simples, 2, "2.00"}, {&simples, 9, "256.00"},
+        {&simples, 0, "0.50"}, {&simples, 1, "1.00"}, {&simples, 2, "2.00"},
+        // Índice do arquivo fora das três caixas: sem preço, nada de algarismos pela folha.
+        {&simples, 9, "-"},    {&simples, 1000, "-"},
         {&duplo, 0, "1.00"},   {&duplo, 1, "2.00"},   {&duplo, 2, "4.00"},
     };
     for (const SCaso& caso : casos) {
